@@ -1,0 +1,95 @@
+#pragma once
+
+#include <jet/Status.h>
+#include <jet/Value.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace jet {
+
+// Description of one column of a user table.
+struct ColumnInfo {
+    std::string name; // UTF-8
+    ColumnType type = ColumnType::kText;
+    uint16_t number = 0;    // column number as stored (may have gaps after deletions)
+    uint16_t size = 0;      // bytes for fixed types, maximum bytes for Text
+    bool fixedLength = false;
+    bool autoNumber = false;
+    bool compressedUnicode = false;
+};
+
+struct IndexColumnInfo {
+    std::string column;
+    bool ascending = true;
+};
+
+// A logical index of a user table as Access shows it.
+struct IndexInfo {
+    std::string name;
+    std::vector<IndexColumnInfo> columns;
+    bool unique = false;
+    bool primaryKey = false;
+    bool ignoreNulls = false;
+    bool required = false;
+    bool foreignKey = false;
+    int realIndex = 0; // number of the physical B-tree it uses
+};
+
+struct TableInfo {
+    std::string name;
+    uint32_t definitionPage = 0;
+    uint32_t rowCount = 0; // as recorded in the table definition
+    std::vector<ColumnInfo> columns;
+    std::vector<IndexInfo> indexes;
+};
+
+// How a database is opened.
+struct OpenOptions {
+    bool readOnly = false;
+    // Pages kept in memory at most (the pager's bound), 4 KiB each.
+    size_t cachePages = 16384;
+};
+
+class Recordset;
+
+// An open Jet 4.0 database file. Not thread-safe; one owner.
+class Database {
+public:
+    virtual ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Opens a file through the connection recipe: connection string
+    // "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=<path>;Jet OLEDB:Database Password=<pw>"
+    // (keys case-insensitive), user id and password as the open call's second
+    // and third arguments. Refuses another provider, a missing file, a file that
+    // is not Jet 4.0 and a wrong database password, each with its own Status.
+    static Result<std::unique_ptr<Database>> Open(const std::string& connectionString, const std::string& userId,
+                                                  const std::string& password, const OpenOptions& options = {});
+
+    // Opens a file by path and database password directly.
+    static Result<std::unique_ptr<Database>> OpenFile(const std::string& path, const std::string& databasePassword,
+                                                      const OpenOptions& options = {});
+
+    // Names of the user tables, in catalog order.
+    virtual Result<std::vector<std::string>> ListTables() = 0;
+    // Definition of a user table; name compared without regard to case.
+    virtual Result<TableInfo> DescribeTable(const std::string& name) = 0;
+
+    virtual bool HasPassword() const = 0;
+    virtual bool IsEncrypted() const = 0;
+    virtual const std::string& path() const = 0;
+
+    // Writes every changed page to the file. A no-op on read-only databases.
+    virtual Status Flush() = 0;
+    // Flushes and closes the file; further calls fail.
+    virtual Status Close() = 0;
+
+protected:
+    Database() = default;
+};
+
+} // namespace jet

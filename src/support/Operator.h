@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace pafdm {
+
+// Message-box styles: a button set plus an icon.
+namespace MessageStyle {
+constexpr int kOkOnly = 0;
+constexpr int kOkCancel = 1;
+constexpr int kYesNoCancel = 3;
+constexpr int kYesNo = 4;
+constexpr int kCritical = 16;
+constexpr int kQuestion = 32;
+constexpr int kExclamation = 48;
+constexpr int kInformation = 64;
+} // namespace MessageStyle
+
+// Answers of a message box.
+namespace MessageAnswer {
+constexpr int kOk = 1;
+constexpr int kCancel = 2;
+constexpr int kYes = 6;
+constexpr int kNo = 7;
+} // namespace MessageAnswer
+
+// Where an update run takes its archives from.
+enum class UpdateSource { kInternet, kDirectory, kCancel };
+
+// Virtual-key codes the program asks about.
+namespace VirtualKey {
+constexpr int kShift = 16;
+constexpr int kControl = 17;
+} // namespace VirtualKey
+
+// Everything the program shows to or asks of the operator. The desktop
+// program implements it with Qt Widgets, the command line with the terminal,
+// the tests with a scripted fake. Nothing below the user interface shows
+// anything except through this interface.
+class Operator {
+public:
+    virtual ~Operator() = default;
+
+    // Shows a modal message and returns the answer (1 OK, 2 Cancel, 6 Yes, 7 No).
+    // `topMost`: the message must come up above every other window. Returns
+    // nothing when the top-most window could not be used (the caller then
+    // falls back to an ordinary message).
+    virtual std::optional<int> ShowMessage(const QString& prompt, int style, const QString& title, bool topMost) = 0;
+
+    // The update source choice of an update run.
+    virtual UpdateSource AskUpdateSource() = 0;
+
+    // The progress window (the transfer window during transfers and updates).
+    virtual void ShowProgress(const QString& caption) = 0;
+    virtual void SetProgressCaption(const QString& caption) = 0;
+    virtual void SetProgressLabel(const QString& label) = 0;
+    virtual void SetProgressTopMost(bool topMost) = 0;
+    virtual void SetProgressCancelVisible(bool visible) = 0;
+    // Redraws the progress window without handling any input.
+    virtual void RepaintProgress() = 0;
+    virtual void HideProgress() = 0;
+    // True once the operator pressed the progress window's Cancel button since
+    // the last call; reading it clears it.
+    virtual bool TakeCancelRequest() = 0;
+
+    // Lets the event loop run once (windows repaint, buttons work).
+    virtual void Yield() = 0;
+    // True while the key is held down at this moment.
+    virtual bool IsKeyDown(int virtualKey) = 0;
+    virtual void SetClipboardText(const QString& text) = 0;
+    // Asks the desktop to open a URL or document; false when it could not.
+    virtual bool OpenUrl(const QString& urlOrPath) = 0;
+    virtual void Beep() = 0;
+    // Caption of the main window (the definitions download changes it).
+    virtual QString MainCaption() const = 0;
+    virtual void SetMainCaption(const QString& caption) = 0;
+};
+
+} // namespace pafdm

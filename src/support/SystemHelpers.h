@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+namespace pafdm {
+
+class AppContext;
+class Operator;
+
+// Shows a message above every other window and returns the answer. Buttons
+// -99 mean an OK button alone; an empty title means the application name.
+// Falls back to a beep and an ordinary message when the top-most window
+// cannot be used; the caller always gets an answer.
+int ShowTopMessage(AppContext& ctx, const QString& prompt, int buttons, const QString& title);
+
+// Keeps the progress window above every other window.
+void MakeTopMost(Operator& op);
+
+QString GetComputerNameText();
+QString GetUserNameText();
+
+// There is no registry here: always `defaultValue`.
+QString ReadRegistryText(const QString& root, const QString& subKey, const QString& valueName,
+                         const QString& defaultValue);
+
+bool IsKeyDown(Operator& op, int virtualKey);
+
+// Hands a URL or document path to the desktop; on failure tells the operator
+// "Unable to open web page '<url>'" through ShowTopMessage.
+void OpenWebPage(AppContext& ctx, const QString& urlOrPath);
+
+} // namespace pafdm
