@@ -1,0 +1,48 @@
+#pragma once
+
+#include <jet/Value.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace jet {
+
+// One column of a physical index (a "real index" of the table definition).
+struct IndexKeyColumn {
+    uint16_t columnNumber = 0; // column number as stored in the table definition
+    ColumnType type = ColumnType::kLong;
+    bool ascending = true;
+};
+
+// Flags byte of a real index.
+namespace IndexFlags {
+constexpr uint8_t kUnique = 0x01;
+constexpr uint8_t kIgnoreNulls = 0x02;
+constexpr uint8_t kRequired = 0x08;
+constexpr uint8_t kAlwaysSet = 0x80;
+} // namespace IndexFlags
+
+// A physical B-tree of a table, as the table definition describes it.
+struct RealIndexDef {
+    int number = 0;                     // position among the table's real-index blocks
+    std::vector<IndexKeyColumn> columns; // used slots, in key order (at most 10)
+    uint32_t rootPage = 0;
+    uint8_t flags = IndexFlags::kAlwaysSet;
+    uint8_t usageMapRow = 0;            // row pointer of the index's own usage map
+    uint32_t usageMapPage = 0;
+    uint32_t uniqueEntryCount = 0;      // from the real-index stats block
+    uint32_t tdefPage = 0;              // owner, written into every index page header
+
+    bool IsUnique() const { return (flags & IndexFlags::kUnique) != 0; }
+    bool IgnoresNulls() const { return (flags & IndexFlags::kIgnoreNulls) != 0; }
+};
+
+// A row pointer: data page and row (slot) number.
+struct RowId {
+    uint32_t page = 0;
+    uint8_t row = 0;
+    auto operator<=>(const RowId&) const = default;
+};
+
+} // namespace jet

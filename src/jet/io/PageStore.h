@@ -1,0 +1,34 @@
+#pragma once
+
+#include <jet/Status.h>
+
+#include <array>
+#include <cstdint>
+
+namespace jet {
+
+constexpr uint32_t kPageSize = 4096;
+using PageNumber = uint32_t;
+using Page = std::array<uint8_t, kPageSize>;
+
+// Page-level access to an open database, with pages already decrypted.
+// The pager implements it; the index and table code build on it. Page
+// numbers are checked: a page beyond the end of the file is a corruption
+// status, never an out-of-bounds access.
+class PageStore {
+public:
+    virtual ~PageStore() = default;
+
+    // Copies page `n` into `out`.
+    virtual Status ReadPage(PageNumber n, Page& out) = 0;
+    // Replaces page `n` (in the cache; it reaches the file on flush).
+    // REQUIRES: the database is writable and n < PageCount().
+    virtual Status WritePage(PageNumber n, const Page& page) = 0;
+    // Appends a page to the file, marks it used in the global free-page map
+    // and returns its number. Its content is `page`.
+    virtual Result<PageNumber> AllocatePage(const Page& page) = 0;
+    // Number of pages in the file (including page 0).
+    virtual uint32_t PageCount() const = 0;
+};
+
+} // namespace jet
