@@ -4,9 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-bash scripts/build.sh build -DENABLE_WERROR=ON
+bash scripts/build.sh build
 (cd build && ctest --output-on-failure -j "$(nproc)")
-bash scripts/build.sh build-asan -DWITH_SANITIZERS=ON -DBUILD_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug
+bash scripts/build.sh build-asan -DWITH_SANITIZERS=ON -DENABLE_WERROR=ON -DBUILD_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --output-on-failure -j "$(nproc)")
 echo "All tests passed."

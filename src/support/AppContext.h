@@ -3,6 +3,7 @@
 #include "support/Clock.h"
 #include "support/EditionConfig.h"
 
+#include <QLocale>
 #include <QString>
 
 #include <functional>
@@ -41,6 +42,9 @@ public:
     BrandSettings brand;
     QString StageMarker;
     EditionConfig edition;
+    // The operator's regional settings (date formats of the logs and the
+    // date-order check). The system's at creation; tests put a fixed one here.
+    QLocale locale = QLocale::system();
 
     Operator& ui() const { return *m_operator; }
     Clock& clock() const { return *m_clock; }

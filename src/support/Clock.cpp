@@ -12,7 +12,10 @@ void Clock::Sleep(std::chrono::milliseconds duration)
 void Clock::BusyPause()
 {
     // The loggers' short pause: a fixed number of empty rounds, not a timed sleep.
-    for (volatile int i = 0; i < 100000; i = i + 1) {
+    volatile int rounds = 0;
+    while (rounds < 100000) {
+        const int next = rounds + 1;
+        rounds = next;
     }
 }
 

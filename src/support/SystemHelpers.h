@@ -10,13 +10,18 @@ class Operator;
 // Shows a message above every other window and returns the answer. Buttons
 // -99 mean an OK button alone; an empty title means the application name.
 // Falls back to a beep and an ordinary message when the top-most window
-// cannot be used; the caller always gets an answer.
+// cannot be used; the caller always gets an answer (when no message could be
+// shown at all: OK, No or Cancel, whichever the buttons offer that commits to
+// nothing).
 int ShowTopMessage(AppContext& ctx, const QString& prompt, int buttons, const QString& title);
 
 // Keeps the progress window above every other window.
 void MakeTopMost(Operator& op);
 
+// The host name, at most 255 characters.
 QString GetComputerNameText();
+// The logged-on user: USER, else LOGNAME, else the account of the effective
+// user id; at most 255 characters, empty when none is known.
 QString GetUserNameText();
 
 // There is no registry here: always `defaultValue`.

@@ -8,11 +8,17 @@
 
 namespace jet {
 
+// Text sort order of a column: descriptor bytes 11..14 (LCID low, LCID high,
+// sort id, version) read as a little-endian uint32. General (legacy) is the
+// only one the index code can encode.
+constexpr uint32_t kGeneralLegacySortOrder = 0x00000409;
+
 // One column of a physical index (a "real index" of the table definition).
 struct IndexKeyColumn {
     uint16_t columnNumber = 0; // column number as stored in the table definition
     ColumnType type = ColumnType::kLong;
     bool ascending = true;
+    uint32_t textSortOrder = kGeneralLegacySortOrder; // meaningful for Text and Memo only
 };
 
 // Flags byte of a real index.

@@ -1,0 +1,166 @@
+// Merge throughput at the real data's scale: a full-address data file of N
+// rows (Memo addresses, non-unique postcode index) and an update database of
+// M rows, half replacing existing postcodes. Prints rows per second, time,
+// file sizes and peak memory, then a full scan of the merged table.
+//
+//   merge_bench [--rows N] [--update-rows M] [--work DIR] [--keep]
+//
+// The data file is generated once per DIR and copied for each run.
+
+#include "DemoData.h"
+#include "support/AppContext.h"
+#include "support/Operator.h"
+#include "update/ZUpdateData.h"
+
+#include <QCoreApplication>
+
+#include <jet/Database.h>
+#include <jet/Recordset.h>
+
+#include <sys/resource.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+// Answers nothing and shows nothing.
+class SilentOperator : public pafdm::Operator {
+public:
+    std::optional<int> ShowMessage(const QString& prompt, int, const QString&, bool) override
+    {
+        std::fprintf(stderr, "message: %s\n", prompt.toUtf8().constData());
+        return 1;
+    }
+    pafdm::UpdateSource AskUpdateSource() override { return pafdm::UpdateSource::kCancel; }
+    void ShowProgress(const QString&) override {}
+    void SetProgressCaption(const QString&) override {}
+    void SetProgressLabel(const QString&) override {}
+    void SetProgressTopMost(bool) override {}
+    void SetProgressCancelVisible(bool) override {}
+    void RepaintProgress() override { ++repaints; }
+    void HideProgress() override {}
+    bool TakeCancelRequest() override { return false; }
+    void Yield() override {}
+    bool IsKeyDown(int) override { return false; }
+    void SetClipboardText(const QString&) override {}
+    bool OpenUrl(const QString&) override { return false; }
+    void Beep() override {}
+    QString MainCaption() const override { return {}; }
+    void SetMainCaption(const QString&) override {}
+    int repaints = 0;
+};
+
+double Seconds(std::chrono::steady_clock::duration d)
+{
+    return std::chrono::duration<double>(d).count();
+}
+
+long PeakRssMb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    uint32_t rows = 1'800'000;
+    uint32_t updateRows = 100'000;
+    std::filesystem::path work = std::filesystem::temp_directory_path() / "pafdm-merge-bench";
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string arg = argv[i];
+        if (arg == "--rows")
+            rows = static_cast<uint32_t>(std::stoul(argv[i + 1]));
+        else if (arg == "--update-rows")
+            updateRows = static_cast<uint32_t>(std::stoul(argv[i + 1]));
+        else if (arg == "--work")
+            work = argv[i + 1];
+    }
+    std::filesystem::create_directories(work);
+    const auto master = work / ("PAF_FULL." + std::to_string(rows) + ".master");
+    const auto update = work / ("UPDATE_F_20070301." + std::to_string(rows) + "." + std::to_string(updateRows));
+    const auto runDir = work / "run";
+
+    if (!std::filesystem::exists(master)) {
+        std::printf("generating %u-row data file...\n", rows);
+        const auto start = std::chrono::steady_clock::now();
+        demo::DataSetOptions options;
+        options.rows = rows;
+        if (jet::Status s = demo::WriteDataFile(demo::Kind::kFull, master.string() + ".tmp", options); !s.ok()) {
+            std::fprintf(stderr, "generation failed: %s\n", s.ToString().c_str());
+            return 1;
+        }
+        std::filesystem::rename(master.string() + ".tmp", master);
+        std::printf("  generated in %.1f s (%u rows/s through the writer)\n",
+                    Seconds(std::chrono::steady_clock::now() - start),
+                    static_cast<unsigned>(rows / Seconds(std::chrono::steady_clock::now() - start)));
+    }
+    if (!std::filesystem::exists(update)) {
+        demo::UpdateOptions options;
+        options.rows = updateRows;
+        options.dataRows = rows;
+        if (jet::Status s = demo::WriteUpdateDatabase(demo::Kind::kFull, update.string() + ".tmp", options); !s.ok()) {
+            std::fprintf(stderr, "generation failed: %s\n", s.ToString().c_str());
+            return 1;
+        }
+        std::filesystem::rename(update.string() + ".tmp", update);
+    }
+
+    std::filesystem::remove_all(runDir);
+    std::filesystem::create_directories(runDir);
+    std::filesystem::copy_file(master, runDir / "PAF_FULL.dat");
+    std::filesystem::copy_file(update, runDir / "UPDATE_F_20070301.dat");
+    const auto sizeBefore = std::filesystem::file_size(runDir / "PAF_FULL.dat");
+
+    SilentOperator ui;
+    pafdm::Clock clock;
+    pafdm::AppContext ctx(pafdm::EditionConfig::Quorly(), ui, clock);
+    ctx.dataDirectory = QString::fromStdString(runDir.string());
+    pafdm::ZUpdateData engine(ctx);
+    QString description;
+    qint64 count = 0;
+    const auto start = std::chrono::steady_clock::now();
+    const bool merged = engine.UpdateData(ctx.dataDirectory, QStringLiteral("UPDATE_F_20070301.dat"),
+                                          QStringLiteral("F"), QStringLiteral("20070301"), description, count);
+    const double mergeSeconds = Seconds(std::chrono::steady_clock::now() - start);
+    const auto sizeAfter = std::filesystem::file_size(runDir / "PAF_FULL.dat");
+    std::printf("merge: %s, %lld update rows into %u rows in %.3f s = %.0f rows/s\n", merged ? "ok" : "FAILED",
+                static_cast<long long>(count), rows, mergeSeconds, count / mergeSeconds);
+    std::printf("  data file %.1f MB before, %.1f MB after; progress repaints %d; peak RSS %ld MB\n",
+                sizeBefore / 1e6, sizeAfter / 1e6, ui.repaints, PeakRssMb());
+
+    // Full scan of the merged table.
+    auto db = jet::Database::OpenFile((runDir / "PAF_FULL.dat").string(), "tallowmere", jet::OpenOptions{.readOnly = true});
+    if (!db.ok()) {
+        std::fprintf(stderr, "reopen failed: %s\n", db.status().ToString().c_str());
+        return 1;
+    }
+    const auto scanStart = std::chrono::steady_clock::now();
+    auto rs = jet::Recordset::Open(**db, "PAF_FULLAddress", jet::CursorType::kStatic, jet::LockType::kReadOnly);
+    if (!rs.ok()) {
+        std::fprintf(stderr, "scan failed: %s\n", rs.status().ToString().c_str());
+        return 1;
+    }
+    uint64_t scanned = 0;
+    uint64_t chars = 0;
+    for (; !(*rs)->IsEOF(); (void)(*rs)->MoveNext()) {
+        for (int i = 0; i < (*rs)->FieldCount(); ++i) {
+            auto value = (*rs)->FieldAt(i);
+            if (value.ok() && value->IsText())
+                chars += value->As<std::u16string>().size();
+        }
+        ++scanned;
+    }
+    const double scanSeconds = Seconds(std::chrono::steady_clock::now() - scanStart);
+    std::printf("scan: %llu rows (%llu text characters) in %.3f s = %.0f rows/s, %.0f MB/s of file\n",
+                static_cast<unsigned long long>(scanned), static_cast<unsigned long long>(chars), scanSeconds,
+                scanned / scanSeconds, sizeAfter / 1e6 / scanSeconds);
+    std::printf("peak RSS %ld MB\n", PeakRssMb());
+    return merged ? 0 : 1;
+}

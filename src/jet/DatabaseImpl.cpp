@@ -1,0 +1,230 @@
+#include "DatabaseImpl.h"
+
+#include "ConnectionString.h"
+#include "FormatConstants.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace jet {
+namespace {
+
+constexpr int32_t kErrAccount = -2147217843; // 0x80040E4D
+
+bool EqualsNoCase(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+ColumnType PublicType(const ColumnDef& c)
+{
+    const uint8_t t = c.rawType;
+    if ((t >= 0x01 && t <= 0x0C) || t == 0x0F || t == 0x10)
+        return c.type;
+    return ColumnType::kBinary;
+}
+
+} // namespace
+
+Status TableNotFound(std::u16string_view name)
+{
+    return Status::NotFound("The Microsoft Jet database engine cannot find the input table or query '"
+                                + Utf16ToUtf8(name) + "'.  Make sure it exists and that its name is spelled correctly.",
+                            Status::kErrTableNotFound);
+}
+
+Database::~Database() = default;
+
+Result<std::unique_ptr<Database>> Database::Open(const std::string& connectionString, const std::string& userId,
+                                                 const std::string& password, const OpenOptions& options)
+{
+    const auto cs = ConnectionString::Parse(connectionString);
+    const auto provider = cs.Get("Provider");
+    if (!provider || !EqualsNoCase(*provider, "Microsoft.Jet.OLEDB.4.0"))
+        return Status::NotFound("Provider cannot be found. It may not be properly installed.",
+                                Status::kErrProviderNotFound);
+    std::string user = userId;
+    if (user.empty())
+        user = cs.Get("User ID").value_or("Admin");
+    std::string accountPassword = password;
+    if (accountPassword.empty())
+        accountPassword = cs.Get("Password").value_or("");
+    // Without a workgroup file the only account is Admin with no password.
+    if (!EqualsNoCase(user, "admin") || !accountPassword.empty())
+        return Status::InvalidArgument("Not a valid account name or password.", kErrAccount);
+
+    const std::string path = cs.Get("Data Source").value_or("");
+    const std::string dbPassword = cs.Get("Jet OLEDB:Database Password").value_or("");
+    OpenOptions effective = options;
+    if (auto mode = cs.Get("Mode"); mode && (EqualsNoCase(*mode, "Read") || *mode == "1"))
+        effective.readOnly = true;
+    auto db = OpenFile(path, dbPassword, effective);
+    if (!db.ok())
+        return db.status();
+    return std::move(db).value();
+}
+
+Result<std::unique_ptr<Database>> Database::OpenFile(const std::string& path, const std::string& databasePassword,
+                                                     const OpenOptions& options)
+{
+    if (path.empty())
+        return Status::NotFound("Could not find file ''.");
+    auto file = OpenPosixFile(path, !options.readOnly);
+    OpenOptions effective = options;
+    if (!file.ok() && !options.readOnly && file.status().kind() == Status::Kind::kLocked) {
+        // A file we may only read opens read-only, as Jet does.
+        file = OpenPosixFile(path, false);
+        effective.readOnly = true;
+    }
+    if (!file.ok())
+        return file.status();
+    auto db = DatabaseImpl::OpenWith(std::move(file).value(), path, Utf8ToUtf16(databasePassword), effective);
+    if (!db.ok())
+        return db.status();
+    return std::unique_ptr<Database>(std::move(db).value());
+}
+
+Result<std::unique_ptr<DatabaseImpl>> DatabaseImpl::OpenWith(std::unique_ptr<File> file, const std::string& path,
+                                                             const std::u16string& password,
+                                                             const OpenOptions& options)
+{
+    PagerOptions pagerOptions;
+    pagerOptions.readOnly = options.readOnly;
+    pagerOptions.cachePages = options.cachePages;
+    auto pager = Pager::Open(std::move(file), path, pagerOptions);
+    if (!pager.ok())
+        return pager.status();
+
+    Page raw;
+    JET_RETURN_IF_ERROR((*pager)->ReadPage(0, raw));
+    auto header = ParseHeader(raw, path);
+    if (!header.ok())
+        return header.status();
+    if (!header->password.empty() && header->password != password)
+        return Status::BadPassword();
+    (*pager)->SetEncryptionKey(header->encryptionKey);
+
+    std::unique_ptr<DatabaseImpl> db(new DatabaseImpl());
+    db->m_path = path;
+    db->m_pager = std::move(pager).value();
+    db->m_header = std::move(header).value();
+    auto catalog = ReadCatalog(*db->m_pager);
+    if (!catalog.ok()) {
+        if (catalog.status().IsCorruption())
+            return Status::Corruption("Unrecognized database format '" + path + "'.");
+        return catalog.status();
+    }
+    db->m_catalog = std::move(catalog).value();
+    return db;
+}
+
+DatabaseImpl::~DatabaseImpl()
+{
+    if (!m_closed)
+        (void)Close();
+}
+
+Status DatabaseImpl::ClosedError() const
+{
+    return Status::InvalidArgument("Operation is not allowed when the object is closed.", 3704);
+}
+
+Result<std::vector<std::string>> DatabaseImpl::ListTables()
+{
+    if (m_closed)
+        return ClosedError();
+    std::vector<std::string> names;
+    for (const auto& e : m_catalog) {
+        if (e.IsUserTable())
+            names.push_back(Utf16ToUtf8(e.name));
+    }
+    return names;
+}
+
+Result<Table*> DatabaseImpl::TableAt(PageNumber tdefPage, std::u16string_view name)
+{
+    auto it = m_tables.find(tdefPage);
+    if (it != m_tables.end())
+        return it->second.get();
+    auto def = ReadTableDef(*m_pager, tdefPage);
+    if (!def.ok())
+        return def.status();
+    auto table = std::make_unique<Table>(*m_pager, std::move(def).value(), std::u16string(name));
+    Table* raw = table.get();
+    m_tables.emplace(tdefPage, std::move(table));
+    return raw;
+}
+
+Result<Table*> DatabaseImpl::OpenTable(std::u16string_view name)
+{
+    if (m_closed)
+        return ClosedError();
+    for (const auto& e : m_catalog) {
+        if (e.IsUserTable() && NamesEqual(e.name, name)) {
+            if (e.id <= 0)
+                return Status::Corruption("Unrecognized database format '" + m_path + "'.");
+            return TableAt(static_cast<PageNumber>(e.id), e.name);
+        }
+    }
+    return TableNotFound(name);
+}
+
+Result<TableInfo> DatabaseImpl::DescribeTable(const std::string& name)
+{
+    auto table = OpenTable(Utf8ToUtf16(name));
+    if (!table.ok())
+        return table.status();
+    const TableDef& def = (*table)->def();
+    TableInfo info;
+    info.name = Utf16ToUtf8((*table)->name());
+    info.definitionPage = def.tdefPage;
+    info.rowCount = def.rowCount;
+    for (const auto& c : def.columns) {
+        ColumnInfo ci;
+        ci.name = Utf16ToUtf8(c.name);
+        ci.type = PublicType(c);
+        ci.number = c.number;
+        ci.size = c.length;
+        ci.fixedLength = c.IsFixed();
+        ci.autoNumber = c.IsAutoNumber() || (c.flags & fmt::kColFlagAutoGuid) != 0;
+        ci.compressedUnicode = c.IsCompressible();
+        info.columns.push_back(std::move(ci));
+    }
+    for (const auto& li : def.logicalIndexes) {
+        const RealIndexDef& real = def.realIndexes[li.realIndex];
+        IndexInfo ii;
+        ii.name = Utf16ToUtf8(li.name);
+        for (const auto& k : real.columns) {
+            const ColumnDef* c = def.ColumnByNumber(k.columnNumber);
+            ii.columns.push_back({c ? Utf16ToUtf8(c->name) : std::string(), k.ascending});
+        }
+        ii.primaryKey = li.IsPrimaryKey();
+        ii.unique = def.IsUniqueIndex(li.realIndex);
+        ii.ignoreNulls = real.IgnoresNulls();
+        ii.required = (real.flags & IndexFlags::kRequired) != 0;
+        ii.foreignKey = li.IsForeignKey();
+        ii.realIndex = static_cast<int>(li.realIndex);
+        info.indexes.push_back(std::move(ii));
+    }
+    return info;
+}
+
+Status DatabaseImpl::Flush()
+{
+    if (m_closed)
+        return ClosedError();
+    return m_pager->Flush();
+}
+
+Status DatabaseImpl::Close()
+{
+    if (m_closed)
+        return ClosedError();
+    Status s = m_pager->Flush();
+    m_closed = true;
+    return s;
+}
+
+} // namespace jet

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "catalog/Catalog.h"
+#include "io/Header.h"
+#include "io/Pager.h"
+#include "table/Table.h"
+
+#include <jet/Database.h>
+
+#include <map>
+#include <memory>
+
+namespace jet {
+
+// The engine's Database: the pager, the header and the catalog, and the
+// tables opened so far (kept for the database's lifetime so record sets can
+// share them).
+class DatabaseImpl final : public Database {
+public:
+    // Opens `file` (already open) as a Jet 4.0 database. `path` names it in
+    // error descriptions.
+    static Result<std::unique_ptr<DatabaseImpl>> OpenWith(std::unique_ptr<File> file, const std::string& path,
+                                                         const std::u16string& password, const OpenOptions& options);
+    ~DatabaseImpl() override;
+
+    Result<std::vector<std::string>> ListTables() override;
+    Result<TableInfo> DescribeTable(const std::string& name) override;
+    bool HasPassword() const override { return !m_header.password.empty(); }
+    bool IsEncrypted() const override { return m_header.encryptionKey != 0; }
+    const std::string& path() const override { return m_path; }
+    Status Flush() override;
+    Status Close() override;
+
+    // ---- Engine internals ----
+    bool IsOpen() const { return !m_closed; }
+    Status ClosedError() const;
+    Pager& pager() { return *m_pager; }
+    const DatabaseHeader& header() const { return m_header; }
+    const std::vector<CatalogEntry>& catalog() const { return m_catalog; }
+    // A user table by name, without regard to case.
+    Result<Table*> OpenTable(std::u16string_view name);
+    // Any table of the catalog (system tables included) by its definition page.
+    Result<Table*> TableAt(PageNumber tdefPage, std::u16string_view name);
+
+private:
+    DatabaseImpl() = default;
+
+    std::string m_path;
+    std::unique_ptr<Pager> m_pager;
+    DatabaseHeader m_header;
+    std::vector<CatalogEntry> m_catalog;
+    std::map<PageNumber, std::unique_ptr<Table>> m_tables;
+    bool m_closed = false;
+};
+
+// Error descriptions shared by the record set and the database.
+Status TableNotFound(std::u16string_view name);
+
+} // namespace jet

@@ -1,0 +1,371 @@
+#include "DatabaseImpl.h"
+#include "Query.h"
+
+#include <jet/Recordset.h>
+
+#include <cmath>
+#include <map>
+
+namespace jet {
+namespace {
+
+constexpr int32_t kErrTypeMismatch = -2147217913; // 0x80040E07
+
+Status NoCurrentRecord()
+{
+    return Status::NotFound(
+        "Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current "
+        "record.",
+        Status::kErrNoCurrentRecord);
+}
+
+Status ItemNotFound()
+{
+    return Status::NotFound("Item cannot be found in the collection corresponding to the requested name or ordinal.",
+                            Status::kErrItemNotFound);
+}
+
+RowId After(RowId id)
+{
+    return id.row == 0xFF ? RowId{id.page + 1, 0} : RowId{id.page, static_cast<uint8_t>(id.row + 1)};
+}
+
+std::optional<double> AsNumber(const Value& v)
+{
+    if (v.Is<uint8_t>())
+        return v.As<uint8_t>();
+    if (v.Is<int16_t>())
+        return v.As<int16_t>();
+    if (v.Is<int32_t>())
+        return v.As<int32_t>();
+    if (v.Is<float>())
+        return v.As<float>();
+    if (v.Is<double>())
+        return v.As<double>();
+    if (v.Is<Currency>())
+        return static_cast<double>(v.As<Currency>().scaled) / 10000.0;
+    if (v.Is<DateTime>())
+        return v.As<DateTime>().days;
+    if (v.Is<bool>())
+        return v.As<bool>() ? -1.0 : 0.0;
+    return std::nullopt;
+}
+
+char16_t Fold(char16_t c)
+{
+    return (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - 32) : c;
+}
+
+bool TextEqualsNoCase(const std::u16string& a, const std::u16string& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (Fold(a[i]) != Fold(b[i]))
+            return false;
+    }
+    return true;
+}
+
+class RecordsetImpl final : public Recordset {
+public:
+    RecordsetImpl(DatabaseImpl& db, Table& table, CursorType cursor, LockType lock,
+                  std::optional<QuerySource::Filter> filter, const ColumnDef* filterColumn)
+        : m_db(db)
+        , m_table(table)
+        , m_cursor(cursor)
+        , m_lock(lock)
+        , m_filter(std::move(filter))
+        , m_filterColumn(filterColumn)
+    {
+    }
+
+    Status Start()
+    {
+        auto first = Seek(RowId{0, 0});
+        if (!first.ok())
+            return first.status();
+        if (!*first) {
+            m_state = State::kEmptyBoth;
+            return Status::OK();
+        }
+        return Position(**first);
+    }
+
+    bool IsEOF() const override { return m_state == State::kEOF || m_state == State::kEmptyBoth; }
+    bool IsBOF() const override { return m_state == State::kBOF || m_state == State::kEmptyBoth; }
+
+    int64_t RecordCount() const override
+    {
+        if (!m_count) {
+            auto counted = const_cast<RecordsetImpl*>(this)->Count();
+            if (!counted.ok())
+                return -1;
+            m_count = *counted;
+        }
+        return *m_count;
+    }
+
+    Status MoveFirst() override
+    {
+        JET_RETURN_IF_ERROR(CheckUsable());
+        auto first = Seek(RowId{0, 0});
+        if (!first.ok())
+            return first.status();
+        if (!*first) {
+            m_state = State::kEmptyBoth;
+            return NoCurrentRecord();
+        }
+        return Position(**first);
+    }
+
+    Status MoveLast() override
+    {
+        JET_RETURN_IF_ERROR(CheckUsable());
+        std::optional<RowId> before;
+        for (;;) {
+            auto prev = m_table.PrevRow(before);
+            if (!prev.ok())
+                return prev.status();
+            if (!*prev) {
+                m_state = State::kEmptyBoth;
+                return NoCurrentRecord();
+            }
+            auto matches = Matches(**prev);
+            if (!matches.ok())
+                return matches.status();
+            if (*matches)
+                return Position(**prev);
+            before = *prev;
+        }
+    }
+
+    Status MoveNext() override
+    {
+        JET_RETURN_IF_ERROR(CheckUsable());
+        if (m_state != State::kRow)
+            return NoCurrentRecord();
+        auto next = Seek(After(m_current));
+        if (!next.ok())
+            return next.status();
+        if (!*next) {
+            m_state = State::kEOF;
+            m_rowLoaded = false;
+            return Status::OK();
+        }
+        return Position(**next);
+    }
+
+    Result<Value> Field(const std::string& name) const override
+    {
+        const ColumnDef* column = m_table.def().FindColumn(Utf8ToUtf16(name));
+        if (column == nullptr)
+            return ItemNotFound();
+        return ValueOf(*column);
+    }
+
+    int FieldCount() const override { return static_cast<int>(m_table.def().columns.size()); }
+
+    std::string FieldName(int index) const override
+    {
+        if (index < 0 || index >= FieldCount())
+            return {};
+        return Utf16ToUtf8(m_table.def().columns[static_cast<size_t>(index)].name);
+    }
+
+    Result<Value> FieldAt(int index) const override
+    {
+        if (index < 0 || index >= FieldCount())
+            return ItemNotFound();
+        return ValueOf(m_table.def().columns[static_cast<size_t>(index)]);
+    }
+
+    Status FindFirst(const std::string& column, const std::u16string& text) override
+    {
+        JET_RETURN_IF_ERROR(CheckUsable());
+        const ColumnDef* col = m_table.def().FindColumn(Utf8ToUtf16(column));
+        if (col == nullptr)
+            return ItemNotFound();
+        if (m_state != State::kRow)
+            return NoCurrentRecord();
+        RowId from = m_current;
+        for (;;) {
+            auto row = Seek(from);
+            if (!row.ok())
+                return row.status();
+            if (!*row) {
+                m_state = State::kEOF;
+                m_rowLoaded = false;
+                return Status::OK();
+            }
+            JET_RETURN_IF_ERROR(m_table.LoadRow(**row, m_scratch));
+            auto value = m_table.ReadField(m_scratch, *col);
+            if (!value.ok())
+                return value.status();
+            if (ValueEqualsText(*value, text))
+                return Position(**row);
+            from = After(**row);
+        }
+    }
+
+    Status AddNew() override { return WriteUnsupported(); }
+    Status SetField(const std::string&, const Value&) override { return WriteUnsupported(); }
+    Status Update() override { return WriteUnsupported(); }
+    void CancelUpdate() override {}
+
+    Status Close() override
+    {
+        if (m_closed)
+            return m_db.ClosedError();
+        m_closed = true;
+        m_rowLoaded = false;
+        return Status::OK();
+    }
+
+private:
+    enum class State { kRow, kEOF, kBOF, kEmptyBoth };
+
+    Status CheckUsable() const
+    {
+        if (m_closed || !m_db.IsOpen())
+            return m_db.ClosedError();
+        return Status::OK();
+    }
+
+    Status WriteUnsupported() const
+    {
+        JET_RETURN_IF_ERROR(CheckUsable());
+        return Status::NotSupported("Current Recordset does not support updating. This may be a limitation of the "
+                                    "provider, or of the selected locktype.",
+                                    3251);
+    }
+
+    Status Position(RowId id)
+    {
+        JET_RETURN_IF_ERROR(m_table.LoadRow(id, m_row));
+        m_current = id;
+        m_rowLoaded = true;
+        m_state = State::kRow;
+        return Status::OK();
+    }
+
+    Result<Value> ValueOf(const ColumnDef& column) const
+    {
+        if (m_closed || !m_db.IsOpen())
+            return m_db.ClosedError();
+        if (m_state != State::kRow || !m_rowLoaded)
+            return NoCurrentRecord();
+        return m_table.ReadField(m_row, column);
+    }
+
+    // The first row at or after `from` that passes the filter.
+    Result<std::optional<RowId>> Seek(RowId from)
+    {
+        for (;;) {
+            auto next = m_table.NextRow(from);
+            if (!next.ok() || !*next)
+                return next;
+            auto matches = Matches(**next);
+            if (!matches.ok())
+                return matches.status();
+            if (*matches)
+                return next;
+            from = After(**next);
+        }
+    }
+
+    Result<bool> Matches(RowId id)
+    {
+        if (!m_filter)
+            return true;
+        JET_RETURN_IF_ERROR(m_table.LoadRow(id, m_scratch));
+        auto value = m_table.ReadField(m_scratch, *m_filterColumn);
+        if (!value.ok())
+            return value.status();
+        if (value->IsNull())
+            return false;
+        const Value& literal = m_filter->literal;
+        if (literal.IsText()) {
+            if (!value->IsText())
+                return Status::InvalidArgument("Data type mismatch in criteria expression.", kErrTypeMismatch);
+            return TextEqualsNoCase(value->As<std::u16string>(), literal.As<std::u16string>());
+        }
+        auto number = AsNumber(*value);
+        auto wanted = AsNumber(literal);
+        if (!number || !wanted)
+            return Status::InvalidArgument("Data type mismatch in criteria expression.", kErrTypeMismatch);
+        return *number == *wanted;
+    }
+
+    static bool ValueEqualsText(const Value& value, const std::u16string& text)
+    {
+        if (value.IsNull())
+            return false;
+        if (value.IsText())
+            return value.As<std::u16string>() == text;
+        return Utf8ToUtf16(value.ToUtf8()) == text;
+    }
+
+    Result<int64_t> Count()
+    {
+        if (!m_filter)
+            return m_table.CountRows();
+        int64_t count = 0;
+        RowId from{0, 0};
+        for (;;) {
+            auto next = Seek(from);
+            if (!next.ok())
+                return next.status();
+            if (!*next)
+                return count;
+            ++count;
+            from = After(**next);
+        }
+    }
+
+    DatabaseImpl& m_db;
+    Table& m_table;
+    CursorType m_cursor;
+    LockType m_lock;
+    std::optional<QuerySource::Filter> m_filter;
+    const ColumnDef* m_filterColumn = nullptr;
+    State m_state = State::kEmptyBoth;
+    RowId m_current;
+    LoadedRow m_row;
+    LoadedRow m_scratch;
+    bool m_rowLoaded = false;
+    bool m_closed = false;
+    mutable std::optional<int64_t> m_count;
+};
+
+} // namespace
+
+Recordset::~Recordset() = default;
+
+Result<std::unique_ptr<Recordset>> Recordset::Open(Database& db, const std::string& source, CursorType cursorType,
+                                                   LockType lockType)
+{
+    auto* impl = dynamic_cast<DatabaseImpl*>(&db);
+    if (impl == nullptr)
+        return Status::InvalidArgument("The connection cannot be used to perform this operation.", 3709);
+    if (!impl->IsOpen())
+        return impl->ClosedError();
+    auto query = ParseQuerySource(source);
+    if (!query.ok())
+        return query.status();
+    auto table = impl->OpenTable(query->table);
+    if (!table.ok())
+        return table.status();
+    const ColumnDef* filterColumn = nullptr;
+    if (query->filter) {
+        filterColumn = (*table)->def().FindColumn(query->filter->column);
+        if (filterColumn == nullptr)
+            return Status::InvalidArgument("No value given for one or more required parameters.", -2147217904);
+    }
+    auto rs = std::make_unique<RecordsetImpl>(*impl, **table, cursorType, lockType, std::move(query->filter),
+                                              filterColumn);
+    JET_RETURN_IF_ERROR(rs->Start());
+    return std::unique_ptr<Recordset>(std::move(rs));
+}
+
+} // namespace jet

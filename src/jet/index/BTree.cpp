@@ -1,0 +1,732 @@
+#include "index/BTree.h"
+
+#include "index/IndexKey.h"
+
+#include <cstdint>
+#include <string>
+#include <unordered_set>
+
+namespace jet {
+
+namespace {
+
+constexpr RowId kLowestRow{0, 0};
+
+Status Bad(const std::string& what)
+{
+    return Status::Corruption("Unrecognized database format: " + what + ".");
+}
+
+std::string PageText(PageNumber n)
+{
+    return "index page " + std::to_string(n);
+}
+
+} // namespace
+
+BTree::BTree(PageStore& store, const RealIndexDef& def, BTreePageHooks hooks)
+    : m_store(store)
+    , m_def(def)
+    , m_hooks(std::move(hooks))
+{
+}
+
+Result<IndexPage> BTree::ReadIndexPage(PageNumber n)
+{
+    if (n == 0 || n >= m_store.PageCount())
+        return Bad(PageText(n) + " lies outside the file");
+    Page raw;
+    JET_RETURN_IF_ERROR(m_store.ReadPage(n, raw));
+    Result<IndexPage> page = DecodeIndexPage(raw, n);
+    if (page.ok() && m_def.tdefPage != 0 && page->owner != m_def.tdefPage)
+        return Bad(PageText(n) + " belongs to another table");
+    return page;
+}
+
+Status BTree::CheckChild(PageNumber parent, PageNumber child) const
+{
+    if (child == 0 || child >= m_store.PageCount() || child == parent)
+        return Bad(PageText(parent) + " points to an invalid page " + std::to_string(child));
+    return Status::OK();
+}
+
+Status BTree::Walk(const Visitor& visit)
+{
+    struct Frame {
+        IndexPage page;
+        PageNumber number;
+        size_t nextChild;
+    };
+    std::vector<Frame> stack;
+    std::unordered_set<PageNumber> seen;
+    Result<IndexPage> root = ReadIndexPage(m_def.rootPage);
+    if (!root.ok())
+        return root.status();
+    seen.insert(m_def.rootPage);
+    stack.push_back({std::move(root.value()), m_def.rootPage, 0});
+    std::vector<uint8_t> key;
+    while (!stack.empty()) {
+        Frame& top = stack.back();
+        if (top.page.leaf) {
+            for (size_t i = 0; i < top.page.Count(); ++i) {
+                const KeyView k = top.page.Key(i);
+                key.assign(k.begin(), k.end());
+                JET_RETURN_IF_ERROR(visit(key, top.page.Row(i)));
+            }
+            stack.pop_back();
+            continue;
+        }
+        const size_t children = top.page.Count() + (top.page.tail != 0 ? 1 : 0);
+        if (children == 0)
+            return Bad(PageText(top.number) + " has no children");
+        if (top.nextChild >= children) {
+            stack.pop_back();
+            continue;
+        }
+        const PageNumber child =
+            top.nextChild < top.page.Count() ? top.page.Child(top.nextChild) : top.page.tail;
+        ++top.nextChild;
+        JET_RETURN_IF_ERROR(CheckChild(top.number, child));
+        if (!seen.insert(child).second)
+            return Bad(PageText(child) + " is reached twice in the tree");
+        if (stack.size() >= kMaxDepth)
+            return Bad("the index tree below page " + std::to_string(m_def.rootPage) + " is too deep");
+        Result<IndexPage> page = ReadIndexPage(child);
+        if (!page.ok())
+            return page.status();
+        stack.push_back({std::move(page.value()), child, 0});
+    }
+    return Status::OK();
+}
+
+Status BTree::SeekLeaf(KeyView key, RowId row, IndexPage& leaf, PageNumber& number, size_t& pos)
+{
+    PageNumber n = m_def.rootPage;
+    for (size_t depth = 0;; ++depth) {
+        Result<IndexPage> read = ReadIndexPage(n);
+        if (!read.ok())
+            return read.status();
+        IndexPage& page = read.value();
+        const size_t at = page.LowerBound(key, row);
+        if (page.leaf) {
+            leaf = std::move(page);
+            number = n;
+            pos = at;
+            return Status::OK();
+        }
+        PageNumber child;
+        if (at < page.Count())
+            child = page.Child(at);
+        else if (page.tail != 0)
+            child = page.tail;
+        else if (!page.Empty())
+            child = page.Child(page.Count() - 1);
+        else
+            return Bad(PageText(n) + " has no children");
+        if (depth + 1 >= kMaxDepth)
+            return Bad("the index tree below page " + std::to_string(m_def.rootPage) + " is too deep");
+        JET_RETURN_IF_ERROR(CheckChild(n, child));
+        n = child;
+    }
+}
+
+Status BTree::ScanEqual(const std::vector<uint8_t>& key, RowId from,
+                        const std::function<Result<bool>(RowId)>& visit)
+{
+    IndexPage leaf;
+    PageNumber number = 0;
+    size_t pos = 0;
+    JET_RETURN_IF_ERROR(SeekLeaf(key, from, leaf, number, pos));
+    std::unordered_set<PageNumber> seen{number};
+    for (;;) {
+        for (; pos < leaf.Count(); ++pos) {
+            if (CompareKeys(leaf.Key(pos), key) != 0)
+                return Status::OK();
+            Result<bool> more = visit(leaf.Row(pos));
+            if (!more.ok())
+                return more.status();
+            if (!more.value())
+                return Status::OK();
+        }
+        // Equal keys (or, below a stale separator, the first one) continue on the next leaf.
+        const PageNumber next = leaf.next;
+        if (next == 0)
+            return Status::OK();
+        JET_RETURN_IF_ERROR(CheckChild(number, next));
+        if (!seen.insert(next).second)
+            return Bad(PageText(next) + " is reached twice in the leaf chain");
+        Result<IndexPage> read = ReadIndexPage(next);
+        if (!read.ok())
+            return read.status();
+        if (!read->leaf)
+            return Bad(PageText(next) + " is a node page in the leaf chain");
+        leaf = std::move(read.value());
+        number = next;
+        pos = leaf.LowerBound(key, from);
+    }
+}
+
+Result<std::optional<RowId>> BTree::FindFirst(const std::vector<uint8_t>& key)
+{
+    std::optional<RowId> found;
+    const Status status = ScanEqual(key, kLowestRow, [&](RowId row) -> Result<bool> {
+        found = row;
+        return false;
+    });
+    if (!status.ok())
+        return status;
+    return found;
+}
+
+// ---- Changes ----
+
+void BTree::BeginChange()
+{
+    m_work.clear();
+    m_added.clear();
+    m_released.clear();
+}
+
+Result<IndexPage*> BTree::Load(PageNumber n)
+{
+    auto it = m_work.find(n);
+    if (it == m_work.end()) {
+        Result<IndexPage> page = ReadIndexPage(n);
+        if (!page.ok())
+            return page.status();
+        it = m_work.emplace(n, Working{std::move(page.value()), false}).first;
+    }
+    return &it->second.page;
+}
+
+Result<PageNumber> BTree::NewPage(bool leaf, uint8_t level)
+{
+    if (!m_hooks.pageAdded)
+        return Status::NotSupported("The index needs another page, but its usage map cannot be updated.");
+    IndexPage fresh;
+    fresh.leaf = leaf;
+    fresh.owner = m_def.tdefPage;
+    fresh.level = leaf ? 0 : level;
+    Page raw;
+    JET_RETURN_IF_ERROR(EncodeIndexPage(fresh, raw));
+    Result<PageNumber> n = m_store.AllocatePage(raw);
+    if (!n.ok())
+        return n.status();
+    m_added.push_back(n.value());
+    m_work[n.value()] = Working{std::move(fresh), true};
+    return n;
+}
+
+Status BTree::Descend(KeyView key, RowId row, std::vector<PathStep>& path)
+{
+    path.clear();
+    PageNumber n = m_def.rootPage;
+    for (size_t depth = 0; depth < kMaxDepth; ++depth) {
+        Result<IndexPage*> loaded = Load(n);
+        if (!loaded.ok())
+            return loaded.status();
+        const IndexPage& page = *loaded.value();
+        const size_t pos = page.LowerBound(key, row);
+        if (page.leaf) {
+            path.push_back({n, static_cast<long>(pos)});
+            return Status::OK();
+        }
+        long slot;
+        PageNumber child;
+        if (pos < page.Count()) {
+            slot = static_cast<long>(pos);
+            child = page.Child(pos);
+        } else if (page.tail != 0) {
+            slot = -1;
+            child = page.tail;
+        } else if (!page.Empty()) {
+            slot = static_cast<long>(page.Count() - 1);
+            child = page.Child(page.Count() - 1);
+        } else {
+            return Bad(PageText(n) + " has no children");
+        }
+        JET_RETURN_IF_ERROR(CheckChild(n, child));
+        for (const PathStep& step : path) {
+            if (step.page == child)
+                return Bad(PageText(child) + " is reached twice in the tree");
+        }
+        path.push_back({n, slot});
+        n = child;
+    }
+    return Bad("the index tree below page " + std::to_string(m_def.rootPage) + " is too deep");
+}
+
+Status BTree::UpdateSeparators(const std::vector<PathStep>& path, size_t depth)
+{
+    // The page at `depth` has a new greatest entry; carry it into the ancestors
+    // whose separator named the old one.
+    std::vector<uint8_t> key;
+    RowId row;
+    JET_RETURN_IF_ERROR(SubtreeMax(path[depth].page, key, row));
+    for (size_t d = depth; d > 0; --d) {
+        const PathStep& up = path[d - 1];
+        IndexPage& parent = At(up.page);
+        if (up.slot < 0)
+            continue; // a tail has no separator, but the parent's greatest entry changed too
+        parent.Replace(static_cast<size_t>(up.slot), key, row);
+        MarkDirty(up.page);
+        if (static_cast<size_t>(up.slot) + 1 != parent.Count() || parent.tail != 0)
+            break;
+    }
+    return Status::OK();
+}
+
+Status BTree::SubtreeMax(PageNumber n, std::vector<uint8_t>& key, RowId& row)
+{
+    for (size_t depth = 0; depth < kMaxDepth; ++depth) {
+        Result<IndexPage*> loaded = Load(n);
+        if (!loaded.ok())
+            return loaded.status();
+        const IndexPage& page = *loaded.value();
+        if (page.leaf) {
+            if (page.Empty())
+                return Bad(PageText(n) + " is an empty leaf inside the tree");
+            const KeyView k = page.Key(page.Count() - 1);
+            key.assign(k.begin(), k.end());
+            row = page.Row(page.Count() - 1);
+            return Status::OK();
+        }
+        const PageNumber child = page.tail != 0 ? page.tail : (page.Empty() ? 0 : page.Child(page.Count() - 1));
+        JET_RETURN_IF_ERROR(CheckChild(n, child));
+        n = child;
+    }
+    return Bad("the index tree below page " + std::to_string(m_def.rootPage) + " is too deep");
+}
+
+Status BTree::SplitOverfull(std::vector<PathStep>& path)
+{
+    for (size_t d = path.size() - 1;; --d) {
+        while (!At(path[d].page).Fits()) {
+            if (d == 0) {
+                JET_RETURN_IF_ERROR(GrowRoot(path));
+                d = 1;
+                continue;
+            }
+            JET_RETURN_IF_ERROR(PeelLeft(path, d));
+        }
+        if (d == 0)
+            return Status::OK();
+    }
+}
+
+Status BTree::GrowRoot(std::vector<PathStep>& path)
+{
+    // The root keeps its page number: its content moves one level down.
+    const PageNumber rootNumber = path[0].page;
+    const auto height = static_cast<uint8_t>(path.size() - 1);
+    const bool wasLeaf = At(rootNumber).leaf;
+    Result<PageNumber> added = NewPage(wasLeaf, height);
+    if (!added.ok())
+        return added.status();
+    IndexPage& root = At(rootNumber);
+    IndexPage& moved = At(added.value());
+    root.MoveFrontTo(root.Count(), moved);
+    moved.tail = root.tail;
+    root.Clear();
+    root.leaf = false;
+    root.tail = added.value();
+    root.prev = 0;
+    root.next = 0;
+    root.level = static_cast<uint8_t>(height + 1);
+    MarkDirty(rootNumber);
+    path.insert(path.begin() + 1, PathStep{added.value(), path[0].slot});
+    path[0].slot = -1;
+    return Status::OK();
+}
+
+Status BTree::PeelLeft(std::vector<PathStep>& path, size_t depth)
+{
+    const PageNumber number = path[depth].page;
+    size_t keep;
+    {
+        // Move about half the bytes to a new left sibling, never more than fits on it.
+        const IndexPage& page = At(number);
+        size_t total = 0;
+        for (size_t i = 0; i < page.Count(); ++i)
+            total += page.EntrySize(i);
+        size_t acc = 0;
+        keep = 1;
+        for (size_t i = 0; i + 1 < page.Count(); ++i) {
+            acc += page.EntrySize(i);
+            if (acc - page.SharedPrefix(i + 1) * i > idx::kMaxEntryBytes)
+                break;
+            keep = i + 1;
+            if (2 * acc >= total)
+                break;
+        }
+    }
+    const auto level = static_cast<uint8_t>(path.size() - 1 - depth);
+    Result<PageNumber> added = NewPage(At(number).leaf, level);
+    if (!added.ok())
+        return added.status();
+    IndexPage& page = At(number);
+    IndexPage& left = At(added.value());
+    page.MoveFrontTo(keep, left);
+    left.prev = page.prev;
+    left.next = number;
+    if (page.prev != 0) {
+        Result<IndexPage*> before = Load(page.prev);
+        if (!before.ok())
+            return before.status();
+        before.value()->next = added.value();
+        MarkDirty(page.prev);
+    }
+    page.prev = added.value();
+    MarkDirty(number);
+
+    const KeyView lastKey = left.Key(left.Count() - 1);
+    const std::vector<uint8_t> separator(lastKey.begin(), lastKey.end());
+    const RowId separatorRow = left.Row(left.Count() - 1);
+    PathStep& up = path[depth - 1];
+    IndexPage& parent = At(up.page);
+    const size_t at = up.slot < 0 ? parent.Count() : static_cast<size_t>(up.slot);
+    parent.Insert(at, separator, separatorRow, added.value());
+    if (up.slot >= 0)
+        ++up.slot;
+    MarkDirty(up.page);
+    return Status::OK();
+}
+
+Status BTree::Normalize(PageNumber n)
+{
+    IndexPage& page = At(n);
+    if (page.leaf)
+        return Status::OK();
+    if (page.tail == 0 && page.Count() >= 2) {
+        page.tail = page.Child(page.Count() - 1);
+        page.Erase(page.Count() - 1);
+    } else if (page.tail != 0 && page.Empty()) {
+        // A node with one child stores it as an ordinary entry.
+        std::vector<uint8_t> key;
+        RowId row;
+        const PageNumber only = page.tail;
+        JET_RETURN_IF_ERROR(SubtreeMax(only, key, row));
+        IndexPage& again = At(n);
+        again.Insert(0, key, row, only);
+        again.tail = 0;
+    }
+    return Status::OK();
+}
+
+Status BTree::Commit()
+{
+    std::vector<PageNumber> dirtyNodes;
+    for (const auto& [n, w] : m_work) {
+        if (w.dirty && !w.page.leaf)
+            dirtyNodes.push_back(n);
+    }
+    for (PageNumber n : dirtyNodes)
+        JET_RETURN_IF_ERROR(Normalize(n));
+
+    std::vector<std::pair<PageNumber, Page>> pages;
+    for (const auto& [n, w] : m_work) {
+        if (!w.dirty)
+            continue;
+        pages.emplace_back(n, Page{});
+        JET_RETURN_IF_ERROR(EncodeIndexPage(w.page, pages.back().second));
+    }
+    for (const auto& [n, raw] : pages)
+        JET_RETURN_IF_ERROR(m_store.WritePage(n, raw));
+    for (PageNumber n : m_added)
+        JET_RETURN_IF_ERROR(m_hooks.pageAdded(n));
+    for (PageNumber n : m_released)
+        JET_RETURN_IF_ERROR(m_hooks.pageReleased(n));
+    BeginChange();
+    return Status::OK();
+}
+
+Result<bool> BTree::KeyPresentBeside(const IndexPage& leaf, size_t pos, KeyView key)
+{
+    if (pos > 0 && CompareKeys(leaf.Key(pos - 1), key) == 0)
+        return true;
+    if (pos < leaf.Count())
+        return CompareKeys(leaf.Key(pos), key) == 0;
+    // Equal keys may continue on the neighbouring leaves.
+    if (pos == leaf.Count() && leaf.next != 0) {
+        Result<IndexPage*> next = Load(leaf.next);
+        if (!next.ok())
+            return next.status();
+        if (!next.value()->Empty() && CompareKeys(next.value()->Key(0), key) == 0)
+            return true;
+    }
+    if (pos == 0 && leaf.prev != 0) {
+        Result<IndexPage*> prev = Load(leaf.prev);
+        if (!prev.ok())
+            return prev.status();
+        const IndexPage& before = *prev.value();
+        if (!before.Empty() && CompareKeys(before.Key(before.Count() - 1), key) == 0)
+            return true;
+    }
+    return false;
+}
+
+Status BTree::Insert(const std::vector<uint8_t>& key, RowId row, bool* keyWasNew)
+{
+    if (key.size() > kMaxIndexKeyLength)
+        return Status::InvalidArgument("The index key is too long to be stored.");
+    if (row.page > idx::kMaxDataPage)
+        return Status::InvalidArgument("The row lies on a page an index entry cannot name.");
+    BeginChange();
+    std::vector<PathStep> path;
+    JET_RETURN_IF_ERROR(Descend(key, row, path));
+    const PageNumber leafNumber = path.back().page;
+    const auto pos = static_cast<size_t>(path.back().slot);
+    {
+        const IndexPage& leaf = At(leafNumber);
+        if (pos < leaf.Count() && CompareEntries(leaf.Key(pos), leaf.Row(pos), key, row) == 0)
+            return Status::InvalidArgument("The index already holds an entry for this row.");
+    }
+    bool isNew = true;
+    if (keyWasNew != nullptr) {
+        Result<bool> present = KeyPresentBeside(At(leafNumber), pos, key);
+        if (!present.ok())
+            return present.status();
+        isNew = !present.value();
+    }
+    IndexPage& leaf = At(leafNumber);
+    leaf.Insert(pos, key, row);
+    MarkDirty(leafNumber);
+    if (pos + 1 == leaf.Count())
+        JET_RETURN_IF_ERROR(UpdateSeparators(path, path.size() - 1));
+    JET_RETURN_IF_ERROR(SplitOverfull(path));
+    JET_RETURN_IF_ERROR(Commit());
+    if (keyWasNew != nullptr)
+        *keyWasNew = isNew;
+    return Status::OK();
+}
+
+Status BTree::Remove(const std::vector<uint8_t>& key, RowId row)
+{
+    BeginChange();
+    std::vector<PathStep> path;
+    JET_RETURN_IF_ERROR(Descend(key, row, path));
+    const size_t depth = path.size() - 1;
+    const PageNumber leafNumber = path.back().page;
+    const auto pos = static_cast<size_t>(path.back().slot);
+    IndexPage& leaf = At(leafNumber);
+    if (pos >= leaf.Count() || CompareEntries(leaf.Key(pos), leaf.Row(pos), key, row) != 0)
+        return Status::NotFound("The index holds no entry for this row.");
+    const bool wasLast = pos + 1 == leaf.Count();
+    leaf.Erase(pos);
+    MarkDirty(leafNumber);
+    if (leaf.Empty() && depth > 0)
+        JET_RETURN_IF_ERROR(DropEmptyPage(path, depth));
+    else if (wasLast && !leaf.Empty())
+        JET_RETURN_IF_ERROR(UpdateSeparators(path, depth));
+    return Commit();
+}
+
+Status BTree::DropEmptyPage(std::vector<PathStep>& path, size_t depth)
+{
+    if (!m_hooks.pageReleased)
+        return Status::NotSupported("The index would give back a page, but its usage map cannot be updated.");
+    const PageNumber number = path[depth].page;
+    const PageNumber before = At(number).prev;
+    const PageNumber after = At(number).next;
+    if (before != 0) {
+        Result<IndexPage*> page = Load(before);
+        if (!page.ok())
+            return page.status();
+        page.value()->next = after;
+        MarkDirty(before);
+    }
+    if (after != 0) {
+        Result<IndexPage*> page = Load(after);
+        if (!page.ok())
+            return page.status();
+        page.value()->prev = before;
+        MarkDirty(after);
+    }
+    m_work.at(number).dirty = false;
+    m_released.push_back(number);
+
+    const PathStep& up = path[depth - 1];
+    IndexPage& parent = At(up.page);
+    bool greatestChanged = false;
+    if (up.slot < 0) {
+        parent.tail = 0;
+        if (!parent.Empty()) {
+            parent.tail = parent.Child(parent.Count() - 1);
+            parent.Erase(parent.Count() - 1);
+            greatestChanged = true;
+        }
+    } else {
+        const bool wasLastEntry = static_cast<size_t>(up.slot) + 1 == parent.Count();
+        parent.Erase(static_cast<size_t>(up.slot));
+        greatestChanged = wasLastEntry && parent.tail == 0 && !parent.Empty();
+    }
+    MarkDirty(up.page);
+    if (parent.Empty() && parent.tail == 0) {
+        if (depth - 1 > 0)
+            return DropEmptyPage(path, depth - 1);
+        parent.leaf = true; // the whole index is empty again
+        parent.level = 0;
+        parent.prev = 0;
+        parent.next = 0;
+        parent.Clear();
+        return Status::OK();
+    }
+    if (greatestChanged)
+        return UpdateSeparators(path, depth - 1);
+    return Status::OK();
+}
+
+// ---- Check ----
+
+namespace {
+
+struct CheckState {
+    std::unordered_set<PageNumber> seen;
+    std::vector<std::string>* problems = nullptr;
+    size_t leafDepth = SIZE_MAX;
+    struct Leaf {
+        PageNumber number, prev, next;
+    };
+    std::vector<Leaf> leaves;
+    bool hasPrevious = false;
+    std::vector<uint8_t> previousKey;
+    RowId previousRow;
+    PageNumber previousPage = 0;
+    size_t duplicates = 0;
+
+    void Problem(PageNumber n, const std::string& what) { problems->push_back(PageText(n) + ": " + what); }
+};
+
+struct SubtreeMaximum {
+    bool present = false;
+    std::vector<uint8_t> key;
+    RowId row;
+};
+
+} // namespace
+
+Status BTree::Check(std::vector<std::string>& problems)
+{
+    CheckState state;
+    state.problems = &problems;
+    const bool unique = m_def.IsUnique();
+
+    std::function<Status(PageNumber, size_t, SubtreeMaximum&)> visit = [&](PageNumber n, size_t depth,
+                                                                          SubtreeMaximum& max) -> Status {
+        if (depth > kMaxDepth) {
+            state.Problem(n, "the tree is deeper than " + std::to_string(kMaxDepth) + " levels");
+            return Status::OK();
+        }
+        if (n == 0 || n >= m_store.PageCount()) {
+            state.Problem(n, "lies outside the file");
+            return Status::OK();
+        }
+        if (!state.seen.insert(n).second) {
+            state.Problem(n, "is reached twice in the tree");
+            return Status::OK();
+        }
+        Page raw;
+        const Status read = m_store.ReadPage(n, raw);
+        if (!read.ok()) {
+            if (!read.IsCorruption())
+                return read;
+            state.Problem(n, read.description());
+            return Status::OK();
+        }
+        Result<IndexPage> decoded = DecodeIndexPage(raw, n);
+        if (!decoded.ok()) {
+            state.Problem(n, decoded.status().description());
+            return Status::OK();
+        }
+        const IndexPage& page = decoded.value();
+        if (m_def.tdefPage != 0 && page.owner != m_def.tdefPage)
+            state.Problem(n, "owner " + std::to_string(page.owner) + " is not the table definition page " +
+                                 std::to_string(m_def.tdefPage));
+        if (page.storedFreeSpace != idx::kMaxEntryBytes - page.usedBytes)
+            state.Problem(n, "free space " + std::to_string(page.storedFreeSpace) + " does not match " +
+                                 std::to_string(page.usedBytes) + " bytes of entries");
+        for (size_t i = 1; i < page.Count(); ++i) {
+            if (CompareEntries(page.Key(i - 1), page.Row(i - 1), page.Key(i), page.Row(i)) >= 0) {
+                state.Problem(n, "entry " + std::to_string(i) + " is not above the entry before it");
+                break;
+            }
+        }
+
+        if (page.leaf) {
+            if (page.level != 0)
+                state.Problem(n, "leaf page has level byte " + std::to_string(page.level));
+            if (state.leafDepth == SIZE_MAX)
+                state.leafDepth = depth;
+            else if (state.leafDepth != depth)
+                state.Problem(n, "leaf at depth " + std::to_string(depth) + ", others at depth " +
+                                     std::to_string(state.leafDepth));
+            if (page.Empty() && depth > 0)
+                state.Problem(n, "leaf inside the tree is empty");
+            state.leaves.push_back({n, page.prev, page.next});
+            for (size_t i = 0; i < page.Count(); ++i) {
+                const KeyView key = page.Key(i);
+                if (state.hasPrevious) {
+                    const auto order = CompareEntries(state.previousKey, state.previousRow, key, page.Row(i));
+                    if (order >= 0 && i == 0)
+                        state.Problem(n, "first entry is not above the last entry of page " +
+                                             std::to_string(state.previousPage));
+                    if (unique && CompareKeys(state.previousKey, key) == 0 &&
+                        !IsAllNullKey(m_def.columns, state.previousKey))
+                        ++state.duplicates;
+                }
+                state.previousKey.assign(key.begin(), key.end());
+                state.previousRow = page.Row(i);
+                state.previousPage = n;
+                state.hasPrevious = true;
+            }
+            if (!page.Empty()) {
+                max.present = true;
+                const KeyView last = page.Key(page.Count() - 1);
+                max.key.assign(last.begin(), last.end());
+                max.row = page.Row(page.Count() - 1);
+            }
+            return Status::OK();
+        }
+
+        if (page.Empty() && page.tail == 0) {
+            state.Problem(n, "node page has no children");
+            return Status::OK();
+        }
+        if (page.Count() >= 2 && page.tail == 0)
+            state.Problem(n, "node page with several children does not use its tail pointer");
+        for (size_t i = 0; i < page.Count(); ++i) {
+            SubtreeMaximum childMax;
+            JET_RETURN_IF_ERROR(visit(page.Child(i), depth + 1, childMax));
+            if (childMax.present &&
+                CompareEntries(childMax.key, childMax.row, page.Key(i), page.Row(i)) != 0)
+                state.Problem(n, "entry " + std::to_string(i) + " differs from the last entry below it (page " +
+                                     std::to_string(page.Child(i)) + ")");
+            if (i + 1 == page.Count() && page.tail == 0)
+                max = std::move(childMax);
+        }
+        if (page.tail != 0)
+            JET_RETURN_IF_ERROR(visit(page.tail, depth + 1, max));
+        return Status::OK();
+    };
+
+    SubtreeMaximum rootMax;
+    JET_RETURN_IF_ERROR(visit(m_def.rootPage, 0, rootMax));
+
+    const auto& leaves = state.leaves;
+    for (size_t i = 0; i < leaves.size(); ++i) {
+        const PageNumber expectedPrev = i == 0 ? 0 : leaves[i - 1].number;
+        const PageNumber expectedNext = i + 1 == leaves.size() ? 0 : leaves[i + 1].number;
+        if (leaves[i].prev != expectedPrev)
+            state.Problem(leaves[i].number, "previous-page link is " + std::to_string(leaves[i].prev) +
+                                                ", expected " + std::to_string(expectedPrev));
+        if (leaves[i].next != expectedNext)
+            state.Problem(leaves[i].number, "next-page link is " + std::to_string(leaves[i].next) +
+                                                ", expected " + std::to_string(expectedNext));
+    }
+    if (state.duplicates > 0)
+        problems.push_back("unique index with root page " + std::to_string(m_def.rootPage) + " holds " +
+                           std::to_string(state.duplicates) + " duplicate key(s)");
+    return Status::OK();
+}
+
+} // namespace jet

@@ -1,0 +1,112 @@
+#include "io/File.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace jet {
+namespace {
+
+class PosixFile final : public File {
+public:
+    PosixFile(int fd, std::string path)
+        : m_fd(fd)
+        , m_path(std::move(path))
+    {
+    }
+    ~PosixFile() override { ::close(m_fd); }
+
+    Status Read(uint64_t offset, uint8_t* out, size_t length) override
+    {
+        size_t done = 0;
+        while (done < length) {
+            const ssize_t n = ::pread(m_fd, out + done, length - done, static_cast<off_t>(offset + done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                return Error("read");
+            if (n == 0)
+                return Status::IOError("Unexpected end of file '" + m_path + "'.");
+            done += static_cast<size_t>(n);
+        }
+        return Status::OK();
+    }
+
+    Status Write(uint64_t offset, const uint8_t* data, size_t length) override
+    {
+        size_t done = 0;
+        while (done < length) {
+            const ssize_t n = ::pwrite(m_fd, data + done, length - done, static_cast<off_t>(offset + done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return Error("write");
+            done += static_cast<size_t>(n);
+        }
+        return Status::OK();
+    }
+
+    Result<uint64_t> Size() override
+    {
+        struct stat st;
+        if (::fstat(m_fd, &st) != 0)
+            return Error("stat");
+        return static_cast<uint64_t>(st.st_size);
+    }
+
+    Status Sync() override
+    {
+        if (::fdatasync(m_fd) != 0)
+            return Error("sync");
+        return Status::OK();
+    }
+
+private:
+    Status Error(const char* what) const
+    {
+        return Status::IOError("Disk or network error (" + std::string(what) + " '" + m_path
+                               + "': " + std::strerror(errno) + ").");
+    }
+
+    int m_fd;
+    std::string m_path;
+};
+
+Result<std::unique_ptr<File>> OpenWithFlags(const std::string& path, int flags)
+{
+    int fd;
+    do {
+        fd = ::open(path.c_str(), flags | O_CLOEXEC, 0644);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == EISDIR || errno == ENOTDIR)
+            return Status::NotFound("Could not find file '" + path + "'.");
+        if (errno == EACCES || errno == EROFS || errno == EPERM)
+            return Status::Locked("The Microsoft Jet database engine cannot open the file '" + path
+                                  + "'.  It is already opened exclusively by another user, or you need permission "
+                                    "to view its data.");
+        return Status::IOError("Disk or network error (open '" + path + "': " + std::strerror(errno) + ").");
+    }
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return Status::NotFound("Could not find file '" + path + "'.");
+    }
+    return std::unique_ptr<File>(new PosixFile(fd, path));
+}
+
+} // namespace
+
+Result<std::unique_ptr<File>> OpenPosixFile(const std::string& path, bool writable)
+{
+    return OpenWithFlags(path, writable ? O_RDWR : O_RDONLY);
+}
+
+Result<std::unique_ptr<File>> CreatePosixFile(const std::string& path)
+{
+    return OpenWithFlags(path, O_RDWR | O_CREAT | O_TRUNC);
+}
+
+} // namespace jet

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <jet/Status.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace jet {
+
+// Positioned reads and writes on one open file. The pager is the only user;
+// tests substitute an implementation that fails after a chosen number of bytes.
+class File {
+public:
+    virtual ~File() = default;
+
+    // Reads exactly `length` bytes at `offset`; a short read is an I/O error.
+    virtual Status Read(uint64_t offset, uint8_t* out, size_t length) = 0;
+    // Writes `length` bytes at `offset`, extending the file when needed.
+    virtual Status Write(uint64_t offset, const uint8_t* data, size_t length) = 0;
+    // Current size in bytes.
+    virtual Result<uint64_t> Size() = 0;
+    // Makes written data durable.
+    virtual Status Sync() = 0;
+};
+
+// Opens `path` for reading, or for reading and writing. A missing file gives
+// a NotFound status naming the path the way Jet does; other failures an
+// I/O error.
+Result<std::unique_ptr<File>> OpenPosixFile(const std::string& path, bool writable);
+
+// Creates (or truncates) `path` for reading and writing.
+Result<std::unique_ptr<File>> CreatePosixFile(const std::string& path);
+
+} // namespace jet

@@ -1,0 +1,174 @@
+#include "table/Table.h"
+
+#include "FormatConstants.h"
+#include "page/DataPage.h"
+
+#include <algorithm>
+
+namespace jet {
+
+Table::Table(Pager& pager, TableDef def, std::u16string name)
+    : m_pager(pager)
+    , m_def(std::move(def))
+    , m_name(std::move(name))
+{
+}
+
+bool Table::OwnsPage(const Page& page, PageNumber tdefPage)
+{
+    return IsDataPage(page) && LoadU32(page.data() + fmt::kDataOwner) == tdefPage;
+}
+
+Result<const std::vector<PageNumber>*> Table::DataPages()
+{
+    if (!m_pagesLoaded) {
+        auto pages = ReadUsageMap(m_pager, MapLocation::FromPointer(m_def.ownedMap), m_pager.PageCount());
+        if (!pages.ok())
+            return pages.status();
+        m_pages = std::move(pages).value();
+        m_pagesLoaded = true;
+    }
+    return &m_pages;
+}
+
+Result<std::optional<RowId>> Table::NextRow(RowId from)
+{
+    auto pages = DataPages();
+    if (!pages.ok())
+        return pages.status();
+    const auto& list = **pages;
+    auto it = std::lower_bound(list.begin(), list.end(), from.page);
+    uint32_t firstSlot = (it != list.end() && *it == from.page) ? from.row : 0;
+    for (; it != list.end(); ++it, firstSlot = 0) {
+        auto view = m_pager.View(*it);
+        if (!view.ok())
+            return view.status();
+        const Page& page = **view;
+        if (!OwnsPage(page, m_def.tdefPage))
+            continue;
+        auto count = DataPageSlotCount(page, *it);
+        if (!count.ok())
+            return count.status();
+        for (uint32_t slot = firstSlot; slot < *count; ++slot) {
+            const uint16_t raw = LoadU16(page.data() + fmt::kDataSlots + 2 * slot);
+            if ((raw & fmt::kSlotHidden) == 0)
+                return std::optional<RowId>(RowId{*it, static_cast<uint8_t>(slot)});
+        }
+    }
+    return std::optional<RowId>();
+}
+
+Result<std::optional<RowId>> Table::PrevRow(std::optional<RowId> before)
+{
+    auto pages = DataPages();
+    if (!pages.ok())
+        return pages.status();
+    const auto& list = **pages;
+    size_t index = list.size();
+    int limitSlot = -1; // -1: all slots of the page
+    if (before) {
+        auto it = std::lower_bound(list.begin(), list.end(), before->page);
+        index = static_cast<size_t>(it - list.begin());
+        if (it != list.end() && *it == before->page) {
+            ++index;
+            limitSlot = before->row;
+        }
+    }
+    while (index > 0) {
+        --index;
+        auto view = m_pager.View(list[index]);
+        if (!view.ok())
+            return view.status();
+        const Page& page = **view;
+        if (OwnsPage(page, m_def.tdefPage)) {
+            auto count = DataPageSlotCount(page, list[index]);
+            if (!count.ok())
+                return count.status();
+            int slot = limitSlot < 0 ? *count - 1 : std::min<int>(limitSlot - 1, *count - 1);
+            for (; slot >= 0; --slot) {
+                const uint16_t raw = LoadU16(page.data() + fmt::kDataSlots + 2 * slot);
+                if ((raw & fmt::kSlotHidden) == 0)
+                    return std::optional<RowId>(RowId{list[index], static_cast<uint8_t>(slot)});
+            }
+        }
+        limitSlot = -1;
+    }
+    return std::optional<RowId>();
+}
+
+Result<int64_t> Table::CountRows()
+{
+    auto pages = DataPages();
+    if (!pages.ok())
+        return pages.status();
+    int64_t count = 0;
+    for (PageNumber n : **pages) {
+        auto view = m_pager.View(n);
+        if (!view.ok())
+            return view.status();
+        const Page& page = **view;
+        if (!OwnsPage(page, m_def.tdefPage))
+            continue;
+        auto slots = DataPageSlotCount(page, n);
+        if (!slots.ok())
+            return slots.status();
+        for (uint32_t slot = 0; slot < *slots; ++slot) {
+            if ((LoadU16(page.data() + fmt::kDataSlots + 2 * slot) & fmt::kSlotHidden) == 0)
+                ++count;
+        }
+    }
+    return count;
+}
+
+Status Table::LoadRow(RowId id, LoadedRow& out)
+{
+    auto view = m_pager.View(id.page);
+    if (!view.ok())
+        return view.status();
+    const Page* page = *view;
+    if (!OwnsPage(*page, m_def.tdefPage))
+        return CorruptPage(id.page, "not a data page of table " + std::to_string(m_def.tdefPage));
+    auto slot = DataPageSlot(*page, id.page, id.row);
+    if (!slot.ok())
+        return slot.status();
+    if ((slot->raw & fmt::kSlotHidden) != 0)
+        return Status::NotFound("Record is deleted.", 3167);
+    out.id = id;
+    out.dataAt = id;
+    if (slot->IsOverflow()) {
+        if (slot->length() < 4)
+            return CorruptPage(id.page, "overflow row too short");
+        const uint32_t pointer = LoadU32(page->data() + slot->start);
+        const RowId target{RowPointerPage(pointer), RowPointerRow(pointer)};
+        if (target.page >= m_pager.PageCount())
+            return CorruptPage(id.page, "overflow pointer out of range");
+        view = m_pager.View(target.page);
+        if (!view.ok())
+            return view.status();
+        page = *view;
+        if (!OwnsPage(*page, m_def.tdefPage))
+            return CorruptPage(target.page, "overflow target is not a data page of the table");
+        slot = DataPageSlot(*page, target.page, target.row);
+        if (!slot.ok())
+            return slot.status();
+        if (slot->IsDeleted() || slot->IsOverflow())
+            return CorruptPage(target.page, "overflow target is not a moved row");
+        out.dataAt = target;
+    }
+    out.bytes.assign(page->begin() + slot->start, page->begin() + slot->end);
+    auto layout = ParseRowLayout(m_def, out.bytes, out.dataAt.page);
+    if (!layout.ok())
+        return layout.status();
+    out.layout = *layout;
+    return Status::OK();
+}
+
+Result<Value> Table::ReadField(const LoadedRow& row, const ColumnDef& column)
+{
+    auto field = LocateField(m_def, row.layout, column, row.dataAt.page);
+    if (!field.ok())
+        return field.status();
+    return DecodeField(m_pager, column, *field, row.dataAt.page);
+}
+
+} // namespace jet

@@ -1,0 +1,66 @@
+#include "table/Text.h"
+
+namespace jet {
+
+std::u16string DecodeText(ByteView bytes)
+{
+    std::u16string out;
+    if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) {
+        out.reserve(bytes.size());
+        bool oneByte = true;
+        size_t i = 2;
+        while (i < bytes.size()) {
+            if (bytes[i] == 0x00) {
+                oneByte = !oneByte;
+                ++i;
+            } else if (oneByte) {
+                out += static_cast<char16_t>(bytes[i]);
+                ++i;
+            } else {
+                if (i + 1 >= bytes.size())
+                    break;
+                out += static_cast<char16_t>(LoadU16(bytes.data() + i));
+                i += 2;
+            }
+        }
+        return out;
+    }
+    out.resize(bytes.size() / 2);
+    for (size_t i = 0; i < out.size(); ++i)
+        out[i] = static_cast<char16_t>(LoadU16(bytes.data() + 2 * i));
+    return out;
+}
+
+std::vector<uint8_t> EncodeText(std::u16string_view text, bool allowCompression)
+{
+    std::vector<uint8_t> out;
+    bool compressible = allowCompression && text.size() > 2;
+    for (size_t i = 0; compressible && i < text.size(); ++i)
+        compressible = text[i] >= 0x0001 && text[i] <= 0x00FF;
+    if (compressible) {
+        out.reserve(2 + text.size());
+        out.push_back(0xFF);
+        out.push_back(0xFE);
+        for (char16_t c : text)
+            out.push_back(static_cast<uint8_t>(c));
+        return out;
+    }
+    if (!text.empty() && text[0] == 0xFEFF) {
+        // Plain UCS-2 would start with FF FE and read back as compressed;
+        // a compressed value that switches to two-byte mode at once is exact.
+        out = {0xFF, 0xFE, 0x00};
+        for (char16_t c : text) {
+            if ((c & 0xFF) == 0)
+                return EncodeText(text.substr(1), false); // cannot be represented; drop the marker
+            out.push_back(static_cast<uint8_t>(c));
+            out.push_back(static_cast<uint8_t>(c >> 8));
+        }
+        return out;
+    }
+    out.resize(text.size() * 2);
+    for (size_t i = 0; i < text.size(); ++i)
+        StoreU16(out.data() + 2 * i, static_cast<uint16_t>(text[i]));
+    return out;
+}
+
+} // namespace jet

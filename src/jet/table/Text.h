@@ -1,0 +1,21 @@
+#pragma once
+
+#include "util/Coding.h"
+
+#include <string>
+#include <vector>
+
+namespace jet {
+
+// Decodes a stored Text or Memo value: UCS-2 LE, or the compressed form that
+// starts with FF FE (one byte per character, a 00 byte switching between
+// one- and two-byte runs). A trailing odd byte is ignored.
+std::u16string DecodeText(ByteView bytes);
+
+// Encodes `text` for storage. With `allowCompression`, text of more than two
+// characters all in U+0001..U+00FF is stored compressed; anything else, and
+// a value starting with U+FEFF, is stored so that it cannot be mistaken for
+// the compressed form.
+std::vector<uint8_t> EncodeText(std::u16string_view text, bool allowCompression);
+
+} // namespace jet

@@ -1,0 +1,96 @@
+#include "support/SystemHelpers.h"
+
+#include "support/AppContext.h"
+#include "support/Operator.h"
+
+#include <QCoreApplication>
+#include <QSysInfo>
+
+#include <algorithm>
+#include <optional>
+
+#include <pwd.h>
+#include <unistd.h>
+
+namespace pafdm {
+
+namespace {
+
+constexpr qsizetype kNameBufferLength = 255;
+
+// What the system's name queries return: the characters before the first NUL,
+// no more than the buffer holds.
+QString NameFromBuffer(const QString& name)
+{
+    const qsizetype nul = name.indexOf(QChar(0));
+    return name.left(nul < 0 ? kNameBufferLength : std::min(nul, kNameBufferLength));
+}
+
+// The answer when no window could show the message at all: the choice that commits to nothing.
+int NeutralAnswer(int buttons)
+{
+    switch (buttons & 0x0F) {
+    case MessageStyle::kOkCancel:
+    case MessageStyle::kYesNoCancel:
+        return MessageAnswer::kCancel;
+    case MessageStyle::kYesNo:
+        return MessageAnswer::kNo;
+    default:
+        return MessageAnswer::kOk;
+    }
+}
+
+} // namespace
+
+int ShowTopMessage(AppContext& ctx, const QString& prompt, int buttons, const QString& title)
+{
+    const int style = buttons == -99 ? MessageStyle::kOkOnly : buttons;
+    const QString shownTitle = title.isEmpty() ? ctx.brand.applicationName : title;
+    if (const std::optional<int> answer = ctx.ui().ShowMessage(prompt, style, shownTitle, true))
+        return *answer;
+    ctx.ui().Beep();
+    return ctx.ui().ShowMessage(prompt, style, shownTitle, false).value_or(NeutralAnswer(style));
+}
+
+void MakeTopMost(Operator& op)
+{
+    op.SetProgressTopMost(true);
+}
+
+QString GetComputerNameText()
+{
+    return NameFromBuffer(QSysInfo::machineHostName());
+}
+
+QString GetUserNameText()
+{
+    for (const char* variable : {"USER", "LOGNAME"}) {
+        const QString name = qEnvironmentVariable(variable);
+        if (!name.isEmpty())
+            return NameFromBuffer(name);
+    }
+    if (const passwd* entry = getpwuid(geteuid()); entry != nullptr && entry->pw_name != nullptr)
+        return NameFromBuffer(QString::fromLocal8Bit(entry->pw_name));
+    return {};
+}
+
+QString ReadRegistryText(const QString&, const QString&, const QString&, const QString& defaultValue)
+{
+    return defaultValue;
+}
+
+bool IsKeyDown(Operator& op, int virtualKey)
+{
+    return op.IsKeyDown(virtualKey);
+}
+
+void OpenWebPage(AppContext& ctx, const QString& urlOrPath)
+{
+    if (ctx.ui().OpenUrl(urlOrPath))
+        return;
+    const QString prompt = QCoreApplication::translate("OpenWebPage", "Unable to open web page '") + urlOrPath
+        + QLatin1Char('\'');
+    ShowTopMessage(ctx, prompt, MessageStyle::kOkOnly, ctx.brand.applicationName);
+}
+
+} // namespace pafdm

@@ -1,0 +1,245 @@
+#include "update/ZUpdateData.h"
+
+#include "dataset/DataKind.h"
+#include "dataset/JetError.h"
+#include "support/AppContext.h"
+#include "support/Logging.h"
+#include "support/Operator.h"
+#include "support/SystemHelpers.h"
+
+#include <QDir>
+
+#include <jet/Database.h>
+#include <jet/Recordset.h>
+
+namespace pafdm {
+
+namespace {
+
+const char* const kAddressFields[] = {"FT_Address", "FT_Update"};
+const char* const kPostZonFields[] = {
+    "PZ_IntroductionDate", "PZ_GridRefEast", "PZ_GridRefNorth", "PZ_County", "PZ_District",   "PZ_Ward",
+    "PZ_UserType",         "PZ_GridStatus",  "PZ_Country",      "PZ_WardStatus", "PZ_NHS_Code", "PZ_NHS_Region",
+    "PZ_Long",             "PZ_Lat",         "PZ_OSRef",        "PZ_Update"};
+
+// The progress window is redrawn at most this often; the label always names
+// the record being merged when it is drawn.
+constexpr std::chrono::milliseconds kRepaintInterval(40);
+
+Error NoCurrentRecord()
+{
+    return Error{jet::Status::kErrNoCurrentRecord,
+                 QStringLiteral("Either BOF or EOF is True, or the current record has been deleted. Requested "
+                                "operation requires a current record.")};
+}
+
+} // namespace
+
+ZUpdateData::ZUpdateData(AppContext& ctx)
+    : m_ctx(ctx)
+{
+}
+
+void ZUpdateData::ShowProgress(const QString& label, bool force)
+{
+    Operator& ui = m_ctx.ui();
+    ui.SetProgressLabel(label);
+    const auto now = m_ctx.clock().Monotonic();
+    if (force || now - m_lastRepaint >= kRepaintInterval) {
+        m_lastRepaint = now;
+        ui.RepaintProgress();
+    }
+}
+
+bool ZUpdateData::UpdateData(const QString& path, const QString& DatefileToRead, const QString& DataType,
+                             const QString& UpdateDateYYYYMMDD, QString& DataTypeDesc, qint64& RecordCount)
+{
+    std::unique_ptr<jet::Database> updateDb;
+    std::unique_ptr<jet::Database> dataDb;
+    std::unique_ptr<jet::Recordset> updateRows;
+    std::unique_ptr<jet::Recordset> dataTable;
+
+    auto run = [&]() -> Expected<Done> {
+        m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 1");
+        const QString updatePath = path + QDir::separator() + DatefileToRead;
+        ShowProgress(QStringLiteral("Opening data files"), true);
+
+        const std::optional<DataKind> kind = FindDataKind(DataType);
+        const QString fileName = kind ? kind->fileName : QString();
+        const QString table = kind ? kind->tableName : QString();
+        DataTypeDesc = kind ? kind->description : QString();
+        const QString query = QStringLiteral("SELECT * From ") + table + QStringLiteral(";");
+
+        m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 2 creating ADO, is MDAC 2.8 or better loaded?");
+
+        m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 3 Opening update file with ADO");
+        auto openedUpdate = jet::Database::Open(ConnectionString(updatePath).toStdString(), "admin", "",
+                                                jet::OpenOptions{.readOnly = true, .cachePages = 1024});
+        if (!openedUpdate.ok())
+            return FromJet(openedUpdate.status());
+        updateDb = std::move(openedUpdate.value());
+
+        m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 4 Opening data file to update");
+        auto openedData = jet::Database::Open(ConnectionString(path + QDir::separator() + fileName).toStdString(),
+                                              "admin", "", jet::OpenOptions{});
+        if (!openedData.ok())
+            return FromJet(openedData.status());
+        dataDb = std::move(openedData.value());
+
+        m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 5");
+        auto rows = jet::Recordset::Open(*updateDb, query.toStdString(), jet::CursorType::kStatic,
+                                         jet::LockType::kReadOnly);
+        if (!rows.ok())
+            return FromJet(rows.status());
+        updateRows = std::move(rows.value());
+        auto data = jet::Recordset::Open(*dataDb, table.toStdString(), jet::CursorType::kDynamic,
+                                         jet::LockType::kOptimistic);
+        if (!data.ok())
+            return FromJet(data.status());
+        dataTable = std::move(data.value());
+
+        for (jet::Status step : {updateRows->MoveFirst(), updateRows->MoveLast()}) {
+            if (!step.ok())
+                return FromJet(step);
+        }
+        RecordCount = updateRows->RecordCount();
+        if (jet::Status first = updateRows->MoveFirst(); !first.ok())
+            return FromJet(first);
+
+        LogActivity(m_ctx, QStringLiteral("Data files contains ") + QString::number(RecordCount)
+                               + QStringLiteral(" records"));
+
+        const QString countText = QString::number(RecordCount);
+        for (qint64 i = 1; !updateRows->IsEOF(); ++i) {
+            ShowProgress(QStringLiteral("Processing record:") + QString::number(i) + QStringLiteral(" of ")
+                             + countText,
+                         false);
+            const Expected<Done> merged = DataType == QLatin1String("Z")
+                ? AddOrUpdateRecordPostZon(*updateRows, *dataTable)
+                : AddOrUpdateRecordAddress(*updateRows, *dataTable);
+            if (!merged)
+                return merged.error();
+            if (jet::Status next = updateRows->MoveNext(); !next.ok())
+                return FromJet(next);
+        }
+
+        m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 6");
+        (void)updateRows->Close();
+        (void)dataTable->Close();
+        dataTable.reset();
+
+        m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 7 Updating the version date");
+        auto version = jet::Recordset::Open(*dataDb, "Version", jet::CursorType::kDynamic, jet::LockType::kOptimistic);
+        if (!version.ok())
+            return FromJet(version.status());
+        dataTable = std::move(version.value());
+        if (jet::Status first = dataTable->MoveFirst(); !first.ok())
+            return FromJet(first);
+        while (!dataTable->IsEOF()) {
+            auto id = dataTable->Field("ID");
+            if (!id.ok())
+                return FromJet(id.status());
+            if (id->ToUtf8() == "2")
+                break;
+            if (jet::Status next = dataTable->MoveNext(); !next.ok())
+                return FromJet(next);
+        }
+        if (dataTable->IsEOF())
+            return NoCurrentRecord();
+        if (jet::Status set = dataTable->SetField("text", jet::Value(UpdateDateYYYYMMDD.toStdU16String()));
+            !set.ok())
+            return FromJet(set);
+        if (jet::Status written = dataTable->Update(); !written.ok())
+            return FromJet(written);
+        (void)dataTable->Close();
+        dataTable.reset();
+
+        m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 8");
+        updateRows.reset();
+        (void)updateDb->Close();
+        updateDb.reset();
+        if (jet::Status closed = dataDb->Close(); !closed.ok())
+            return FromJet(closed);
+        dataDb.reset();
+        return Done{};
+    };
+
+    const Expected<Done> outcome = run();
+    if (outcome)
+        return true;
+
+    // Rows committed before the failure must reach the file.
+    dataTable.reset();
+    updateRows.reset();
+    if (dataDb)
+        (void)dataDb->Close();
+    const Error& error = outcome.error();
+    LogError(m_ctx, QString(), error);
+    const QString lineEnd = QStringLiteral("\r\n");
+    ShowTopMessage(m_ctx,
+                   QStringLiteral("Err : ") + QString::number(error.number) + lineEnd + error.description + lineEnd
+                       + lineEnd + QStringLiteral("At position : ") + m_ctx.StageMarker + lineEnd + lineEnd
+                       + QStringLiteral("Please LOG OUT of Ostrel then back in and try again!"),
+                   16, QString());
+    return false;
+}
+
+Expected<Done> ZUpdateData::AddOrUpdateRecordAddress(jet::Recordset& DataRec, jet::Recordset& TableToUpdate)
+{
+    return AddOrUpdateRecord(DataRec, TableToUpdate, QStringLiteral("AddOrUpdateRecordAddress"), "FT_PostCode",
+                             kAddressFields, static_cast<int>(std::size(kAddressFields)));
+}
+
+Expected<Done> ZUpdateData::AddOrUpdateRecordPostZon(jet::Recordset& DataRec, jet::Recordset& TableToUpdate)
+{
+    return AddOrUpdateRecord(DataRec, TableToUpdate, QStringLiteral("AddOrUpdateRecordPostZon"), "PZ_Postcode",
+                             kPostZonFields, static_cast<int>(std::size(kPostZonFields)));
+}
+
+Expected<Done> ZUpdateData::AddOrUpdateRecord(jet::Recordset& DataRec, jet::Recordset& TableToUpdate,
+                                              const QString& procedure, const char* keyField,
+                                              const char* const* otherFields, int otherFieldCount)
+{
+    const QString stage = QStringLiteral("Update:UpdateData:") + procedure + QStringLiteral(":Stage ");
+    m_ctx.StageMarker = stage + QStringLiteral("1");
+
+    auto key = DataRec.Field(keyField);
+    if (!key.ok())
+        return FromJet(key.status());
+    const QString keyText = QString::fromStdString(key->ToUtf8());
+
+    bool found = false;
+    if (!(TableToUpdate.IsBOF() && TableToUpdate.IsEOF())) {
+        m_ctx.StageMarker = stage + QStringLiteral("2");
+        if (jet::Status first = TableToUpdate.MoveFirst(); !first.ok())
+            return FromJet(first);
+        m_ctx.StageMarker = stage + QStringLiteral("3");
+        // Exact equality on the stored key text, whatever characters it holds.
+        const std::u16string wanted = key->IsText() ? key->As<std::u16string>() : keyText.toStdU16String();
+        if (jet::Status searched = TableToUpdate.FindFirst(keyField, wanted); !searched.ok())
+            return FromJet(searched);
+        found = !TableToUpdate.IsEOF();
+        m_ctx.StageMarker = found ? stage + QStringLiteral("5 UPDATE ") + keyText
+                                  : stage + QStringLiteral("4 ADD ") + keyText;
+    }
+    if (!found) {
+        if (jet::Status added = TableToUpdate.AddNew(); !added.ok())
+            return FromJet(added);
+        if (jet::Status set = TableToUpdate.SetField(keyField, key.value()); !set.ok())
+            return FromJet(set);
+    }
+    for (int i = 0; i < otherFieldCount; ++i) {
+        auto value = DataRec.Field(otherFields[i]);
+        if (!value.ok())
+            return FromJet(value.status());
+        if (jet::Status set = TableToUpdate.SetField(otherFields[i], value.value()); !set.ok())
+            return FromJet(set);
+    }
+    if (jet::Status written = TableToUpdate.Update(); !written.ok()) {
+        TableToUpdate.CancelUpdate();
+        return FromJet(written);
+    }
+    return Done{};
+}
+
+} // namespace pafdm

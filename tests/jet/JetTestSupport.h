@@ -1,0 +1,42 @@
+#pragma once
+
+#include <jet/Database.h>
+#include <jet/Value.h>
+
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QString>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace pafdm::test {
+
+// A database file of the shared fixtures with its password and expected dump.
+struct FixtureFile {
+    std::string relative; // under the fixtures folder, e.g. "fixtures/jet4/dataset/PAF_FULL.dat"
+    std::string password;
+    std::string expected; // .jsonl path under the fixtures folder, empty when none
+    std::string Name() const; // a gtest-safe name
+};
+
+// Every fixture database with an expected dump (Access-made and jet4 files).
+std::vector<FixtureFile> DumpedFixtures();
+// Every database file of the fixtures and samples, with its password.
+std::vector<FixtureFile> AllFixtureDatabases();
+
+// Absolute path of a fixture file as a std::string.
+std::string FixtureFilePath(const std::string& relative);
+
+// A value the way the fixture dumps write it: Yes/No as bool, Currency and
+// Decimal as numbers, Date/Time as "yyyy-MM-ddTHH:mm:ss", binary as "hex:..".
+QJsonValue FixtureJson(const jet::Value& value);
+
+// Table names of an expected dump, in first-appearance order.
+std::vector<QString> ExpectedTables(const std::string& jsonlRelative);
+
+// Reads the whole file into memory.
+std::vector<uint8_t> ReadFileBytes(const std::string& path);
+
+} // namespace pafdm::test

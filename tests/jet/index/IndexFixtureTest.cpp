@@ -1,0 +1,155 @@
+// Every index of every fixture database, against the rows of its table: the
+// stored leaf entries must be exactly the keys our encoder builds from the
+// row values, in the order the tree keeps them.
+
+#include "DatabaseImpl.h"
+#include "index/BTree.h"
+#include "index/IndexKey.h"
+#include "io/File.h"
+
+#include "jet/JetTestSupport.h"
+#include "testsupport/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace jet {
+namespace {
+
+using pafdm::test::FixtureFile;
+
+std::string HexOf(const std::vector<uint8_t>& bytes)
+{
+    std::string out;
+    char buf[4];
+    for (uint8_t b : bytes) {
+        std::snprintf(buf, sizeof buf, "%02X ", b);
+        out += buf;
+    }
+    return out;
+}
+
+struct IndexTally {
+    size_t entries = 0;
+    size_t textEntries = 0;
+    size_t unsupported = 0;
+};
+
+// Keys built from the rows of `table` for one real index, by row id.
+void ExpectedKeys(Table& table, const RealIndexDef& def, std::map<RowId, std::vector<uint8_t>>& keys,
+                  IndexTally& tally)
+{
+    RowId from{0, 0};
+    for (;;) {
+        Result<std::optional<RowId>> next = table.NextRow(from);
+        ASSERT_TRUE(next.ok()) << next.status().ToString();
+        if (!next.value())
+            return;
+        const RowId id = *next.value();
+        LoadedRow row;
+        ASSERT_TRUE(table.LoadRow(id, row).ok());
+        std::vector<Value> values;
+        for (const IndexKeyColumn& column : def.columns) {
+            const ColumnDef* columnDef = table.def().ColumnByNumber(column.columnNumber);
+            ASSERT_NE(columnDef, nullptr);
+            Result<Value> value = table.ReadField(row, *columnDef);
+            ASSERT_TRUE(value.ok()) << value.status().ToString();
+            values.push_back(value.value());
+        }
+        if (ClassifyNulls(def, values) != IndexNullRule::kSkip) {
+            Result<std::vector<uint8_t>> key = EncodeIndexKey(def.columns, values);
+            if (key.ok())
+                keys[id] = key.value();
+            else if (key.status().kind() == Status::Kind::kNotSupported)
+                ++tally.unsupported;
+            else
+                ADD_FAILURE() << key.status().ToString();
+        }
+        from = id.row == 255 ? RowId{id.page + 1, 0} : RowId{id.page, static_cast<uint8_t>(id.row + 1)};
+    }
+}
+
+class IndexFixtureTest : public testing::TestWithParam<FixtureFile> {};
+
+TEST_P(IndexFixtureTest, EveryLeafEntryIsTheKeyOfItsRow)
+{
+    if (!pafdm::test::FixturesAvailable())
+        GTEST_SKIP() << "shared fixtures not present";
+    const std::string path = pafdm::test::FixtureFilePath(GetParam().relative);
+    Result<std::unique_ptr<File>> file = OpenPosixFile(path, false);
+    ASSERT_TRUE(file.ok()) << file.status().ToString();
+    OpenOptions options;
+    options.readOnly = true;
+    auto db = DatabaseImpl::OpenWith(std::move(file.value()), path, Utf8ToUtf16(GetParam().password), options);
+    ASSERT_TRUE(db.ok()) << db.status().ToString();
+
+    IndexTally tally;
+    for (const CatalogEntry& entry : db.value()->catalog()) {
+        if (!entry.IsTable())
+            continue;
+        Result<Table*> table = db.value()->TableAt(static_cast<PageNumber>(entry.id), entry.name);
+        ASSERT_TRUE(table.ok()) << table.status().ToString();
+        for (const RealIndexDef& def : table.value()->def().realIndexes) {
+            SCOPED_TRACE(Utf16ToUtf8(entry.name) + " index " + std::to_string(def.number) + " (root page " +
+                         std::to_string(def.rootPage) + ")");
+            std::map<RowId, std::vector<uint8_t>> expected;
+            const size_t unsupportedBefore = tally.unsupported;
+            ExpectedKeys(*table.value(), def, expected, tally);
+            const bool complete = tally.unsupported == unsupportedBefore;
+
+            BTree tree(db.value()->pager(), def);
+            std::vector<std::pair<std::vector<uint8_t>, RowId>> entries;
+            ASSERT_TRUE(tree.Walk([&](const std::vector<uint8_t>& key, RowId row) {
+                                entries.emplace_back(key, row);
+                                return Status::OK();
+                            }).ok());
+            std::vector<std::string> problems;
+            ASSERT_TRUE(tree.Check(problems).ok());
+            for (const std::string& problem : problems)
+                ADD_FAILURE() << problem;
+
+            bool hasText = false;
+            for (const IndexKeyColumn& c : def.columns)
+                hasText = hasText || c.type == ColumnType::kText || c.type == ColumnType::kMemo;
+            for (size_t i = 0; i < entries.size(); ++i) {
+                const auto& [key, row] = entries[i];
+                if (i > 0) {
+                    EXPECT_TRUE(CompareEntries(entries[i - 1].first, entries[i - 1].second, key, row) < 0);
+                }
+                const auto it = expected.find(row);
+                if (it == expected.end()) {
+                    if (complete)
+                        ADD_FAILURE() << "entry for row " << row.page << ":" << int(row.row) << " has no row";
+                    continue;
+                }
+                ASSERT_EQ(HexOf(it->second), HexOf(key)) << "row " << row.page << ":" << int(row.row);
+                ++tally.entries;
+                tally.textEntries += hasText ? 1 : 0;
+                // Every stored key leads back to the first row holding it.
+                if (i == 0 || CompareKeys(entries[i - 1].first, key) != 0) {
+                    Result<std::optional<RowId>> found = tree.FindFirst(key);
+                    ASSERT_TRUE(found.ok());
+                    EXPECT_EQ(found.value(), std::optional<RowId>(row));
+                }
+            }
+            if (complete) {
+                EXPECT_EQ(entries.size(), expected.size());
+            }
+        }
+    }
+    RecordProperty("entries", static_cast<int>(tally.entries));
+    RecordProperty("textEntries", static_cast<int>(tally.textEntries));
+    RecordProperty("unsupportedRows", static_cast<int>(tally.unsupported));
+    std::printf("%s: %zu entries re-encoded (%zu with text), %zu rows not encodable\n", GetParam().relative.c_str(),
+                tally.entries, tally.textEntries, tally.unsupported);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, IndexFixtureTest, testing::ValuesIn(pafdm::test::AllFixtureDatabases()),
+                         [](const testing::TestParamInfo<FixtureFile>& info) { return info.param.Name(); });
+
+} // namespace
+} // namespace jet
