@@ -211,6 +211,15 @@ Result<TableInfo> DatabaseImpl::DescribeTable(const std::string& name)
     return info;
 }
 
+Status DatabaseImpl::ReloadCatalog()
+{
+    auto catalog = ReadCatalog(*m_pager);
+    if (!catalog.ok())
+        return catalog.status();
+    m_catalog = std::move(catalog).value();
+    return Status::OK();
+}
+
 Status DatabaseImpl::Flush()
 {
     if (m_closed)

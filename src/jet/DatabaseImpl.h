@@ -41,6 +41,8 @@ public:
     Result<Table*> OpenTable(std::u16string_view name);
     // Any table of the catalog (system tables included) by its definition page.
     Result<Table*> TableAt(PageNumber tdefPage, std::u16string_view name);
+    // Re-reads the catalog, after a table was added to it.
+    Status ReloadCatalog();
 
 private:
     DatabaseImpl() = default;

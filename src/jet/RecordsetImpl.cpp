@@ -1,5 +1,6 @@
 #include "DatabaseImpl.h"
 #include "Query.h"
+#include "index/IndexKey.h"
 
 #include <jet/Recordset.h>
 
@@ -188,24 +189,26 @@ public:
             return ItemNotFound();
         if (m_state != State::kRow)
             return NoCurrentRecord();
-        RowId from = m_current;
-        for (;;) {
-            auto row = Seek(from);
-            if (!row.ok())
-                return row.status();
-            if (!*row) {
-                m_state = State::kEOF;
-                m_rowLoaded = false;
-                return Status::OK();
-            }
-            JET_RETURN_IF_ERROR(m_table.LoadRow(**row, m_scratch));
-            auto value = m_table.ReadField(m_scratch, *col);
-            if (!value.ok())
-                return value.status();
-            if (ValueEqualsText(*value, text))
-                return Position(**row);
-            from = After(**row);
+        std::optional<RowId> found;
+        bool answered = false;
+        if (!m_filter && (col->type == ColumnType::kText || col->type == ColumnType::kMemo)) {
+            auto viaIndex = FindThroughIndex(*col, text, answered);
+            if (!viaIndex.ok())
+                return viaIndex.status();
+            found = *viaIndex;
         }
+        if (!answered) {
+            auto scanned = FindByScan(*col, text, m_current);
+            if (!scanned.ok())
+                return scanned.status();
+            found = *scanned;
+        }
+        if (!found) {
+            m_state = State::kEOF;
+            m_rowLoaded = false;
+            return Status::OK();
+        }
+        return Position(*found);
     }
 
     Status AddNew() override { return WriteUnsupported(); }
@@ -304,6 +307,55 @@ private:
         if (value.IsText())
             return value.As<std::u16string>() == text;
         return Utf8ToUtf16(value.ToUtf8()) == text;
+    }
+
+    // The first row at or after `from` whose column holds exactly `text`.
+    Result<std::optional<RowId>> FindByScan(const ColumnDef& column, const std::u16string& text, RowId from)
+    {
+        for (;;) {
+            auto row = Seek(from);
+            if (!row.ok() || !*row)
+                return row;
+            JET_RETURN_IF_ERROR(m_table.LoadRow(**row, m_scratch));
+            auto value = m_table.ReadField(m_scratch, column);
+            if (!value.ok())
+                return value.status();
+            if (ValueEqualsText(*value, text))
+                return row;
+            from = After(**row);
+        }
+    }
+
+    // Index entries with equal keys are ordered by row pointer, which is table
+    // order, so the first entry at or after the current row whose row holds
+    // exactly the text (keys ignore case) is the answer. Sets `answered` when
+    // the index could be used.
+    Result<std::optional<RowId>> FindThroughIndex(const ColumnDef& column, const std::u16string& text,
+                                                  bool& answered)
+    {
+        const int realIndex = m_table.SingleColumnIndex(column.number);
+        if (realIndex < 0)
+            return std::optional<RowId>();
+        const RealIndexDef& def = m_table.def().realIndexes[static_cast<size_t>(realIndex)];
+        auto key = EncodeIndexKey(def.columns, {Value(text)});
+        if (!key.ok())
+            return std::optional<RowId>(); // not encodable: the scan decides
+        std::optional<RowId> found;
+        Status scanned = m_table.IndexTree(static_cast<size_t>(realIndex))
+                             .ScanEqual(*key, m_current, [&](RowId id) -> Result<bool> {
+                                 JET_RETURN_IF_ERROR(m_table.LoadRow(id, m_scratch));
+                                 auto value = m_table.ReadField(m_scratch, column);
+                                 if (!value.ok())
+                                     return value.status();
+                                 if (!ValueEqualsText(*value, text))
+                                     return true;
+                                 found = id;
+                                 return false;
+                             });
+        if (!scanned.ok())
+            return scanned;
+        answered = true;
+        return found;
     }
 
     Result<int64_t> Count()

@@ -32,10 +32,10 @@ constexpr qint64 kFileChunk = 64 * 1024;
 
 // Files of the program's own in the data directory that a download must never overwrite.
 const std::array<const char*, 18> kOwnFileNames = {
-    "PAF_FULL.dat",  "PAF_THOURGHFARE.dat", "PAF_POSTZON.dat", "Brand.xml",     "SundryVars.dat", "Definitions.xml",
-    "RegServerProxySettings.xml",
-    "Error1.log",    "Error2.log",          "Error3.log",      "Error4.log",    "Error5.log",
-    "Activity1.log", "Activity2.log",       "Activity3.log",   "Activity4.log", "Activity5.log",  "Temp.log"};
+    "PAF_FULL.dat",   "PAF_THOURGHFARE.dat", "PAF_POSTZON.dat", "Brand.xml",     "SundryVars.dat", "Definitions.xml",
+    "RegServerProxySettings.xml", "Temp.log",
+    "Error1.log",     "Error2.log",          "Error3.log",      "Error4.log",    "Error5.log",
+    "Activity1.log",  "Activity2.log",       "Activity3.log",   "Activity4.log", "Activity5.log"};
 
 // Counts an operation as running for IsInUse() and leaves the window idle
 // again however the operation ends.

@@ -150,6 +150,11 @@ struct MachineCase {
     const char* expected;  // empty: the local computer name
 };
 
+void PrintTo(const MachineCase& c, std::ostream* os)
+{
+    *os << c.directory;
+}
+
 class DataMachineTest : public zManagerTest, public ::testing::WithParamInterface<MachineCase> {};
 
 TEST_P(DataMachineTest, NamesTheMachineHoldingTheData)

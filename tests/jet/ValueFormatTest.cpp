@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EncodeCase{u"ab", true, Hex({0x61, 0, 0x62, 0})},
                       EncodeCase{u"\u00e9t\u00e9", true, Hex({0xFF, 0xFE, 0xE9, 0x74, 0xE9})},
                       EncodeCase{u"a\u0177c", true, Hex({0x61, 0, 0x77, 0x01, 0x63, 0})},
-                      EncodeCase{u"a\u0000c", true, Hex({0x61, 0, 0, 0, 0x63, 0})},
+                      EncodeCase{std::u16string(u"a\u0000c", 3), true, Hex({0x61, 0, 0, 0, 0x63, 0})},
                       // a leading byte-order mark would read back as the compression marker
                       EncodeCase{u"\ufeffab", false, Hex({0xFF, 0xFE, 0x00, 0xFF, 0xFE, 0x61, 0x00, 0x62, 0x00})}));
 
@@ -95,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, FormatDateTimeTest,
 
 TEST(FormatDateTimeTest, OutOfRangeFallsBackToTheNumber)
 {
-    EXPECT_EQ(jet::FormatDateTime(jet::DateTime{1e12}), "1000000000000");
+    EXPECT_EQ(jet::FormatDateTime(jet::DateTime{1e12}), "1e+12");
     EXPECT_EQ(jet::FormatDateTime(jet::DateTime{NAN}), "nan");
 }
 
@@ -129,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
         JsonCase{jet::Value(static_cast<int32_t>(-2147483647 - 1)), "-2147483648"},
         JsonCase{jet::Value(0.1), "0.1"}, JsonCase{jet::Value(-2.279846), "-2.279846"},
         JsonCase{jet::Value(1e300), "1e+300"}, JsonCase{jet::Value(0.1f), "0.1"},
-        JsonCase{jet::Value(static_cast<float>(1.0 / 3.0)), "0.333333343"},
+        JsonCase{jet::Value(static_cast<float>(1.0 / 3.0)), "0.33333334"},
         JsonCase{jet::Value(jet::Currency{35000}), "\"3.5000\""},
         JsonCase{jet::Value(jet::Currency{-1}), "\"-0.0001\""},
         JsonCase{jet::Value(jet::Currency{INT64_MIN}), "\"-922337203685477.5808\""},

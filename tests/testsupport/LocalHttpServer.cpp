@@ -21,15 +21,6 @@ void EnsureCoreApplication()
     (void)app;
 }
 
-QByteArray LocalHttpServer::Request::Header(const QByteArray& name) const
-{
-    for (const auto& header : headers) {
-        if (header.first.compare(name, Qt::CaseInsensitive) == 0)
-            return header.second;
-    }
-    return {};
-}
-
 LocalHttpServer::Reply LocalHttpServer::Reply::Text(const QByteArray& body, int status)
 {
     Reply reply;

@@ -32,7 +32,6 @@ public:
         QByteArray method;
         QByteArray target; // as sent: "/path?query" or an absolute URL through a proxy
         QList<QPair<QByteArray, QByteArray>> headers;
-        QByteArray Header(const QByteArray& name) const;
     };
 
     enum class Framing {

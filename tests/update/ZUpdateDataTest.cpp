@@ -72,6 +72,11 @@ struct MergeCase {
     const char* description;
 };
 
+void PrintTo(const MergeCase& c, std::ostream* os)
+{
+    *os << c.dataFixture << " + " << c.updateFile;
+}
+
 class MergeFixtureTest : public ZUpdateDataTest, public ::testing::WithParamInterface<MergeCase> {};
 
 TEST_P(MergeFixtureTest, MergesEveryRowThenMovesTheDataDateOn)
@@ -119,7 +124,11 @@ INSTANTIATE_TEST_SUITE_P(
                       MergeCase{"dataset/PAF_POSTZON.dat", "UPDATE_Z_20070401.dat", "Z", "20070401",
                                 "PAF_POSTZON.dat+UPDATE_Z_20070401.dat.jsonl", "PostZon Data"},
                       MergeCase{"edge/PAF_POSTZON_empty_table.dat", "UPDATE_Z_20070401.dat", "Z", "20070401",
-                                "PAF_POSTZON_empty_table.dat+UPDATE_Z_20070401.dat.jsonl", "PostZon Data"}));
+                                "PAF_POSTZON_empty_table.dat+UPDATE_Z_20070401.dat.jsonl", "PostZon Data"}),
+    [](const ::testing::TestParamInfo<MergeCase>& info) {
+        std::string name = std::string(info.param.kind) + "_" + std::to_string(info.index);
+        return info.param.dataFixture[0] == 'e' ? name + "_EmptyTable" : name;
+    });
 
 TEST_F(ZUpdateDataTest, PostZonDateReadsBackExactly)
 {

@@ -1,6 +1,7 @@
 #include "index/BTree.h"
 
 #include "index/IndexKey.h"
+#include "util/Coding.h"
 
 #include <cstdint>
 #include <string>
@@ -41,6 +42,37 @@ Result<IndexPage> BTree::ReadIndexPage(PageNumber n)
     if (page.ok() && m_def.tdefPage != 0 && page->owner != m_def.tdefPage)
         return Bad(PageText(n) + " belongs to another table");
     return page;
+}
+
+Result<const IndexPage*> BTree::ViewIndexPage(PageNumber n, LeafView* leaf)
+{
+    if (n == 0 || n >= m_store.PageCount())
+        return Bad(PageText(n) + " lies outside the file");
+    JET_RETURN_IF_ERROR(m_store.ReadPage(n, m_raw));
+    const auto cached = m_nodeCache.find(n);
+    if (cached != m_nodeCache.end() && cached->second.raw == m_raw)
+        return &cached->second.page;
+    if (leaf != nullptr && m_raw[0] == idx::kLeafPage) {
+        JET_RETURN_IF_ERROR(leaf->Init(m_raw, n));
+        if (m_def.tdefPage != 0 && LoadU32(&m_raw[idx::kOwner]) != m_def.tdefPage)
+            return Bad(PageText(n) + " belongs to another table");
+        return static_cast<const IndexPage*>(nullptr);
+    }
+    Result<IndexPage> page = DecodeIndexPage(m_raw, n);
+    if (!page.ok())
+        return page.status();
+    if (m_def.tdefPage != 0 && page->owner != m_def.tdefPage)
+        return Bad(PageText(n) + " belongs to another table");
+    if (page->leaf) {
+        m_leafView = std::move(page.value());
+        return &m_leafView;
+    }
+    if (m_nodeCache.size() >= kNodeCacheLimit)
+        m_nodeCache.clear();
+    CachedNode& slot = m_nodeCache[n];
+    slot.raw = m_raw;
+    slot.page = std::move(page.value());
+    return &slot.page;
 }
 
 Status BTree::CheckChild(PageNumber parent, PageNumber child) const
@@ -99,21 +131,20 @@ Status BTree::Walk(const Visitor& visit)
     return Status::OK();
 }
 
-Status BTree::SeekLeaf(KeyView key, RowId row, IndexPage& leaf, PageNumber& number, size_t& pos)
+Status BTree::SeekLeaf(KeyView key, RowId row, LeafView& leaf, PageNumber& number, size_t& pos)
 {
     PageNumber n = m_def.rootPage;
     for (size_t depth = 0;; ++depth) {
-        Result<IndexPage> read = ReadIndexPage(n);
+        Result<const IndexPage*> read = ViewIndexPage(n, &leaf);
         if (!read.ok())
             return read.status();
-        IndexPage& page = read.value();
-        const size_t at = page.LowerBound(key, row);
-        if (page.leaf) {
-            leaf = std::move(page);
+        if (read.value() == nullptr) {
             number = n;
-            pos = at;
+            pos = leaf.LowerBound(key, row);
             return Status::OK();
         }
+        const IndexPage& page = *read.value();
+        const size_t at = page.LowerBound(key, row);
         PageNumber child;
         if (at < page.Count())
             child = page.Child(at);
@@ -133,34 +164,41 @@ Status BTree::SeekLeaf(KeyView key, RowId row, IndexPage& leaf, PageNumber& numb
 Status BTree::ScanEqual(const std::vector<uint8_t>& key, RowId from,
                         const std::function<Result<bool>(RowId)>& visit)
 {
-    IndexPage leaf;
+    LeafView leaf;
     PageNumber number = 0;
     size_t pos = 0;
     JET_RETURN_IF_ERROR(SeekLeaf(key, from, leaf, number, pos));
     std::unordered_set<PageNumber> seen{number};
     for (;;) {
+        // `visit` may use this tree, so keep what is needed of the page.
+        std::vector<RowId> rows;
+        bool more = true;
         for (; pos < leaf.Count(); ++pos) {
-            if (CompareKeys(leaf.Key(pos), key) != 0)
-                return Status::OK();
-            Result<bool> more = visit(leaf.Row(pos));
-            if (!more.ok())
-                return more.status();
-            if (!more.value())
+            if (!leaf.KeyEquals(pos, key)) {
+                more = false;
+                break;
+            }
+            rows.push_back(leaf.Row(pos));
+        }
+        const PageNumber next = leaf.next();
+        for (RowId row : rows) {
+            Result<bool> goOn = visit(row);
+            if (!goOn.ok())
+                return goOn.status();
+            if (!goOn.value())
                 return Status::OK();
         }
         // Equal keys (or, below a stale separator, the first one) continue on the next leaf.
-        const PageNumber next = leaf.next;
-        if (next == 0)
+        if (!more || next == 0)
             return Status::OK();
         JET_RETURN_IF_ERROR(CheckChild(number, next));
         if (!seen.insert(next).second)
             return Bad(PageText(next) + " is reached twice in the leaf chain");
-        Result<IndexPage> read = ReadIndexPage(next);
+        Result<const IndexPage*> read = ViewIndexPage(next, &leaf);
         if (!read.ok())
             return read.status();
-        if (!read->leaf)
+        if (read.value() != nullptr)
             return Bad(PageText(next) + " is a node page in the leaf chain");
-        leaf = std::move(read.value());
         number = next;
         pos = leaf.LowerBound(key, from);
     }
@@ -191,10 +229,10 @@ Result<IndexPage*> BTree::Load(PageNumber n)
 {
     auto it = m_work.find(n);
     if (it == m_work.end()) {
-        Result<IndexPage> page = ReadIndexPage(n);
+        Result<const IndexPage*> page = ViewIndexPage(n);
         if (!page.ok())
             return page.status();
-        it = m_work.emplace(n, Working{std::move(page.value()), false}).first;
+        it = m_work.emplace(n, Working{*page.value(), false}).first;
     }
     return &it->second.page;
 }
@@ -430,8 +468,16 @@ Status BTree::Commit()
         pages.emplace_back(n, Page{});
         JET_RETURN_IF_ERROR(EncodeIndexPage(w.page, pages.back().second));
     }
-    for (const auto& [n, raw] : pages)
+    for (const auto& [n, raw] : pages) {
         JET_RETURN_IF_ERROR(m_store.WritePage(n, raw));
+        const Working& written = m_work.at(n);
+        if (!written.page.leaf && m_nodeCache.size() < kNodeCacheLimit)
+            m_nodeCache[n] = CachedNode{raw, written.page};
+        else
+            m_nodeCache.erase(n);
+    }
+    for (PageNumber n : m_released)
+        m_nodeCache.erase(n);
     for (PageNumber n : m_added)
         JET_RETURN_IF_ERROR(m_hooks.pageAdded(n));
     for (PageNumber n : m_released)

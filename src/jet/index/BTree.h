@@ -89,9 +89,14 @@ private:
     };
 
     Result<IndexPage> ReadIndexPage(PageNumber n);
+    // Like ReadIndexPage without copying: node pages come from a cache that is
+    // checked against the page's current bytes, so writes by anyone else are
+    // noticed. A leaf is decoded, or, when `leaf` is given, only set up for
+    // searching (and nullptr returned). Results stay valid until the next call.
+    Result<const IndexPage*> ViewIndexPage(PageNumber n, LeafView* leaf = nullptr);
     // Decodes the leaf holding the first entry not below (key, row), and that
     // entry's position (possibly Count()).
-    Status SeekLeaf(KeyView key, RowId row, IndexPage& leaf, PageNumber& number, size_t& pos);
+    Status SeekLeaf(KeyView key, RowId row, LeafView& leaf, PageNumber& number, size_t& pos);
     Status CheckChild(PageNumber parent, PageNumber child) const;
 
     // Per-call working set of decoded pages; written back by Commit().
@@ -115,6 +120,15 @@ private:
     PageStore& m_store;
     const RealIndexDef& m_def;
     BTreePageHooks m_hooks;
+
+    struct CachedNode {
+        Page raw;
+        IndexPage page;
+    };
+    static constexpr size_t kNodeCacheLimit = 1024;
+    std::map<PageNumber, CachedNode> m_nodeCache;
+    Page m_raw;
+    IndexPage m_leafView;
 
     std::map<PageNumber, Working> m_work;
     std::vector<PageNumber> m_added;

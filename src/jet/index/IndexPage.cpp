@@ -16,6 +16,17 @@ Status Bad(PageNumber number, const std::string& what)
                               ".");
 }
 
+// Keys are mostly a dozen bytes; a plain loop beats the block-copy setup of memcpy.
+void CopyBytes(uint8_t* to, const uint8_t* from, size_t n)
+{
+    if (n > 32) {
+        std::memcpy(to, from, n);
+        return;
+    }
+    for (size_t i = 0; i < n; ++i)
+        to[i] = from[i];
+}
+
 size_t CommonPrefix(KeyView a, KeyView b)
 {
     const size_t n = std::min(a.size(), b.size());
@@ -23,6 +34,43 @@ size_t CommonPrefix(KeyView a, KeyView b)
     while (i < n && a[i] == b[i])
         ++i;
     return i;
+}
+
+// Cuts the entry data into entries by the end bitmap, checking every length.
+// `ends` receives each entry's end offset (relative to the entry data).
+Status ScanEntryEnds(const Page& raw, PageNumber number, bool leaf, uint16_t* ends, size_t capacity, size_t& count,
+                     size_t& keyBytes)
+{
+    const size_t pointerLength = idx::kRowPointerLength + (leaf ? 0 : idx::kChildPointerLength);
+    const size_t prefixLength = LoadU16(&raw[idx::kPrefixLength]);
+    count = 0;
+    keyBytes = 0;
+    size_t start = 0;
+    for (size_t byte = 0; byte < idx::kBitmapLength; byte += 8) {
+        uint64_t bits = 0;
+        const size_t take = std::min<size_t>(8, idx::kBitmapLength - byte);
+        for (size_t i = 0; i < take; ++i)
+            bits |= static_cast<uint64_t>(raw[idx::kBitmap + byte + i]) << (8 * i);
+        while (bits != 0) {
+            const size_t end = byte * 8 + static_cast<size_t>(__builtin_ctzll(bits));
+            bits &= bits - 1;
+            if (end > idx::kMaxEntryBytes)
+                return Bad(number, "marks an entry end beyond the page");
+            if (end == start)
+                return Bad(number, "has an empty entry");
+            if (count == 0 && prefixLength > end)
+                return Bad(number, "has a prefix longer than its first entry");
+            const size_t fullLength = (count == 0 ? 0 : prefixLength) + end - start;
+            if (fullLength < pointerLength)
+                return Bad(number, "has an entry too short for its pointers");
+            if (count == capacity)
+                return Bad(number, "has too many entries");
+            keyBytes += fullLength - pointerLength;
+            ends[count++] = static_cast<uint16_t>(end);
+            start = end;
+        }
+    }
+    return Status::OK();
 }
 
 } // namespace
@@ -140,59 +188,130 @@ Result<IndexPage> DecodeIndexPage(const Page& raw, PageNumber number)
 
     const size_t pointerLength = idx::kRowPointerLength + (page.leaf ? 0 : idx::kChildPointerLength);
     const size_t prefixLength = page.storedPrefixLength;
-    page.m_keys.reserve(2 * idx::kMaxEntryBytes);
+    const uint8_t* data = &raw[idx::kEntries];
+
+    constexpr size_t kMaxEntries = idx::kMaxEntryBytes / idx::kRowPointerLength + 1;
+    uint16_t ends[kMaxEntries];
+    size_t count = 0;
+    size_t keyBytes = 0;
+    JET_RETURN_IF_ERROR(ScanEntryEnds(raw, number, page.leaf, ends, kMaxEntries, count, keyBytes));
+
+    page.m_keys.resize(keyBytes);
+    page.m_refs.resize(count);
+    uint8_t full[2 * idx::kMaxEntryBytes];
+    size_t keyOffset = 0;
     size_t start = 0;
-    size_t firstEntryStart = 0;
-    for (size_t byte = 0; byte < idx::kBitmapLength; ++byte) {
-        const uint8_t bits = raw[idx::kBitmap + byte];
-        if (bits == 0)
-            continue;
-        for (size_t b = 0; b < 8; ++b) {
-            if ((bits & (1u << b)) == 0)
-                continue;
-            const size_t end = byte * 8 + b;
-            if (end > idx::kMaxEntryBytes)
-                return Bad(number, "marks an entry end beyond the page");
-            if (end == start)
-                return Bad(number, "has an empty entry");
-            const uint8_t* stored = &raw[idx::kEntries + start];
-            const size_t storedLength = end - start;
-            const size_t keyStart = page.m_keys.size();
-            if (page.m_refs.empty()) {
-                if (prefixLength > storedLength)
-                    return Bad(number, "has a prefix longer than its first entry");
-                firstEntryStart = start;
-            } else {
-                const uint8_t* prefix = &raw[idx::kEntries + firstEntryStart];
-                page.m_keys.insert(page.m_keys.end(), prefix, prefix + prefixLength);
-            }
-            page.m_keys.insert(page.m_keys.end(), stored, stored + storedLength);
-            const size_t fullLength = page.m_keys.size() - keyStart;
-            if (fullLength < pointerLength)
-                return Bad(number, "has an entry too short for its pointers");
-            const uint8_t* p = page.m_keys.data() + keyStart + (fullLength - pointerLength);
-            IndexPage::Ref ref{};
-            ref.offset = static_cast<uint32_t>(keyStart);
-            ref.length = static_cast<uint32_t>(fullLength - pointerLength);
-            ref.row.page = (static_cast<uint32_t>(p[0]) << 16) | (static_cast<uint32_t>(p[1]) << 8) | p[2];
-            ref.row.row = p[3];
-            if (!page.leaf)
-                ref.child = (static_cast<uint32_t>(p[4]) << 24) | (static_cast<uint32_t>(p[5]) << 16) |
-                            (static_cast<uint32_t>(p[6]) << 8) | p[7];
-            page.m_keys.resize(keyStart + ref.length);
-            page.m_refs.push_back(ref);
-            start = end;
+    for (size_t i = 0; i < count; ++i) {
+        const size_t storedLength = ends[i] - start;
+        const uint8_t* entry = data + start;
+        size_t fullLength = storedLength;
+        if (i > 0 && prefixLength > 0) {
+            std::memcpy(full, data, prefixLength); // the first entry starts the data area
+            std::memcpy(full + prefixLength, data + start, storedLength);
+            entry = full;
+            fullLength += prefixLength;
         }
+        const size_t keyLength = fullLength - pointerLength;
+        const uint8_t* p = entry + keyLength;
+        IndexPage::Ref& ref = page.m_refs[i];
+        ref.offset = static_cast<uint32_t>(keyOffset);
+        ref.length = static_cast<uint32_t>(keyLength);
+        ref.row.page = (static_cast<uint32_t>(p[0]) << 16) | (static_cast<uint32_t>(p[1]) << 8) | p[2];
+        ref.row.row = p[3];
+        ref.child = page.leaf ? 0
+                              : (static_cast<uint32_t>(p[4]) << 24) | (static_cast<uint32_t>(p[5]) << 16) |
+                                    (static_cast<uint32_t>(p[6]) << 8) | p[7];
+        CopyBytes(page.m_keys.data() + keyOffset, entry, keyLength);
+        keyOffset += keyLength;
+        start = ends[i];
     }
     page.usedBytes = static_cast<uint32_t>(start);
     return page;
 }
 
+Status LeafView::Init(const Page& raw, PageNumber number)
+{
+    if (raw[0] != idx::kLeafPage || raw[1] != 0x01)
+        return Bad(number, "is not an index leaf page");
+    size_t keyBytes = 0;
+    JET_RETURN_IF_ERROR(ScanEntryEnds(raw, number, true, m_ends, std::size(m_ends), m_count, keyBytes));
+    m_data = &raw[idx::kEntries];
+    m_prefix = LoadU16(&raw[idx::kPrefixLength]);
+    m_next = LoadU32(&raw[idx::kNextPage]);
+    return Status::OK();
+}
+
+size_t LeafView::FullLength(size_t i) const
+{
+    const size_t start = i == 0 ? 0 : m_ends[i - 1];
+    return (i == 0 ? 0 : m_prefix) + m_ends[i] - start;
+}
+
+uint8_t LeafView::FullByte(size_t i, size_t k) const
+{
+    if (i == 0)
+        return m_data[k];
+    return k < m_prefix ? m_data[k] : m_data[m_ends[i - 1] + (k - m_prefix)];
+}
+
+std::strong_ordering LeafView::CompareKey(size_t i, KeyView key) const
+{
+    const size_t keyLength = FullLength(i) - idx::kRowPointerLength;
+    const size_t prefix = i == 0 ? 0 : std::min(m_prefix, keyLength);
+    // The entry's key is data[0, prefix) followed by its stored bytes.
+    const size_t first = std::min(prefix, key.size());
+    if (first > 0) {
+        const int c = std::memcmp(m_data, key.data(), first);
+        if (c != 0)
+            return c < 0 ? std::strong_ordering::less : std::strong_ordering::greater;
+    }
+    if (key.size() <= prefix)
+        return keyLength <=> key.size();
+    const uint8_t* rest = m_data + (i == 0 ? 0 : m_ends[i - 1]);
+    const size_t n = std::min(keyLength - prefix, key.size() - prefix);
+    if (n > 0) {
+        const int c = std::memcmp(rest, key.data() + prefix, n);
+        if (c != 0)
+            return c < 0 ? std::strong_ordering::less : std::strong_ordering::greater;
+    }
+    return keyLength <=> key.size();
+}
+
+RowId LeafView::Row(size_t i) const
+{
+    const size_t at = FullLength(i) - idx::kRowPointerLength;
+    RowId row;
+    row.page = (static_cast<uint32_t>(FullByte(i, at)) << 16) | (static_cast<uint32_t>(FullByte(i, at + 1)) << 8) |
+               FullByte(i, at + 2);
+    row.row = FullByte(i, at + 3);
+    return row;
+}
+
+size_t LeafView::LowerBound(KeyView key, RowId row) const
+{
+    size_t lo = 0;
+    size_t hi = m_count;
+    while (lo < hi) {
+        const size_t mid = lo + (hi - lo) / 2;
+        std::strong_ordering order = CompareKey(mid, key);
+        if (order == 0)
+            order = Row(mid) <=> row;
+        if (order < 0)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return lo;
+}
+
 Status EncodeIndexPage(const IndexPage& page, Page& out)
 {
     const size_t count = page.Count();
-    const size_t prefix = page.PrefixLength(count);
-    if (page.EncodedSize(count) > idx::kMaxEntryBytes)
+    size_t total = 0;
+    for (size_t i = 0; i < count; ++i)
+        total += page.EntrySize(i);
+    const size_t prefix = total > idx::kMaxEntryBytes ? page.SharedPrefix(count) : 0;
+    if (count > 1 && total - prefix * (count - 1) > idx::kMaxEntryBytes)
         return Status::InvalidArgument("The index entries do not fit on one page.");
 
     out.fill(0);
@@ -214,22 +333,34 @@ Status EncodeIndexPage(const IndexPage& page, Page& out)
         if (!page.leaf && page.Child(i) == 0)
             return Status::InvalidArgument("An index node entry has no child page.");
         const KeyView key = page.Key(i);
+        const size_t skip = i == 0 ? 0 : prefix;
         if (key.size() + idx::kRowPointerLength + idx::kChildPointerLength > sizeof entry)
             return Status::InvalidArgument("An index key is too long for an index page.");
-        size_t n = 0;
-        std::memcpy(entry, key.data(), key.size());
-        n += key.size();
-        entry[n++] = static_cast<uint8_t>(row.page >> 16);
-        entry[n++] = static_cast<uint8_t>(row.page >> 8);
-        entry[n++] = static_cast<uint8_t>(row.page);
-        entry[n++] = row.row;
+        uint8_t* dest = &out[idx::kEntries + pos];
+        size_t n;
+        if (skip <= key.size()) {
+            // Common case: the prefix lies within the key, write straight into the page.
+            CopyBytes(dest, key.data() + skip, key.size() - skip);
+            n = key.size() - skip;
+        } else {
+            std::memcpy(entry, key.data(), key.size());
+            n = key.size();
+            dest = entry;
+        }
+        dest[n++] = static_cast<uint8_t>(row.page >> 16);
+        dest[n++] = static_cast<uint8_t>(row.page >> 8);
+        dest[n++] = static_cast<uint8_t>(row.page);
+        dest[n++] = row.row;
         if (!page.leaf) {
             for (int s = 3; s >= 0; --s)
-                entry[n++] = static_cast<uint8_t>(page.Child(i) >> (8 * s));
+                dest[n++] = static_cast<uint8_t>(page.Child(i) >> (8 * s));
         }
-        const size_t skip = i == 0 ? 0 : prefix;
-        std::memcpy(&out[idx::kEntries + pos], entry + skip, n - skip);
-        pos += n - skip;
+        if (dest == entry) {
+            // The prefix reaches into the row pointer.
+            std::memcpy(&out[idx::kEntries + pos], entry + skip, n - skip);
+            n -= skip;
+        }
+        pos += n;
         out[idx::kBitmap + pos / 8] |= static_cast<uint8_t>(1u << (pos % 8));
     }
     StoreU16(&out[idx::kFreeSpace], static_cast<uint16_t>(idx::kMaxEntryBytes - pos));

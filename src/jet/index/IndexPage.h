@@ -111,6 +111,33 @@ private:
 // the page is not an index page or its bitmap or entries are out of range.
 Result<IndexPage> DecodeIndexPage(const Page& raw, PageNumber number);
 
+// A leaf page searched in place, without decoding its entries; for lookups.
+class LeafView {
+public:
+    // Checks the page as DecodeIndexPage does. `raw` must outlive the view.
+    // REQUIRES: raw is a leaf page (type 4).
+    Status Init(const Page& raw, PageNumber number);
+
+    size_t Count() const { return m_count; }
+    PageNumber next() const { return m_next; }
+    // Index of the first entry not less than (key, row); Count() if none.
+    size_t LowerBound(KeyView key, RowId row) const;
+    bool KeyEquals(size_t i, KeyView key) const { return CompareKey(i, key) == 0; }
+    RowId Row(size_t i) const;
+
+private:
+    std::strong_ordering CompareKey(size_t i, KeyView key) const;
+    // Byte `k` of entry `i` with the prefix put back.
+    uint8_t FullByte(size_t i, size_t k) const;
+    size_t FullLength(size_t i) const;
+
+    const uint8_t* m_data = nullptr;
+    size_t m_prefix = 0;
+    PageNumber m_next = 0;
+    size_t m_count = 0;
+    uint16_t m_ends[idx::kMaxEntryBytes / idx::kRowPointerLength + 1] = {};
+};
+
 // Encodes `page` into `out`, overwriting all of it. A leaf whose entries do
 // not fit uncompressed stores the key prefix common to its first and last
 // entries once; other pages are written without prefix compression. Returns InvalidArgument if the entries

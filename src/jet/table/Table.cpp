@@ -163,6 +163,25 @@ Status Table::LoadRow(RowId id, LoadedRow& out)
     return Status::OK();
 }
 
+BTree& Table::IndexTree(size_t realIndex)
+{
+    if (m_trees.size() < m_def.realIndexes.size())
+        m_trees.resize(m_def.realIndexes.size());
+    if (!m_trees[realIndex])
+        m_trees[realIndex] = std::make_unique<BTree>(m_pager, m_def.realIndexes[realIndex]);
+    return *m_trees[realIndex];
+}
+
+int Table::SingleColumnIndex(uint16_t number) const
+{
+    for (size_t i = 0; i < m_def.realIndexes.size(); ++i) {
+        const auto& columns = m_def.realIndexes[i].columns;
+        if (columns.size() == 1 && columns[0].columnNumber == number && columns[0].ascending)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
 Result<Value> Table::ReadField(const LoadedRow& row, const ColumnDef& column)
 {
     auto field = LocateField(m_def, row.layout, column, row.dataAt.page);

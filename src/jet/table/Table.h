@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/TableDef.h"
+#include "index/BTree.h"
 #include "index/IndexDef.h"
 #include "io/Pager.h"
 #include "table/RowCodec.h"
@@ -8,6 +9,7 @@
 #include <jet/Status.h>
 #include <jet/Value.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,6 +60,12 @@ public:
     // Value of `column` in a loaded row.
     Result<Value> ReadField(const LoadedRow& row, const ColumnDef& column);
 
+    // The B-tree of real index `realIndex`, kept for the table's lifetime.
+    // REQUIRES: realIndex < def().realIndexes.size()
+    BTree& IndexTree(size_t realIndex);
+    // A single-column ascending index on column `number`, or -1.
+    int SingleColumnIndex(uint16_t number) const;
+
     // True when `page` is one of this table's data pages (type and owner).
     static bool OwnsPage(const Page& page, PageNumber tdefPage);
 
@@ -67,6 +75,7 @@ private:
     std::u16string m_name;
     std::vector<PageNumber> m_pages;
     bool m_pagesLoaded = false;
+    std::vector<std::unique_ptr<BTree>> m_trees;
 };
 
 } // namespace jet

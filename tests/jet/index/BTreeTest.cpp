@@ -62,11 +62,15 @@ protected:
         return raw;
     }
 
+    // Inserts, and checks the whole tree whenever the insert split a page.
     void Insert(const std::vector<uint8_t>& key, RowId row)
     {
+        const size_t pagesBefore = m_owned.size();
         const Status s = m_tree->Insert(key, row);
         ASSERT_TRUE(s.ok()) << s.ToString();
         m_model.insert({key, row});
+        if (m_owned.size() != pagesBefore && m_checkEverySplit)
+            ExpectHealthy();
     }
     void Remove(const Entry& e)
     {
@@ -126,6 +130,7 @@ protected:
     std::set<Entry> m_model;
     std::set<PageNumber> m_owned;
     std::mt19937 m_random{1234};
+    bool m_checkEverySplit = true;
 };
 
 std::u16string Postcode(std::mt19937& random)

@@ -6,6 +6,7 @@
 #include "index/BTree.h"
 #include "index/IndexKey.h"
 #include "io/File.h"
+#include "jet/index/MemoryPageStore.h"
 
 #include "jet/JetTestSupport.h"
 #include "testsupport/TempDir.h"
@@ -14,6 +15,8 @@
 
 #include <cstdio>
 #include <map>
+#include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -147,6 +150,102 @@ TEST_P(IndexFixtureTest, EveryLeafEntryIsTheKeyOfItsRow)
     std::printf("%s: %zu entries re-encoded (%zu with text), %zu rows not encodable\n", GetParam().relative.c_str(),
                 tally.entries, tally.textEntries, tally.unsupported);
 }
+
+// Changes to trees written by other engines: Access's two-level descending
+// index with a compressed leaf, and the text index of a data set written by
+// another engine.
+struct EngineTree {
+    const char* file;
+    const char* password;
+    const char16_t* table;
+    size_t realIndex;
+};
+
+class EngineTreeChangeTest : public testing::TestWithParam<EngineTree> {};
+
+TEST_P(EngineTreeChangeTest, InsertAndRemoveKeepTheTreeSound)
+{
+    if (!pafdm::test::FixturesAvailable())
+        GTEST_SKIP() << "shared fixtures not present";
+    const std::string path = pafdm::test::FixtureFilePath(GetParam().file);
+    OpenOptions options;
+    options.readOnly = true;
+    auto db = DatabaseImpl::OpenWith(OpenPosixFile(path, false).value(), path, Utf8ToUtf16(GetParam().password),
+                                     options);
+    ASSERT_TRUE(db.ok()) << db.status().ToString();
+    Result<Table*> table = db.value()->OpenTable(GetParam().table);
+    ASSERT_TRUE(table.ok());
+    const RealIndexDef def = table.value()->def().realIndexes.at(GetParam().realIndex);
+
+    // Work on the file's pages in memory.
+    const std::vector<uint8_t> bytes = pafdm::test::ReadFileBytes(path);
+    test::MemoryPageStore store(0);
+    for (size_t at = 0; at < bytes.size(); at += kPageSize) {
+        Page page;
+        std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(at), kPageSize, page.begin());
+        ASSERT_TRUE(store.AllocatePage(page).ok());
+    }
+    std::set<PageNumber> added;
+    BTreePageHooks hooks;
+    hooks.pageAdded = [&](PageNumber n) {
+        added.insert(n);
+        return Status::OK();
+    };
+    hooks.pageReleased = [&](PageNumber n) {
+        added.erase(n);
+        return Status::OK();
+    };
+    BTree tree(store, def, hooks);
+    using Entry = std::pair<std::vector<uint8_t>, RowId>;
+    auto less = [](const Entry& a, const Entry& b) { return CompareEntries(a.first, a.second, b.first, b.second) < 0; };
+    std::set<Entry, decltype(less)> model(less);
+    ASSERT_TRUE(tree.Walk([&](const std::vector<uint8_t>& key, RowId row) {
+                        model.insert({key, row});
+                        return Status::OK();
+                    }).ok());
+    ASSERT_FALSE(model.empty());
+
+    std::mt19937 random(77);
+    std::vector<Entry> original(model.begin(), model.end());
+    for (int i = 0; i < 3000; ++i) {
+        // New keys are variations of existing ones, so they land all over the tree.
+        Entry e = original[random() % original.size()];
+        e.first.back() ^= static_cast<uint8_t>(1 + random() % 3);
+        e.second = RowId{0x10000 + static_cast<uint32_t>(i), static_cast<uint8_t>(i)};
+        ASSERT_TRUE(tree.Insert(e.first, e.second).ok());
+        model.insert(e);
+    }
+    std::shuffle(original.begin(), original.end(), random);
+    for (size_t i = 0; i < original.size() / 2; ++i) {
+        ASSERT_TRUE(tree.Remove(original[i].first, original[i].second).ok());
+        model.erase(original[i]);
+    }
+
+    std::vector<std::string> problems;
+    ASSERT_TRUE(tree.Check(problems).ok());
+    for (const std::string& problem : problems)
+        ADD_FAILURE() << problem;
+    std::vector<Entry> walked;
+    ASSERT_TRUE(tree.Walk([&](const std::vector<uint8_t>& key, RowId row) {
+                        walked.push_back({key, row});
+                        return Status::OK();
+                    }).ok());
+    EXPECT_TRUE(std::equal(walked.begin(), walked.end(), model.begin(), model.end()));
+    EXPECT_FALSE(added.empty());
+    for (const Entry& e : original) {
+        if (model.count(e) != 0) {
+            EXPECT_TRUE(tree.FindFirst(e.first).value().has_value());
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, EngineTreeChangeTest,
+                         testing::Values(EngineTree{"fixtures/access2000/compIndexTestV2000.mdb", "", u"Table1", 0},
+                                         EngineTree{"fixtures/jet4/dataset/PAF_FULL.dat", "tallowmere",
+                                                    u"PAF_FULLAddress", 0}),
+                         [](const testing::TestParamInfo<EngineTree>& info) {
+                             return std::string(info.index == 0 ? "AccessDescendingLong" : "DataSetText");
+                         });
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, IndexFixtureTest, testing::ValuesIn(pafdm::test::AllFixtureDatabases()),
                          [](const testing::TestParamInfo<FixtureFile>& info) { return info.param.Name(); });

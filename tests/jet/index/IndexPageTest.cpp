@@ -1,5 +1,7 @@
 #include "index/IndexPage.h"
 
+#include "util/Coding.h"
+
 #include "jet/JetTestSupport.h"
 #include "testsupport/TempDir.h"
 
@@ -155,6 +157,61 @@ TEST(IndexPageTest, RefusesEntriesThatDoNotFit)
     ASSERT_FALSE(page.Fits());
     Page raw;
     EXPECT_EQ(EncodeIndexPage(page, raw).kind(), Status::Kind::kInvalidArgument);
+}
+
+TEST(IndexPageTest, APrefixReachingIntoTheRowPointerIsUndone)
+{
+    // Three entries of key 7F 01 on data page 0x000102, rows 5, 6, 7: the
+    // shared prefix covers the key and two bytes of the page number.
+    Page raw{};
+    raw[0] = idx::kLeafPage;
+    raw[1] = 0x01;
+    raw[idx::kPrefixLength] = 5;
+    const uint8_t data[] = {0x7F, 0x01, 0x00, 0x01, 0x02, 0x05, 0x06, 0x07};
+    std::copy(std::begin(data), std::end(data), raw.begin() + idx::kEntries);
+    for (int end : {6, 7, 8})
+        raw[idx::kBitmap + end / 8] |= static_cast<uint8_t>(1u << (end % 8));
+    StoreU16(&raw[idx::kFreeSpace], idx::kMaxEntryBytes - 8);
+
+    Result<IndexPage> page = DecodeIndexPage(raw, 4);
+    ASSERT_TRUE(page.ok()) << page.status().ToString();
+    ASSERT_EQ(page->Count(), 3u);
+    LeafView view;
+    ASSERT_TRUE(view.Init(raw, 4).ok());
+    ASSERT_EQ(view.Count(), 3u);
+    const std::vector<uint8_t> key{0x7F, 0x01};
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(page->Row(i), (RowId{0x102, static_cast<uint8_t>(5 + i)}));
+        EXPECT_EQ(view.Row(i), page->Row(i));
+        EXPECT_TRUE(view.KeyEquals(i, key));
+        EXPECT_EQ(std::vector<uint8_t>(page->Key(i).begin(), page->Key(i).end()), key);
+    }
+    EXPECT_EQ(view.LowerBound(key, RowId{0x102, 6}), 1u);
+    EXPECT_EQ(view.LowerBound(std::vector<uint8_t>{0x7F, 0x01, 0x00}, RowId{}), 3u);
+    EXPECT_EQ(view.LowerBound(std::vector<uint8_t>{0x7F}, RowId{}), 0u);
+}
+
+// The in-place search agrees with the decoded page on every fixture leaf.
+TEST_F(IndexPageFixtureTest, LeafViewAgreesWithTheDecodedPage)
+{
+    const FixturePages file("fixtures/jet4/dataset/PAF_FULL.dat");
+    int leaves = 0;
+    for (PageNumber n = 1; n < file.count(); ++n) {
+        const Page raw = file.Get(n);
+        if (raw[0] != idx::kLeafPage || raw[1] != 0x01)
+            continue;
+        const IndexPage page = DecodeIndexPage(raw, n).value();
+        LeafView view;
+        ASSERT_TRUE(view.Init(raw, n).ok());
+        ASSERT_EQ(view.Count(), page.Count());
+        for (size_t i = 0; i < page.Count(); ++i) {
+            ASSERT_EQ(view.Row(i), page.Row(i));
+            ASSERT_TRUE(view.KeyEquals(i, page.Key(i)));
+            ASSERT_EQ(view.LowerBound(page.Key(i), page.Row(i)), page.LowerBound(page.Key(i), page.Row(i)));
+        }
+        ++leaves;
+    }
+    EXPECT_GT(leaves, 10);
 }
 
 struct Damage {

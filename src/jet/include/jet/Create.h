@@ -20,6 +20,9 @@ struct ColumnSpec {
     bool compressedUnicode = true;
     // Long: an AutoNumber column.
     bool autoNumber = false;
+    // Decimal: total digits (1..28) and digits after the point (0..precision).
+    uint8_t precision = 18;
+    uint8_t scale = 0;
 };
 
 // An index of a table to create.

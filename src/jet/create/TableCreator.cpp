@@ -1,0 +1,552 @@
+#include "create/TableCreator.h"
+
+#include "DatabaseImpl.h"
+#include "FormatConstants.h"
+#include "catalog/TableDef.h"
+#include "create/NewDatabase.h"
+#include "create/PageBuilder.h"
+#include "create/SystemRowWriter.h"
+#include "create/SystemTables.h"
+#include "page/DataPage.h"
+#include "table/Table.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace jet {
+namespace {
+
+constexpr size_t kMaxNameLength = 64;
+constexpr size_t kMaxColumns = 255;
+constexpr size_t kMaxIndexes = 32;
+constexpr uint16_t kMaxTextLength = 255;
+constexpr uint16_t kMaxBinaryLength = 510;
+constexpr uint8_t kMaxDecimalPrecision = 28;
+// A usage-map holder page takes this many 69-byte records (with their slots).
+constexpr uint32_t kRecordsPerHolder = fmt::kEmptyDataFree / (fmt::kMapRecordSize + 2);
+
+Status Refuse(const std::string& text)
+{
+    return Status::InvalidArgument(text);
+}
+
+std::string Quoted(std::u16string_view name)
+{
+    return "'" + Utf16ToUtf8(name) + "'";
+}
+
+bool SupportedType(ColumnType type)
+{
+    switch (type) {
+    case ColumnType::kBoolean:
+    case ColumnType::kByte:
+    case ColumnType::kInteger:
+    case ColumnType::kLong:
+    case ColumnType::kCurrency:
+    case ColumnType::kSingle:
+    case ColumnType::kDouble:
+    case ColumnType::kDateTime:
+    case ColumnType::kBinary:
+    case ColumnType::kText:
+    case ColumnType::kOle:
+    case ColumnType::kMemo:
+    case ColumnType::kGuid:
+    case ColumnType::kNumeric: return true;
+    }
+    return false;
+}
+
+bool NameLess(const std::u16string& a, const std::u16string& b)
+{
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char16_t x, char16_t y) {
+        auto upper = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; };
+        return upper(x) < upper(y);
+    });
+}
+
+Result<ColumnLayout> PrepareColumn(const ColumnSpec& spec)
+{
+    ColumnLayout c;
+    c.name = Utf8ToUtf16(spec.name);
+    JET_RETURN_IF_ERROR(CheckObjectName(c.name, "field"));
+    if (!SupportedType(spec.type))
+        return Refuse("Field " + Quoted(c.name) + " has a data type the engine cannot create.");
+    c.type = spec.type;
+    c.flags = fmt::kColFlagUpdatable;
+    if (IsFixedType(spec.type))
+        c.flags |= fmt::kColFlagFixed;
+    switch (spec.type) {
+    case ColumnType::kText:
+        if (spec.maxLength < 1 || spec.maxLength > kMaxTextLength)
+            return Refuse("The size of text field " + Quoted(c.name) + " must be between 1 and 255 characters.");
+        c.length = static_cast<uint16_t>(2 * spec.maxLength);
+        break;
+    case ColumnType::kBinary:
+        if (spec.maxLength < 1 || spec.maxLength > kMaxBinaryLength)
+            return Refuse("The size of binary field " + Quoted(c.name) + " must be between 1 and 510 bytes.");
+        c.length = spec.maxLength;
+        break;
+    case ColumnType::kMemo:
+    case ColumnType::kOle: c.length = 0; break;
+    case ColumnType::kBoolean: c.length = 1; break;
+    case ColumnType::kNumeric:
+        if (spec.precision < 1 || spec.precision > kMaxDecimalPrecision || spec.scale > spec.precision)
+            return Refuse("Decimal field " + Quoted(c.name)
+                          + " needs a precision of 1 to 28 and a scale no larger than the precision.");
+        c.precision = spec.precision;
+        c.scale = spec.scale;
+        c.length = FixedValueSize(spec.type);
+        break;
+    default: c.length = FixedValueSize(spec.type); break;
+    }
+    if (spec.autoNumber) {
+        if (spec.type != ColumnType::kLong)
+            return Refuse("Only a Long Integer field can be an AutoNumber field (" + Quoted(c.name) + ").");
+        c.flags |= fmt::kColFlagAutoLong;
+    }
+    if (spec.compressedUnicode && (spec.type == ColumnType::kText || spec.type == ColumnType::kMemo))
+        c.extFlags = fmt::kColExtCompressed;
+    return c;
+}
+
+Result<PreparedIndex> PrepareIndex(const IndexSpec& spec, const std::vector<ColumnLayout>& columns)
+{
+    PreparedIndex ix;
+    ix.name = Utf8ToUtf16(spec.name);
+    JET_RETURN_IF_ERROR(CheckObjectName(ix.name, "index"));
+    if (spec.columns.empty())
+        return Refuse("Index " + Quoted(ix.name) + " has no fields.");
+    if (spec.columns.size() > fmt::kMaxIndexColumns)
+        return Refuse("Index " + Quoted(ix.name) + " has more than 10 fields.");
+    for (const auto& key : spec.columns) {
+        const std::u16string name = Utf8ToUtf16(key.column);
+        auto it = std::find_if(columns.begin(), columns.end(),
+                               [&](const ColumnLayout& c) { return NamesEqual(c.name, name); });
+        if (it == columns.end())
+            return Refuse("Index " + Quoted(ix.name) + " names field " + Quoted(name) + ", which the table lacks.");
+        for (const auto& earlier : ix.columns) {
+            if (earlier.columnNumber == it->number)
+                return Refuse("Index " + Quoted(ix.name) + " names field " + Quoted(name) + " twice.");
+        }
+        // The key encoder cannot order these; an index over them could not be kept.
+        if (it->type == ColumnType::kBoolean || it->type == ColumnType::kOle)
+            return Refuse("Field " + Quoted(it->name) + " cannot be indexed.");
+        if (it->type == ColumnType::kNumeric && !key.ascending)
+            return Refuse("Decimal field " + Quoted(it->name) + " cannot be indexed in descending order.");
+        ix.columns.push_back({it->number, key.ascending});
+    }
+    if (spec.primaryKey && spec.ignoreNulls)
+        return Refuse("Primary key " + Quoted(ix.name) + " cannot ignore nulls.");
+    ix.flags = 0x80;
+    if (spec.unique || spec.primaryKey)
+        ix.flags |= 0x01;
+    if (spec.ignoreNulls)
+        ix.flags |= 0x02;
+    if (spec.required || spec.primaryKey)
+        ix.flags |= 0x08;
+    ix.kind = spec.primaryKey ? 1 : 0;
+    return ix;
+}
+
+} // namespace
+
+Status CheckObjectName(std::u16string_view name, std::string_view what)
+{
+    const std::string kind(what);
+    if (name.empty())
+        return Refuse("The " + kind + " name is empty.");
+    if (name.size() > kMaxNameLength)
+        return Refuse("The " + kind + " name " + Quoted(name) + " is longer than 64 characters.");
+    if (name.front() == u' ')
+        return Refuse("The " + kind + " name " + Quoted(name) + " starts with a space.");
+    for (char16_t c : name) {
+        if (c < 0x20 || c == 0x7F || c == u'.' || c == u'!' || c == u'`' || c == u'[' || c == u']')
+            return Refuse("The " + kind + " name " + Quoted(name) + " contains a character names may not contain.");
+    }
+    return Status::OK();
+}
+
+Result<PreparedTable> PrepareTable(const TableSpec& spec)
+{
+    PreparedTable table;
+    table.name = Utf8ToUtf16(spec.name);
+    JET_RETURN_IF_ERROR(CheckObjectName(table.name, "table"));
+    if (table.name.size() >= 4 && NamesEqual(table.name.substr(0, 4), u"MSys"))
+        return Refuse("The table name " + Quoted(table.name) + " is reserved for system tables.");
+    if (spec.columns.empty())
+        return Refuse("Table " + Quoted(table.name) + " has no fields.");
+    if (spec.columns.size() > kMaxColumns)
+        return Refuse("Table " + Quoted(table.name) + " has more than 255 fields.");
+
+    bool autoNumberSeen = false;
+    for (const auto& columnSpec : spec.columns) {
+        auto column = PrepareColumn(columnSpec);
+        if (!column.ok())
+            return column.status();
+        for (const auto& earlier : table.columns) {
+            if (NamesEqual(earlier.name, column->name))
+                return Refuse("Field " + Quoted(column->name) + " is defined more than once.");
+        }
+        if (columnSpec.autoNumber) {
+            if (autoNumberSeen)
+                return Refuse("Table " + Quoted(table.name) + " has more than one AutoNumber field.");
+            autoNumberSeen = true;
+        }
+        table.columns.push_back(std::move(column).value());
+    }
+    table.varColumns = AssignColumnPositions(table.columns);
+    for (auto& c : table.columns)
+        c.ordinal = c.number;
+
+    // The smallest row (every value null) must fit a data page.
+    uint32_t fixedArea = 0;
+    for (const auto& c : table.columns) {
+        if (c.IsFixed() && c.type != ColumnType::kBoolean)
+            fixedArea = std::max<uint32_t>(fixedArea, c.fixedOffset + c.length);
+    }
+    const uint32_t trailer = (table.varColumns > 0 ? 4u + 2u * table.varColumns : 0u) + (table.columns.size() + 7) / 8;
+    if (2 + fixedArea + trailer > fmt::kMaxRowSize)
+        return Refuse("The fields of table " + Quoted(table.name) + " do not fit in one record.");
+
+    if (spec.indexes.size() > kMaxIndexes)
+        return Refuse("Table " + Quoted(table.name) + " has more than 32 indexes.");
+    bool primarySeen = false;
+    for (const auto& indexSpec : spec.indexes) {
+        auto index = PrepareIndex(indexSpec, table.columns);
+        if (!index.ok())
+            return index.status();
+        for (const auto& earlier : table.indexes) {
+            if (NamesEqual(earlier.name, index->name))
+                return Refuse("Index " + Quoted(index->name) + " is defined more than once.");
+        }
+        if (indexSpec.primaryKey) {
+            if (primarySeen)
+                return Refuse("Table " + Quoted(table.name) + " has more than one primary key.");
+            primarySeen = true;
+        }
+        table.indexes.push_back(std::move(index).value());
+    }
+    return table;
+}
+
+namespace {
+
+// The definition with every page reference filled from `allocated`, or with
+// zeros when it is only measured.
+DefinitionLayout LayOutDefinition(const PreparedTable& table, const std::vector<PageNumber>& holders,
+                                  uint32_t& recordCount, const std::vector<PageNumber>& roots)
+{
+    auto pointer = [&](uint32_t record) -> uint32_t {
+        const size_t h = record / kRecordsPerHolder;
+        const PageNumber page = h < holders.size() ? holders[h] : 0;
+        return (page << 8) | (record % kRecordsPerHolder);
+    };
+    DefinitionLayout layout;
+    layout.tableType = 0x4E; // 'N'
+    layout.maxColumns = static_cast<uint16_t>(table.columns.size());
+    layout.varColumns = table.varColumns;
+    layout.columns = table.columns;
+    uint32_t record = 0;
+    layout.ownedMap = pointer(record++);
+    layout.freeMap = pointer(record++);
+    for (const auto& c : table.columns) {
+        if (!c.IsLongValue())
+            continue;
+        LongValueMapLayout m;
+        m.columnNumber = c.number;
+        m.ownedMap = pointer(record++);
+        m.freeMap = pointer(record++);
+        layout.longValueMaps.push_back(m);
+    }
+    for (size_t i = 0; i < table.indexes.size(); ++i) {
+        const PreparedIndex& ix = table.indexes[i];
+        RealIndexLayout real;
+        real.columns = ix.columns;
+        real.usageMap = pointer(record++);
+        real.rootPage = roots.empty() ? 0 : roots[i];
+        real.flags = ix.flags;
+        layout.realIndexes.push_back(std::move(real));
+
+        LogicalIndexLayout logical;
+        logical.name = ix.name;
+        logical.number = static_cast<uint32_t>(i);
+        logical.realIndex = static_cast<uint32_t>(i);
+        logical.kind = ix.kind;
+        layout.logicalIndexes.push_back(std::move(logical));
+    }
+    // Access keeps the logical index blocks sorted by name.
+    std::stable_sort(layout.logicalIndexes.begin(), layout.logicalIndexes.end(),
+                     [](const LogicalIndexLayout& a, const LogicalIndexLayout& b) { return NameLess(a.name, b.name); });
+    recordCount = record;
+    return layout;
+}
+
+} // namespace
+
+TablePagePlan PlanTablePages(const PreparedTable& table)
+{
+    uint32_t records = 0;
+    const auto layout = LayOutDefinition(table, {}, records, {});
+    TablePagePlan plan;
+    plan.definitionPages = DefinitionPageCount(EncodeDefinition(layout).size());
+    plan.holderPages = (records + kRecordsPerHolder - 1) / kRecordsPerHolder;
+    plan.rootPages = static_cast<uint32_t>(table.indexes.size());
+    return plan;
+}
+
+Result<std::vector<std::pair<PageNumber, Page>>> BuildTablePages(const PreparedTable& table,
+                                                               const std::vector<PageNumber>& allocated)
+{
+    const TablePagePlan plan = PlanTablePages(table);
+    if (allocated.size() != plan.Total())
+        return Status::InvalidArgument("wrong number of pages for the new table");
+    const std::vector<PageNumber> definitionPages(allocated.begin(), allocated.begin() + plan.definitionPages);
+    const std::vector<PageNumber> holderPages(allocated.begin() + plan.definitionPages,
+                                              allocated.begin() + plan.definitionPages + plan.holderPages);
+    const std::vector<PageNumber> rootPages(allocated.begin() + plan.definitionPages + plan.holderPages,
+                                            allocated.end());
+    const PageNumber tdef = definitionPages.front();
+
+    uint32_t records = 0;
+    const DefinitionLayout layout = LayOutDefinition(table, holderPages, records, rootPages);
+    std::vector<std::pair<PageNumber, Page>> out;
+    const auto stream = EncodeDefinition(layout);
+    if (DefinitionPageCount(stream.size()) != definitionPages.size())
+        return Status::InvalidArgument("the definition of the new table changed size");
+    const auto split = SplitDefinition(stream, definitionPages);
+    for (size_t i = 0; i < split.size(); ++i)
+        out.emplace_back(definitionPages[i], split[i]);
+
+    // Holder records in the order LayOutDefinition numbered them. Empty maps
+    // start at the window of the definition page, near the pages the table
+    // will be given.
+    std::vector<std::vector<uint8_t>> recordBytes;
+    const PageNumber emptyStart = UsageMapWindowFor(tdef);
+    recordBytes.push_back(InlineUsageMap(emptyStart, {}));
+    recordBytes.push_back(InlineUsageMap(emptyStart, {}));
+    for (size_t i = 0; i < layout.longValueMaps.size(); ++i) {
+        recordBytes.push_back(InlineUsageMap(emptyStart, {}));
+        recordBytes.push_back(InlineUsageMap(emptyStart, {}));
+    }
+    for (PageNumber root : rootPages)
+        recordBytes.push_back(InlineUsageMap(UsageMapWindowFor(root), {root}));
+    for (size_t h = 0; h < holderPages.size(); ++h) {
+        DataPageBuilder holder(0);
+        for (size_t r = h * kRecordsPerHolder; r < recordBytes.size() && r < (h + 1) * kRecordsPerHolder; ++r)
+            holder.Append(recordBytes[r]);
+        out.emplace_back(holderPages[h], holder.page());
+    }
+
+    for (PageNumber root : rootPages) {
+        auto leaf = BuildLeafPage(tdef, {});
+        if (!leaf.ok())
+            return leaf.status();
+        out.emplace_back(root, *leaf);
+    }
+    return out;
+}
+
+} // namespace jet
+
+namespace jet {
+namespace {
+
+constexpr int32_t kErrTableExists = 3010;
+
+// Calls `visit` with every live row of a table, in table order.
+Status ForEachRow(Table& table, const std::function<Status(const LoadedRow&)>& visit)
+{
+    LoadedRow row;
+    RowId position{0, 0};
+    for (;;) {
+        auto next = table.NextRow(position);
+        if (!next.ok())
+            return next.status();
+        if (!*next)
+            return Status::OK();
+        JET_RETURN_IF_ERROR(table.LoadRow(**next, row));
+        JET_RETURN_IF_ERROR(visit(row));
+        const RowId at = **next;
+        position = at.row == 0xFF ? RowId{at.page + 1, 0} : RowId{at.page, static_cast<uint8_t>(at.row + 1)};
+    }
+}
+
+// A row of `def` from values by column name; columns not named are null.
+Result<std::vector<Value>> RowByName(const TableDef& def, const std::vector<std::pair<std::u16string_view, Value>>& values)
+{
+    size_t count = 0;
+    for (const auto& c : def.columns)
+        count = std::max<size_t>(count, c.number + 1u);
+    std::vector<Value> row(count);
+    for (const auto& [name, value] : values) {
+        const ColumnDef* c = def.FindColumn(name);
+        if (c == nullptr)
+            return CorruptPage(def.tdefPage, "system table lacks column " + Utf16ToUtf8(name));
+        row[c->number] = value;
+    }
+    return row;
+}
+
+Result<Value> ReadNamed(Table& table, const LoadedRow& row, std::u16string_view name)
+{
+    const ColumnDef* c = table.def().FindColumn(name);
+    if (c == nullptr)
+        return CorruptPage(table.def().tdefPage, "system table lacks column " + Utf16ToUtf8(name));
+    return table.ReadField(row, *c);
+}
+
+// What a new table inherits from the database: the owner of the database
+// object and the users and groups holding rights on the Tables container.
+struct Inheritance {
+    Value owner;
+    std::vector<Bytes> containerSids;
+    PageNumber aceTable = 0;
+};
+
+Result<Inheritance> ReadInheritance(DatabaseImpl& db)
+{
+    Inheritance out;
+    for (const auto& e : db.catalog()) {
+        if (e.IsTable() && NamesEqual(e.name, u"MSysACEs") && e.id > 0)
+            out.aceTable = static_cast<PageNumber>(e.id);
+    }
+    if (out.aceTable == 0)
+        return Status::NotSupported("The database has no permissions table (MSysACEs).");
+
+    auto catalogDef = ReadTableDef(db.pager(), fmt::kCatalogPage);
+    if (!catalogDef.ok())
+        return catalogDef.status();
+    Table catalog(db.pager(), std::move(catalogDef).value(), u"MSysObjects");
+    JET_RETURN_IF_ERROR(ForEachRow(catalog, [&](const LoadedRow& row) -> Status {
+        auto id = ReadNamed(catalog, row, u"Id");
+        if (!id.ok())
+            return id.status();
+        if (id->Is<int32_t>() && id->As<int32_t>() == catalog_id::kMSysDb) {
+            auto owner = ReadNamed(catalog, row, u"Owner");
+            if (!owner.ok())
+                return owner.status();
+            out.owner = *owner;
+        }
+        return Status::OK();
+    }));
+
+    auto aceDef = ReadTableDef(db.pager(), out.aceTable);
+    if (!aceDef.ok())
+        return aceDef.status();
+    Table aces(db.pager(), std::move(aceDef).value(), u"MSysACEs");
+    JET_RETURN_IF_ERROR(ForEachRow(aces, [&](const LoadedRow& row) -> Status {
+        auto objectId = ReadNamed(aces, row, u"ObjectId");
+        auto sid = ReadNamed(aces, row, u"SID");
+        if (!objectId.ok())
+            return objectId.status();
+        if (!sid.ok())
+            return sid.status();
+        if (objectId->Is<int32_t>() && objectId->As<int32_t>() == catalog_id::kTables && sid->Is<Bytes>()
+            && std::find(out.containerSids.begin(), out.containerSids.end(), sid->As<Bytes>())
+                   == out.containerSids.end())
+            out.containerSids.push_back(sid->As<Bytes>());
+        return Status::OK();
+    }));
+    return out;
+}
+
+struct SystemRows {
+    std::vector<Value> catalog;
+    std::vector<std::vector<Value>> aces;
+};
+
+Result<SystemRows> RowsFor(DatabaseImpl& db, const Inheritance& inherited, const std::u16string& name,
+                           PageNumber tdefPage, double now)
+{
+    auto catalogDef = ReadTableDef(db.pager(), fmt::kCatalogPage);
+    if (!catalogDef.ok())
+        return catalogDef.status();
+    auto aceDef = ReadTableDef(db.pager(), inherited.aceTable);
+    if (!aceDef.ok())
+        return aceDef.status();
+    SystemRows rows;
+    const auto id = static_cast<int32_t>(tdefPage);
+    auto catalogRow = RowByName(*catalogDef, {{u"Id", Value(id)},
+                                              {u"ParentId", Value(catalog_id::kTables)},
+                                              {u"Name", Value(name)},
+                                              {u"Type", Value(static_cast<int16_t>(fmt::kObjectTypeTable))},
+                                              {u"DateCreate", Value(DateTime{now})},
+                                              {u"DateUpdate", Value(DateTime{now})},
+                                              {u"Owner", inherited.owner},
+                                              {u"Flags", Value(int32_t{0})}});
+    if (!catalogRow.ok())
+        return catalogRow.status();
+    rows.catalog = std::move(catalogRow).value();
+    for (const auto& sid : inherited.containerSids) {
+        auto ace = RowByName(*aceDef, {{u"ObjectId", Value(id)},
+                                       {u"SID", Value(sid)},
+                                       {u"ACM", Value(kNewTableAccessMask)},
+                                       {u"FInheritable", Value(false)}});
+        if (!ace.ok())
+            return ace.status();
+        rows.aces.push_back(std::move(ace).value());
+    }
+    return rows;
+}
+
+} // namespace
+
+Status CreateTable(Database& db, const TableSpec& spec)
+{
+    auto* impl = dynamic_cast<DatabaseImpl*>(&db);
+    if (impl == nullptr)
+        return Status::InvalidArgument("The database was not opened by this engine.");
+    if (!impl->IsOpen())
+        return impl->ClosedError();
+    Pager& pager = impl->pager();
+    if (pager.IsReadOnly())
+        return Status::NotSupported("Cannot update.  Database or object is read-only.", -2147217911);
+
+    auto table = PrepareTable(spec);
+    if (!table.ok())
+        return table.status();
+    for (const auto& e : impl->catalog()) {
+        if (e.parentId == catalog_id::kTables && NamesEqual(e.name, table->name))
+            return Status::InvalidArgument("Table '" + Utf16ToUtf8(table->name) + "' already exists.", kErrTableExists);
+    }
+    auto inherited = ReadInheritance(*impl);
+    if (!inherited.ok())
+        return inherited.status();
+
+    // Everything that could refuse the catalog rows is checked before the
+    // first page is allocated.
+    SystemRowWriter writer(pager);
+    const double now = CurrentAccessDate();
+    auto trial = RowsFor(*impl, *inherited, table->name, pager.PageCount(), now);
+    if (!trial.ok())
+        return trial.status();
+    if (auto s = writer.Append(fmt::kCatalogPage, {trial->catalog}, true); !s.ok())
+        return s.status();
+    if (auto s = writer.Append(inherited->aceTable, trial->aces, true); !s.ok())
+        return s.status();
+
+    const TablePagePlan plan = PlanTablePages(*table);
+    std::vector<PageNumber> allocated;
+    for (uint32_t i = 0; i < plan.Total(); ++i) {
+        auto page = writer.AllocatePage(Page{});
+        if (!page.ok())
+            return page.status();
+        allocated.push_back(*page);
+    }
+    auto pages = BuildTablePages(*table, allocated);
+    if (!pages.ok())
+        return pages.status();
+    for (const auto& [number, content] : *pages)
+        JET_RETURN_IF_ERROR(pager.WritePage(number, content));
+
+    auto rows = RowsFor(*impl, *inherited, table->name, allocated.front(), now);
+    if (!rows.ok())
+        return rows.status();
+    if (auto s = writer.Append(fmt::kCatalogPage, {rows->catalog}); !s.ok())
+        return s.status();
+    if (auto s = writer.Append(inherited->aceTable, rows->aces); !s.ok())
+        return s.status();
+    return impl->ReloadCatalog();
+}
+
+} // namespace jet
