@@ -1,4 +1,5 @@
 #include "cli/Command.h"
+#include "dataset/DataKind.h"
 #include "support/AppContext.h"
 #include "support/Operator.h"
 #include "update/ZUpdateData.h"
@@ -46,9 +47,11 @@ public:
         ctx.ui().ShowProgress(QString());
         const bool merged = engine.UpdateData(ctx.dataDirectory, updateFile, args[1], args[2], description, count);
         ctx.ui().HideProgress();
-        if (merged)
-            io.out << "Merged " << count << " records into " << description << " data; data date " << args[2]
-                   << Qt::endl;
+        if (merged) {
+            const std::optional<DataKind> kind = FindDataKind(args[1]);
+            io.out << "Merged " << count << " records into " << (kind ? kind->fileName : QString()) << " ("
+                   << description << "); data date " << args[2] << Qt::endl;
+        }
         return merged ? ExitCode::kOk : ExitCode::kFailed;
     }
 };

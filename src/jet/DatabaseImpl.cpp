@@ -117,6 +117,11 @@ Result<std::unique_ptr<DatabaseImpl>> DatabaseImpl::OpenWith(std::unique_ptr<Fil
         return catalog.status();
     }
     db->m_catalog = std::move(catalog).value();
+    if (!db->m_pager->IsReadOnly()) {
+        db->m_globalMap = std::make_unique<GlobalMap>(*db->m_pager);
+        GlobalMap* map = db->m_globalMap.get();
+        db->m_pager->SetAllocationHook([map](PageNumber page) { return map->MarkUsed(page); });
+    }
     return db;
 }
 
@@ -151,7 +156,7 @@ Result<Table*> DatabaseImpl::TableAt(PageNumber tdefPage, std::u16string_view na
     auto def = ReadTableDef(*m_pager, tdefPage);
     if (!def.ok())
         return def.status();
-    auto table = std::make_unique<Table>(*m_pager, std::move(def).value(), std::u16string(name));
+    auto table = std::make_unique<Table>(*m_pager, std::move(def).value(), std::u16string(name), m_globalMap.get());
     Table* raw = table.get();
     m_tables.emplace(tdefPage, std::move(table));
     return raw;

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <map>
+#include <unordered_map>
 
 namespace jet {
 namespace {
@@ -110,6 +111,7 @@ public:
     Status MoveFirst() override
     {
         JET_RETURN_IF_ERROR(CheckUsable());
+        JET_RETURN_IF_ERROR(Update());
         auto first = Seek(RowId{0, 0});
         if (!first.ok())
             return first.status();
@@ -123,6 +125,7 @@ public:
     Status MoveLast() override
     {
         JET_RETURN_IF_ERROR(CheckUsable());
+        JET_RETURN_IF_ERROR(Update());
         std::optional<RowId> before;
         for (;;) {
             auto prev = m_table.PrevRow(before);
@@ -144,6 +147,7 @@ public:
     Status MoveNext() override
     {
         JET_RETURN_IF_ERROR(CheckUsable());
+        JET_RETURN_IF_ERROR(Update());
         if (m_state != State::kRow)
             return NoCurrentRecord();
         auto next = Seek(After(m_current));
@@ -197,6 +201,12 @@ public:
                 return viaIndex.status();
             found = *viaIndex;
         }
+        if (!answered && !m_filter && col->type == ColumnType::kText) {
+            auto viaHash = FindThroughHash(*col, text, answered);
+            if (!viaHash.ok())
+                return viaHash.status();
+            found = *viaHash;
+        }
         if (!answered) {
             auto scanned = FindByScan(*col, text, m_current);
             if (!scanned.ok())
@@ -211,10 +221,90 @@ public:
         return Position(*found);
     }
 
-    Status AddNew() override { return WriteUnsupported(); }
-    Status SetField(const std::string&, const Value&) override { return WriteUnsupported(); }
-    Status Update() override { return WriteUnsupported(); }
-    void CancelUpdate() override {}
+    Status AddNew() override
+    {
+        JET_RETURN_IF_ERROR(CheckWritable());
+        JET_RETURN_IF_ERROR(Update());
+        m_edit = Edit::kAdd;
+        m_pending.clear();
+        return Status::OK();
+    }
+
+    Status SetField(const std::string& name, const Value& value) override
+    {
+        JET_RETURN_IF_ERROR(CheckWritable());
+        const ColumnDef* column = m_table.def().FindColumn(Utf8ToUtf16(name));
+        if (column == nullptr)
+            return ItemNotFound();
+        if (m_edit == Edit::kNone) {
+            if (m_state != State::kRow)
+                return NoCurrentRecord();
+            m_edit = Edit::kChange;
+            m_pending.clear();
+        }
+        if (m_edit == Edit::kChange
+            && (column->IsAutoNumber() || (column->flags & 0x40) != 0))
+            return Status::InvalidArgument("Field cannot be updated.", -2147217887);
+        auto coerced = m_table.CoerceValue(*column, value);
+        if (!coerced.ok())
+            return coerced.status();
+        const size_t position = static_cast<size_t>(column - m_table.def().columns.data());
+        for (auto& [p, v] : m_pending) {
+            if (p == position) {
+                v = std::move(coerced).value();
+                return Status::OK();
+            }
+        }
+        m_pending.emplace_back(position, std::move(coerced).value());
+        return Status::OK();
+    }
+
+    Status Update() override
+    {
+        JET_RETURN_IF_ERROR(CheckUsable());
+        if (m_edit == Edit::kNone)
+            return Status::OK();
+        JET_RETURN_IF_ERROR(CheckWritable());
+        if (m_edit == Edit::kAdd) {
+            Table::RowValues values(m_table.def().columns.size());
+            for (const auto& [p, v] : m_pending)
+                values[p] = v;
+            auto id = m_table.InsertRow(std::move(values));
+            if (!id.ok())
+                return id.status();
+            m_edit = Edit::kNone;
+            m_pending.clear();
+            if (m_count)
+                *m_count += 1;
+            if (m_findHash) {
+                auto text = TextOf(*id, m_findHash->column);
+                if (text) {
+                    auto [it, inserted] = m_findHash->first.emplace(*text, *id);
+                    if (!inserted && *id < it->second)
+                        it->second = *id;
+                } else {
+                    m_findHash.reset();
+                }
+            }
+            return Position(*id);
+        }
+        if (m_state != State::kRow)
+            return NoCurrentRecord();
+        for (const auto& [p, v] : m_pending) {
+            if (m_findHash && m_table.def().columns[p].number == m_findHash->column)
+                m_findHash.reset();
+        }
+        JET_RETURN_IF_ERROR(m_table.ReplaceRow(m_current, m_pending));
+        m_edit = Edit::kNone;
+        m_pending.clear();
+        return Position(m_current);
+    }
+
+    void CancelUpdate() override
+    {
+        m_edit = Edit::kNone;
+        m_pending.clear();
+    }
 
     Status Close() override
     {
@@ -235,12 +325,28 @@ private:
         return Status::OK();
     }
 
-    Status WriteUnsupported() const
+    Status CheckWritable() const
     {
         JET_RETURN_IF_ERROR(CheckUsable());
-        return Status::NotSupported("Current Recordset does not support updating. This may be a limitation of the "
-                                    "provider, or of the selected locktype.",
-                                    3251);
+        if (m_lock == LockType::kReadOnly)
+            return Status::NotSupported("Current Recordset does not support updating. This may be a limitation of "
+                                        "the provider, or of the selected locktype.",
+                                        3251);
+        if (m_db.pager().IsReadOnly())
+            return Status::NotSupported("Cannot update.  Database or object is read-only.", -2147217911);
+        return Status::OK();
+    }
+
+    // Text of column `number` in row `id`, nullopt when it is not text.
+    std::optional<std::u16string> TextOf(RowId id, uint16_t number)
+    {
+        const ColumnDef* column = m_table.def().ColumnByNumber(number);
+        if (column == nullptr || !m_table.LoadRow(id, m_scratch).ok())
+            return std::nullopt;
+        auto value = m_table.ReadField(m_scratch, *column);
+        if (!value.ok() || !value->IsText())
+            return std::nullopt;
+        return value->As<std::u16string>();
     }
 
     Status Position(RowId id)
@@ -256,6 +362,15 @@ private:
     {
         if (m_closed || !m_db.IsOpen())
             return m_db.ClosedError();
+        if (m_edit != Edit::kNone) {
+            const size_t position = static_cast<size_t>(&column - m_table.def().columns.data());
+            for (const auto& [p, v] : m_pending) {
+                if (p == position)
+                    return v;
+            }
+            if (m_edit == Edit::kAdd)
+                return column.type == ColumnType::kBoolean ? Value(false) : Value();
+        }
         if (m_state != State::kRow || !m_rowLoaded)
             return NoCurrentRecord();
         return m_table.ReadField(m_row, column);
@@ -358,6 +473,43 @@ private:
         return found;
     }
 
+    // Columns without an index: one scan builds the first row of every text,
+    // kept current as rows are added, so repeated searches do not rescan.
+    Result<std::optional<RowId>> FindThroughHash(const ColumnDef& column, const std::u16string& text,
+                                                 bool& answered)
+    {
+        if (!m_findHash || m_findHash->column != column.number) {
+            FindHash hash;
+            hash.column = column.number;
+            RowId from{0, 0};
+            for (;;) {
+                auto next = m_table.NextRow(from);
+                if (!next.ok())
+                    return next.status();
+                if (!*next)
+                    break;
+                JET_RETURN_IF_ERROR(m_table.LoadRow(**next, m_scratch));
+                auto value = m_table.ReadField(m_scratch, column);
+                if (!value.ok())
+                    return value.status();
+                if (value->IsText())
+                    hash.first.emplace(value->As<std::u16string>(), **next);
+                from = After(**next);
+            }
+            m_findHash = std::move(hash);
+        }
+        auto it = m_findHash->first.find(text);
+        if (it == m_findHash->first.end()) {
+            answered = true;
+            return std::optional<RowId>();
+        }
+        if (it->second >= m_current) {
+            answered = true;
+            return std::optional<RowId>(it->second);
+        }
+        return std::optional<RowId>(); // an earlier row holds it: the scan from here decides
+    }
+
     Result<int64_t> Count()
     {
         if (!m_filter)
@@ -388,6 +540,17 @@ private:
     bool m_rowLoaded = false;
     bool m_closed = false;
     mutable std::optional<int64_t> m_count;
+
+    enum class Edit { kNone, kAdd, kChange };
+    Edit m_edit = Edit::kNone;
+    std::vector<std::pair<size_t, Value>> m_pending; // column position -> new value
+
+    // First row (table order) of each text of one column without an index.
+    struct FindHash {
+        uint16_t column = 0;
+        std::unordered_map<std::u16string, RowId> first;
+    };
+    std::optional<FindHash> m_findHash;
 };
 
 } // namespace

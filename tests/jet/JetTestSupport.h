@@ -7,6 +7,8 @@
 #include <QJsonValue>
 #include <QString>
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -35,6 +37,10 @@ QJsonValue FixtureJson(const jet::Value& value);
 
 // Table names of an expected dump, in first-appearance order.
 std::vector<QString> ExpectedTables(const std::string& jsonlRelative);
+
+// Every table of the file holds the same rows (as a multiset) as mdb-export
+// prints for it.
+::testing::AssertionResult MatchesMdbExport(const std::string& path, const std::string& password);
 
 // Reads the whole file into memory.
 std::vector<uint8_t> ReadFileBytes(const std::string& path);

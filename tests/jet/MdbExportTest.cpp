@@ -112,59 +112,80 @@ std::string Canonical(const std::string& text, jet::ColumnType type)
     return text;
 }
 
-class MdbExportTest : public ::testing::TestWithParam<FixtureFile> {};
+} // namespace
 
-TEST_P(MdbExportTest, EveryTableMatchesMdbExport)
+::testing::AssertionResult MatchesMdbExport(const std::string& path, const std::string& password)
 {
-    if (!FixturesAvailable() || !MdbToolsAvailable())
-        GTEST_SKIP();
-    const FixtureFile& f = GetParam();
-    const std::string path = FixtureFilePath(f.relative);
-    auto db = jet::Database::OpenFile(path, f.password, {.readOnly = true});
-    ASSERT_TRUE(db.ok()) << db.status().ToString();
+    auto db = jet::Database::OpenFile(path, password, {.readOnly = true});
+    if (!db.ok())
+        return ::testing::AssertionFailure() << db.status().ToString();
     auto tables = (*db)->ListTables();
-    ASSERT_TRUE(tables.ok());
+    if (!tables.ok())
+        return ::testing::AssertionFailure() << tables.status().ToString();
     for (const std::string& table : *tables) {
-        SCOPED_TRACE(table);
         auto info = (*db)->DescribeTable(table);
-        ASSERT_TRUE(info.ok());
+        if (!info.ok())
+            return ::testing::AssertionFailure() << info.status().ToString();
         const ProcessResult export_ = RunProgram(
             QStringLiteral("mdb-export"), {QStringLiteral("-b"), QStringLiteral("hex"), QStringLiteral("-T"),
                                            QStringLiteral("%Y-%m-%dT%H:%M:%S"), QString::fromStdString(path),
                                            QString::fromStdString(table)});
-        ASSERT_EQ(export_.exitCode, 0) << export_.err.toStdString();
+        if (export_.exitCode != 0)
+            return ::testing::AssertionFailure() << "mdb-export " << table << ": " << export_.err.toStdString();
         auto records = ParseCsv(export_.out.toStdString());
-        ASSERT_FALSE(records.empty());
+        if (records.empty())
+            return ::testing::AssertionFailure() << "mdb-export printed nothing for " << table;
         records.erase(records.begin()); // header line
         std::vector<std::string> theirs;
         for (const auto& r : records) {
-            ASSERT_EQ(r.size(), info->columns.size());
+            if (r.size() != info->columns.size())
+                return ::testing::AssertionFailure() << table << ": mdb-export row with " << r.size() << " fields";
             std::string line;
             for (size_t i = 0; i < r.size(); ++i)
                 line += Canonical(r[i], info->columns[i].type) + '\x1f';
             theirs.push_back(line);
         }
 
-        auto rs = jet::Recordset::Open(**db, table, jet::CursorType::kStatic, jet::LockType::kReadOnly);
-        ASSERT_TRUE(rs.ok()) << rs.status().ToString();
+        auto rs = jet::Recordset::Open(**db, "[" + table + "]", jet::CursorType::kStatic, jet::LockType::kReadOnly);
+        if (!rs.ok())
+            return ::testing::AssertionFailure() << rs.status().ToString();
         std::vector<std::string> ours;
         while (!(*rs)->IsEOF()) {
             std::string line;
             for (int i = 0; i < (*rs)->FieldCount(); ++i) {
                 auto value = (*rs)->FieldAt(i);
-                ASSERT_TRUE(value.ok());
+                if (!value.ok())
+                    return ::testing::AssertionFailure() << value.status().ToString();
                 line += AsMdbExport(*value, info->columns[static_cast<size_t>(i)].type) + '\x1f';
             }
             ours.push_back(line);
-            ASSERT_TRUE((*rs)->MoveNext().ok());
+            if (jet::Status s = (*rs)->MoveNext(); !s.ok())
+                return ::testing::AssertionFailure() << s.ToString();
         }
         // mdb-export returns moved rows where their data lives, so compare as multisets.
         std::sort(theirs.begin(), theirs.end());
         std::sort(ours.begin(), ours.end());
-        ASSERT_EQ(ours.size(), theirs.size());
-        for (size_t i = 0; i < ours.size(); ++i)
-            ASSERT_EQ(ours[i], theirs[i]) << "row " << i << " of the sorted rows";
+        if (ours.size() != theirs.size())
+            return ::testing::AssertionFailure() << table << ": " << ours.size() << " rows, mdb-export "
+                                                 << theirs.size();
+        for (size_t i = 0; i < ours.size(); ++i) {
+            if (ours[i] != theirs[i])
+                return ::testing::AssertionFailure() << table << ": sorted row " << i << " is\n  " << ours[i]
+                                                     << "\nmdb-export:\n  " << theirs[i];
+        }
     }
+    return ::testing::AssertionSuccess();
+}
+
+namespace {
+
+class MdbExportTest : public ::testing::TestWithParam<FixtureFile> {};
+
+TEST_P(MdbExportTest, EveryTableMatchesMdbExport)
+{
+    if (!FixturesAvailable() || !MdbToolsAvailable())
+        GTEST_SKIP();
+    EXPECT_TRUE(MatchesMdbExport(FixtureFilePath(GetParam().relative), GetParam().password));
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, MdbExportTest, ::testing::ValuesIn(AllFixtureDatabases()),

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace pafdm::test {
 namespace {
 
@@ -141,6 +143,30 @@ TEST_F(RecordsetTest, FindFirstMatchesExactTextFromTheCurrentRow)
     EXPECT_EQ(rs->FindFirst("FT_PostCode", u"AB1 0LT").number(), kNoCurrentRecord);
     ASSERT_TRUE(rs->MoveFirst().ok());
     EXPECT_EQ(rs->FindFirst("Missing", u"x").number(), 3265);
+}
+
+// The index seek and a plain scan agree for every key of the table: the
+// first row in table order holding the text.
+TEST_F(RecordsetTest, FindFirstThroughTheIndexFindsTheFirstRowInTableOrder)
+{
+    Open("fixtures/jet4/dataset/PAF_FULL.dat");
+    auto rs = Query("PAF_FULLAddress", jet::CursorType::kDynamic);
+    ASSERT_TRUE(rs);
+    std::vector<std::pair<std::u16string, std::string>> firsts; // postcode, address of its first row
+    std::set<std::u16string> seen;
+    while (!rs->IsEOF()) {
+        const auto code = rs->Field("FT_PostCode")->As<std::u16string>();
+        if (seen.insert(code).second)
+            firsts.emplace_back(code, Text(*rs, "FT_Address"));
+        ASSERT_TRUE(rs->MoveNext().ok());
+    }
+    ASSERT_EQ(firsts.size(), 2989u);
+    for (const auto& [code, address] : firsts) {
+        ASSERT_TRUE(rs->MoveFirst().ok());
+        ASSERT_TRUE(rs->FindFirst("FT_PostCode", code).ok());
+        ASSERT_FALSE(rs->IsEOF());
+        ASSERT_EQ(Text(*rs, "FT_Address"), address);
+    }
 }
 
 TEST_F(RecordsetTest, FindFirstOnANumberColumnComparesItsText)

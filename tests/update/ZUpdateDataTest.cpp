@@ -110,9 +110,10 @@ TEST_P(MergeFixtureTest, MergesEveryRowThenMovesTheDataDateOn)
 
     // Other readers see the same file.
     EXPECT_TRUE(test::JetCheckPasses(dataFile, DatabasePassword()));
-    if (test::MdbToolsAvailable())
+    if (test::MdbToolsAvailable()) {
         EXPECT_EQ(test::MdbExportRowCount(dataFile, kind.tableName),
                   static_cast<int>(test::ReadExpectedRows(expected, kind.tableName).size()));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -98,6 +98,13 @@ void WriteLogicalIndex(StreamWriter& w, const LogicalIndexLayout& li)
 
 } // namespace
 
+bool NameOrderLess(const std::u16string& a, const std::u16string& b)
+{
+    auto upper = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; };
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [&](char16_t x, char16_t y) { return upper(x) < upper(y); });
+}
+
 uint16_t FixedValueSize(ColumnType type)
 {
     switch (type) {
@@ -205,12 +212,14 @@ std::vector<Page> SplitDefinition(const std::vector<uint8_t>& stream, const std:
         page.fill(0);
         const size_t start = i == 0 ? 0 : fmt::kTdefContinuationData;
         const size_t n = std::min<size_t>(stream.size() - pos, kPageSize - start);
-        std::copy_n(stream.begin() + static_cast<std::ptrdiff_t>(pos), n, page.begin() + static_cast<std::ptrdiff_t>(start));
+        std::copy_n(stream.begin() + static_cast<std::ptrdiff_t>(pos), n,
+                    page.begin() + static_cast<std::ptrdiff_t>(start));
         pos += n;
         page[0] = static_cast<uint8_t>(fmt::PageType::kTableDefinition);
         page[1] = 0x01;
         const size_t used = start + n;
-        StoreU16(page.data() + 2, static_cast<uint16_t>(used + kReserve <= kPageSize ? kPageSize - used - kReserve : 0));
+        const size_t free = used + kReserve <= kPageSize ? kPageSize - used - kReserve : 0;
+        StoreU16(page.data() + 2, static_cast<uint16_t>(free));
         StoreU32(page.data() + fmt::kTdefNextPage, i + 1 < pages.size() ? pages[i + 1] : 0);
     }
     return out;

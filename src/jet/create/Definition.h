@@ -76,6 +76,10 @@ struct DefinitionLayout {
 uint16_t FixedValueSize(ColumnType type);
 bool IsFixedType(ColumnType type);
 
+// The order in which the engine stores names it keeps sorted (its own
+// tables' columns, logical indexes): by UTF-16 unit, ASCII letters folded.
+bool NameOrderLess(const std::u16string& a, const std::u16string& b);
+
 // Numbers columns 0..n-1 in vector order, gives variable columns their
 // offset-table slots and fixed columns their place in the fixed area (in
 // column order; Booleans take no space). Returns the number of variable

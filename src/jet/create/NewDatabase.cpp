@@ -36,14 +36,6 @@ struct SystemTablePlan {
     std::vector<std::vector<Value>> rows;
 };
 
-bool NameLess(const std::u16string& a, const std::u16string& b)
-{
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char16_t x, char16_t y) {
-        auto upper = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; };
-        return upper(x) < upper(y);
-    });
-}
-
 Page BuildHeaderPage(std::u16string_view password, double created)
 {
     Page h{};
@@ -92,7 +84,8 @@ Status BuildSystemTable(const SystemTablePlan& plan, std::vector<Page>& pages)
             if (!row.ok())
                 return row.status();
             if (!data.Fits(row->size()))
-                return Status::InvalidArgument("The initial rows of " + Utf16ToUtf8(spec.name) + " do not fit one page.");
+                return Status::InvalidArgument("The initial rows of " + Utf16ToUtf8(spec.name)
+                                               + " do not fit one page.");
             rowIds.push_back({plan.dataPage, data.Append(*row)});
         }
         pages[plan.dataPage] = data.page();
@@ -170,9 +163,11 @@ Status BuildSystemTable(const SystemTablePlan& plan, std::vector<Page>& pages)
     // name; the long-value map list follows the column order.
     layout.columns = plan.columns;
     std::stable_sort(layout.columns.begin(), layout.columns.end(),
-                     [](const ColumnLayout& a, const ColumnLayout& b) { return NameLess(a.name, b.name); });
+                     [](const ColumnLayout& a, const ColumnLayout& b) { return NameOrderLess(a.name, b.name); });
     std::stable_sort(layout.logicalIndexes.begin(), layout.logicalIndexes.end(),
-                     [](const LogicalIndexLayout& a, const LogicalIndexLayout& b) { return NameLess(a.name, b.name); });
+                     [](const LogicalIndexLayout& a, const LogicalIndexLayout& b) {
+                         return NameOrderLess(a.name, b.name);
+                     });
     for (const auto& c : layout.columns) {
         for (const auto& m : longValueMaps) {
             if (m.columnNumber == c.number)

@@ -2,7 +2,6 @@
 
 #include "FormatConstants.h"
 #include "index/IndexPage.h"
-#include "page/DataPage.h"
 
 #include <algorithm>
 #include <cassert>
@@ -30,37 +29,14 @@ bool DataPageBuilder::Fits(size_t length) const
 uint8_t DataPageBuilder::Append(ByteView row)
 {
     assert(Fits(row.size()));
-    return AppendRow(m_page, row);
-}
-
-Result<uint32_t> DataPageRoom(const Page& page, PageNumber number)
-{
-    auto count = DataPageSlotCount(page, number);
-    if (!count.ok())
-        return count.status();
-    if (*count >= fmt::kMaxSlots)
-        return 0u;
-    uint32_t lowest = kPageSize;
-    if (*count > 0) {
-        auto last = DataPageSlot(page, number, static_cast<uint16_t>(*count - 1));
-        if (!last.ok())
-            return last.status();
-        lowest = last->start;
-    }
-    return lowest - (fmt::kDataSlots + 2u * *count);
-}
-
-uint8_t AppendRow(Page& page, ByteView row)
-{
-    const uint16_t slot = LoadU16(page.data() + fmt::kDataRowCount);
-    const uint16_t end =
-        slot == 0 ? static_cast<uint16_t>(kPageSize)
-                  : static_cast<uint16_t>(LoadU16(page.data() + fmt::kDataSlots + 2 * (slot - 1)) & fmt::kSlotOffsetMask);
+    const uint16_t slot = RowCount();
+    const uint16_t previous = slot == 0 ? 0 : LoadU16(m_page.data() + fmt::kDataSlots + 2 * (slot - 1));
+    const uint16_t end = slot == 0 ? static_cast<uint16_t>(kPageSize) : previous & fmt::kSlotOffsetMask;
     const auto start = static_cast<uint16_t>(end - row.size());
-    std::copy(row.begin(), row.end(), page.begin() + start);
-    StoreU16(page.data() + fmt::kDataSlots + 2 * slot, start);
-    StoreU16(page.data() + fmt::kDataRowCount, static_cast<uint16_t>(slot + 1));
-    StoreU16(page.data() + fmt::kDataFreeSpace, static_cast<uint16_t>(start - fmt::kDataSlots - 2 * (slot + 1)));
+    std::copy(row.begin(), row.end(), m_page.begin() + start);
+    StoreU16(m_page.data() + fmt::kDataSlots + 2 * slot, start);
+    StoreU16(m_page.data() + fmt::kDataRowCount, static_cast<uint16_t>(slot + 1));
+    StoreU16(m_page.data() + fmt::kDataFreeSpace, static_cast<uint16_t>(start - fmt::kDataSlots - 2 * (slot + 1)));
     return static_cast<uint8_t>(slot);
 }
 

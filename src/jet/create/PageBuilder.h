@@ -30,15 +30,6 @@ private:
     Page m_page{};
 };
 
-// Bytes left on data page `number` for one more row and its slot, measured
-// from the slot table (0 when the page has no free slot). Corruption when the
-// slot table is damaged.
-Result<uint32_t> DataPageRoom(const Page& page, PageNumber number);
-
-// Appends `row` to a data page as its next slot, keeping the free-space field
-// current, and returns the slot number. REQUIRES: DataPageRoom >= row.size() + 2.
-uint8_t AppendRow(Page& page, ByteView row);
-
 // Usage-map records are 69 bytes: type 0, start page, 64 bytes of bitmap.
 constexpr uint32_t kUsageMapWindow = 512;
 

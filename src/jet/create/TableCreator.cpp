@@ -5,8 +5,9 @@
 #include "catalog/TableDef.h"
 #include "create/NewDatabase.h"
 #include "create/PageBuilder.h"
-#include "create/SystemRowWriter.h"
 #include "create/SystemTables.h"
+#include "index/BTree.h"
+#include "index/IndexKey.h"
 #include "page/DataPage.h"
 #include "table/Table.h"
 
@@ -54,14 +55,6 @@ bool SupportedType(ColumnType type)
     case ColumnType::kNumeric: return true;
     }
     return false;
-}
-
-bool NameLess(const std::u16string& a, const std::u16string& b)
-{
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char16_t x, char16_t y) {
-        auto upper = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; };
-        return upper(x) < upper(y);
-    });
 }
 
 Result<ColumnLayout> PrepareColumn(const ColumnSpec& spec)
@@ -231,8 +224,9 @@ Result<PreparedTable> PrepareTable(const TableSpec& spec)
 
 namespace {
 
-// The definition with every page reference filled from `allocated`, or with
-// zeros when it is only measured.
+// The definition of `table` with its usage maps in `holders` and its index
+// roots in `roots`; with both empty the page references are zero, which is
+// enough to measure it.
 DefinitionLayout LayOutDefinition(const PreparedTable& table, const std::vector<PageNumber>& holders,
                                   uint32_t& recordCount, const std::vector<PageNumber>& roots)
 {
@@ -276,7 +270,9 @@ DefinitionLayout LayOutDefinition(const PreparedTable& table, const std::vector<
     }
     // Access keeps the logical index blocks sorted by name.
     std::stable_sort(layout.logicalIndexes.begin(), layout.logicalIndexes.end(),
-                     [](const LogicalIndexLayout& a, const LogicalIndexLayout& b) { return NameLess(a.name, b.name); });
+                     [](const LogicalIndexLayout& a, const LogicalIndexLayout& b) {
+                         return NameOrderLess(a.name, b.name);
+                     });
     recordCount = record;
     return layout;
 }
@@ -352,6 +348,8 @@ namespace jet {
 namespace {
 
 constexpr int32_t kErrTableExists = 3010;
+constexpr int32_t kErrDuplicateKey = 3022;
+constexpr int32_t kErrNullInIndex = 3058;
 
 // Calls `visit` with every live row of a table, in table order.
 Status ForEachRow(Table& table, const std::function<Status(const LoadedRow&)>& visit)
@@ -371,18 +369,17 @@ Status ForEachRow(Table& table, const std::function<Status(const LoadedRow&)>& v
     }
 }
 
-// A row of `def` from values by column name; columns not named are null.
-Result<std::vector<Value>> RowByName(const TableDef& def, const std::vector<std::pair<std::u16string_view, Value>>& values)
+// A row of `def`, one value per column in def.columns order, from values by
+// column name; columns not named are null.
+Result<std::vector<Value>> RowByName(const TableDef& def,
+                                     const std::vector<std::pair<std::u16string_view, Value>>& values)
 {
-    size_t count = 0;
-    for (const auto& c : def.columns)
-        count = std::max<size_t>(count, c.number + 1u);
-    std::vector<Value> row(count);
+    std::vector<Value> row(def.columns.size());
     for (const auto& [name, value] : values) {
         const ColumnDef* c = def.FindColumn(name);
         if (c == nullptr)
             return CorruptPage(def.tdefPage, "system table lacks column " + Utf16ToUtf8(name));
-        row[c->number] = value;
+        row[static_cast<size_t>(c - def.columns.data())] = value;
     }
     return row;
 }
@@ -398,45 +395,46 @@ Result<Value> ReadNamed(Table& table, const LoadedRow& row, std::u16string_view 
 // What a new table inherits from the database: the owner of the database
 // object and the users and groups holding rights on the Tables container.
 struct Inheritance {
+    Table* catalog = nullptr;
+    Table* aces = nullptr;
     Value owner;
     std::vector<Bytes> containerSids;
-    PageNumber aceTable = 0;
 };
 
 Result<Inheritance> ReadInheritance(DatabaseImpl& db)
 {
     Inheritance out;
+    PageNumber aceTable = 0;
     for (const auto& e : db.catalog()) {
         if (e.IsTable() && NamesEqual(e.name, u"MSysACEs") && e.id > 0)
-            out.aceTable = static_cast<PageNumber>(e.id);
+            aceTable = static_cast<PageNumber>(e.id);
     }
-    if (out.aceTable == 0)
+    if (aceTable == 0)
         return Status::NotSupported("The database has no permissions table (MSysACEs).");
+    auto catalog = db.TableAt(fmt::kCatalogPage, u"MSysObjects");
+    if (!catalog.ok())
+        return catalog.status();
+    auto aces = db.TableAt(aceTable, u"MSysACEs");
+    if (!aces.ok())
+        return aces.status();
+    out.catalog = *catalog;
+    out.aces = *aces;
 
-    auto catalogDef = ReadTableDef(db.pager(), fmt::kCatalogPage);
-    if (!catalogDef.ok())
-        return catalogDef.status();
-    Table catalog(db.pager(), std::move(catalogDef).value(), u"MSysObjects");
-    JET_RETURN_IF_ERROR(ForEachRow(catalog, [&](const LoadedRow& row) -> Status {
-        auto id = ReadNamed(catalog, row, u"Id");
+    JET_RETURN_IF_ERROR(ForEachRow(*out.catalog, [&](const LoadedRow& row) -> Status {
+        auto id = ReadNamed(*out.catalog, row, u"Id");
         if (!id.ok())
             return id.status();
         if (id->Is<int32_t>() && id->As<int32_t>() == catalog_id::kMSysDb) {
-            auto owner = ReadNamed(catalog, row, u"Owner");
+            auto owner = ReadNamed(*out.catalog, row, u"Owner");
             if (!owner.ok())
                 return owner.status();
             out.owner = *owner;
         }
         return Status::OK();
     }));
-
-    auto aceDef = ReadTableDef(db.pager(), out.aceTable);
-    if (!aceDef.ok())
-        return aceDef.status();
-    Table aces(db.pager(), std::move(aceDef).value(), u"MSysACEs");
-    JET_RETURN_IF_ERROR(ForEachRow(aces, [&](const LoadedRow& row) -> Status {
-        auto objectId = ReadNamed(aces, row, u"ObjectId");
-        auto sid = ReadNamed(aces, row, u"SID");
+    JET_RETURN_IF_ERROR(ForEachRow(*out.aces, [&](const LoadedRow& row) -> Status {
+        auto objectId = ReadNamed(*out.aces, row, u"ObjectId");
+        auto sid = ReadNamed(*out.aces, row, u"SID");
         if (!objectId.ok())
             return objectId.status();
         if (!sid.ok())
@@ -455,38 +453,67 @@ struct SystemRows {
     std::vector<std::vector<Value>> aces;
 };
 
-Result<SystemRows> RowsFor(DatabaseImpl& db, const Inheritance& inherited, const std::u16string& name,
-                           PageNumber tdefPage, double now)
+Result<SystemRows> RowsFor(const Inheritance& inherited, const std::u16string& name, PageNumber tdefPage, double now)
 {
-    auto catalogDef = ReadTableDef(db.pager(), fmt::kCatalogPage);
-    if (!catalogDef.ok())
-        return catalogDef.status();
-    auto aceDef = ReadTableDef(db.pager(), inherited.aceTable);
-    if (!aceDef.ok())
-        return aceDef.status();
     SystemRows rows;
     const auto id = static_cast<int32_t>(tdefPage);
-    auto catalogRow = RowByName(*catalogDef, {{u"Id", Value(id)},
-                                              {u"ParentId", Value(catalog_id::kTables)},
-                                              {u"Name", Value(name)},
-                                              {u"Type", Value(static_cast<int16_t>(fmt::kObjectTypeTable))},
-                                              {u"DateCreate", Value(DateTime{now})},
-                                              {u"DateUpdate", Value(DateTime{now})},
-                                              {u"Owner", inherited.owner},
-                                              {u"Flags", Value(int32_t{0})}});
+    const auto type = static_cast<int16_t>(fmt::kObjectTypeTable);
+    auto catalogRow = RowByName(inherited.catalog->def(), {{u"Id", Value(id)},
+                                                           {u"ParentId", Value(catalog_id::kTables)},
+                                                           {u"Name", Value(name)},
+                                                           {u"Type", Value(type)},
+                                                           {u"DateCreate", Value(DateTime{now})},
+                                                           {u"DateUpdate", Value(DateTime{now})},
+                                                           {u"Owner", inherited.owner},
+                                                           {u"Flags", Value(int32_t{0})}});
     if (!catalogRow.ok())
         return catalogRow.status();
     rows.catalog = std::move(catalogRow).value();
     for (const auto& sid : inherited.containerSids) {
-        auto ace = RowByName(*aceDef, {{u"ObjectId", Value(id)},
-                                       {u"SID", Value(sid)},
-                                       {u"ACM", Value(kNewTableAccessMask)},
-                                       {u"FInheritable", Value(false)}});
+        auto ace = RowByName(inherited.aces->def(), {{u"ObjectId", Value(id)},
+                                                     {u"SID", Value(sid)},
+                                                     {u"ACM", Value(kNewTableAccessMask)},
+                                                     {u"FInheritable", Value(false)}});
         if (!ace.ok())
             return ace.status();
         rows.aces.push_back(std::move(ace).value());
     }
     return rows;
+}
+
+// The checks the catalog's indexes will make of the new row, made before the
+// table's pages are written: the name must be keyable and free.
+Status CheckIndexKeys(Table& table, const std::vector<Value>& row)
+{
+    const TableDef& def = table.def();
+    for (size_t i = 0; i < def.realIndexes.size(); ++i) {
+        const RealIndexDef& index = def.realIndexes[i];
+        std::vector<Value> keyValues;
+        for (const auto& k : index.columns) {
+            const ColumnDef* c = def.ColumnByNumber(k.columnNumber);
+            if (c == nullptr)
+                return CorruptPage(def.tdefPage, "index names a missing column");
+            keyValues.push_back(row[static_cast<size_t>(c - def.columns.data())]);
+        }
+        const IndexNullRule rule = ClassifyNulls(index, keyValues);
+        if (rule == IndexNullRule::kReject)
+            return Status::InvalidArgument("Index or primary key cannot contain a Null value.", kErrNullInIndex);
+        if (rule == IndexNullRule::kSkip)
+            continue;
+        auto key = EncodeIndexKey(index.columns, keyValues);
+        if (!key.ok())
+            return key.status();
+        if (!def.IsUniqueIndex(i) || IsExemptFromUnique(keyValues))
+            continue;
+        auto found = table.IndexTree(i).FindFirst(*key);
+        if (!found.ok())
+            return found.status();
+        if (found->has_value())
+            return Status::InvalidArgument("The changes you requested to the table were not successful because they "
+                                           "would create duplicate values in the index, primary key, or relationship.",
+                                           kErrDuplicateKey);
+    }
+    return Status::OK();
 }
 
 } // namespace
@@ -499,7 +526,7 @@ Status CreateTable(Database& db, const TableSpec& spec)
     if (!impl->IsOpen())
         return impl->ClosedError();
     Pager& pager = impl->pager();
-    if (pager.IsReadOnly())
+    if (pager.IsReadOnly() || impl->globalMap() == nullptr)
         return Status::NotSupported("Cannot update.  Database or object is read-only.", -2147217911);
 
     auto table = PrepareTable(spec);
@@ -513,39 +540,49 @@ Status CreateTable(Database& db, const TableSpec& spec)
     if (!inherited.ok())
         return inherited.status();
 
-    // Everything that could refuse the catalog rows is checked before the
-    // first page is allocated.
-    SystemRowWriter writer(pager);
+    // Whatever could refuse the catalog rows is checked before the first page
+    // is allocated; the id is only a stand-in here.
     const double now = CurrentAccessDate();
-    auto trial = RowsFor(*impl, *inherited, table->name, pager.PageCount(), now);
+    auto trial = RowsFor(*inherited, table->name, pager.PageCount(), now);
     if (!trial.ok())
         return trial.status();
-    if (auto s = writer.Append(fmt::kCatalogPage, {trial->catalog}, true); !s.ok())
-        return s.status();
-    if (auto s = writer.Append(inherited->aceTable, trial->aces, true); !s.ok())
-        return s.status();
+    JET_RETURN_IF_ERROR(CheckIndexKeys(*inherited->catalog, trial->catalog));
+    for (const auto& ace : trial->aces)
+        JET_RETURN_IF_ERROR(CheckIndexKeys(*inherited->aces, ace));
 
+    // The table's own pages go in as one change: a failure leaves no trace.
     const TablePagePlan plan = PlanTablePages(*table);
-    std::vector<PageNumber> allocated;
-    for (uint32_t i = 0; i < plan.Total(); ++i) {
-        auto page = writer.AllocatePage(Page{});
-        if (!page.ok())
-            return page.status();
-        allocated.push_back(*page);
+    pager.BeginChange();
+    auto written = [&]() -> Result<PageNumber> {
+        std::vector<PageNumber> allocated;
+        for (uint32_t i = 0; i < plan.Total(); ++i) {
+            auto page = pager.AllocatePage(Page{});
+            if (!page.ok())
+                return page.status();
+            allocated.push_back(*page);
+        }
+        auto pages = BuildTablePages(*table, allocated);
+        if (!pages.ok())
+            return pages.status();
+        for (const auto& [number, content] : *pages)
+            JET_RETURN_IF_ERROR(pager.WritePage(number, content));
+        return allocated.front();
+    }();
+    if (!written.ok()) {
+        pager.RollbackChange();
+        return written.status();
     }
-    auto pages = BuildTablePages(*table, allocated);
-    if (!pages.ok())
-        return pages.status();
-    for (const auto& [number, content] : *pages)
-        JET_RETURN_IF_ERROR(pager.WritePage(number, content));
+    pager.CommitChange();
 
-    auto rows = RowsFor(*impl, *inherited, table->name, allocated.front(), now);
+    auto rows = RowsFor(*inherited, table->name, *written, now);
     if (!rows.ok())
         return rows.status();
-    if (auto s = writer.Append(fmt::kCatalogPage, {rows->catalog}); !s.ok())
-        return s.status();
-    if (auto s = writer.Append(inherited->aceTable, rows->aces); !s.ok())
-        return s.status();
+    if (auto id = inherited->catalog->InsertRow(rows->catalog); !id.ok())
+        return id.status();
+    for (auto& ace : rows->aces) {
+        if (auto id = inherited->aces->InsertRow(std::move(ace)); !id.ok())
+            return id.status();
+    }
     return impl->ReloadCatalog();
 }
 

@@ -56,6 +56,13 @@ public:
         return static_cast<uint64_t>(st.st_size);
     }
 
+    Status Truncate(uint64_t size) override
+    {
+        if (::ftruncate(m_fd, static_cast<off_t>(size)) != 0)
+            return Error("truncate");
+        return Status::OK();
+    }
+
     Status Sync() override
     {
         if (::fdatasync(m_fd) != 0)

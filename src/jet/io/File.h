@@ -20,6 +20,8 @@ public:
     virtual Status Write(uint64_t offset, const uint8_t* data, size_t length) = 0;
     // Current size in bytes.
     virtual Result<uint64_t> Size() = 0;
+    // Cuts the file to `size` bytes.
+    virtual Status Truncate(uint64_t size) = 0;
     // Makes written data durable.
     virtual Status Sync() = 0;
 };

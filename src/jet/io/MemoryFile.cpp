@@ -38,6 +38,14 @@ Result<uint64_t> MemoryFile::Size()
     return static_cast<uint64_t>(m_bytes->size());
 }
 
+Status MemoryFile::Truncate(uint64_t size)
+{
+    if (m_writeBudget && *m_writeBudget == 0)
+        return Status::IOError("Disk or network error (injected truncate failure).");
+    m_bytes->resize(size);
+    return Status::OK();
+}
+
 Status MemoryFile::Sync()
 {
     if (m_writeBudget && *m_writeBudget == 0)

@@ -24,6 +24,7 @@ public:
     Status Read(uint64_t offset, uint8_t* out, size_t length) override;
     Status Write(uint64_t offset, const uint8_t* data, size_t length) override;
     Result<uint64_t> Size() override;
+    Status Truncate(uint64_t size) override;
     Status Sync() override;
 
 private:

@@ -21,6 +21,14 @@ public:
 
     // Copies page `n` into `out`.
     virtual Status ReadPage(PageNumber n, Page& out) = 0;
+    // Page `n` without a copy where the store can give one. The pointer stays
+    // valid until the next call on the store. The default copies into a
+    // buffer of the store.
+    virtual Result<const Page*> ViewPage(PageNumber n)
+    {
+        JET_RETURN_IF_ERROR(ReadPage(n, m_viewBuffer));
+        return static_cast<const Page*>(&m_viewBuffer);
+    }
     // Replaces page `n` (in the cache; it reaches the file on flush).
     // REQUIRES: the database is writable and n < PageCount().
     virtual Status WritePage(PageNumber n, const Page& page) = 0;
@@ -29,6 +37,9 @@ public:
     virtual Result<PageNumber> AllocatePage(const Page& page) = 0;
     // Number of pages in the file (including page 0).
     virtual uint32_t PageCount() const = 0;
+
+private:
+    Page m_viewBuffer{};
 };
 
 } // namespace jet

@@ -26,6 +26,8 @@ Pager::Pager(std::unique_ptr<File> file, std::string path, const PagerOptions& o
     , m_pageCount(pageCount)
 {
     m_options.cachePages = std::max<size_t>(m_options.cachePages, 16);
+    m_fileSize = static_cast<uint64_t>(pageCount) * kPageSize;
+    m_frameOf.assign(pageCount, kNone);
 }
 
 Pager::~Pager() = default;
@@ -45,45 +47,33 @@ void Pager::Crypt(PageNumber n, Page& page) const
     rc4.Apply(page.data(), page.size());
 }
 
-void Pager::Unlink(uint32_t index)
+Pager::Frame* Pager::Cached(PageNumber n)
 {
-    Frame& f = m_frames[index];
-    if (f.prev != kNone)
-        m_frames[f.prev].next = f.next;
-    else
-        m_head = f.next;
-    if (f.next != kNone)
-        m_frames[f.next].prev = f.prev;
-    else
-        m_tail = f.prev;
-    f.prev = f.next = kNone;
+    if (n >= m_frameOf.size() || m_frameOf[n] == kNone)
+        return nullptr;
+    Frame& f = m_frames[m_frameOf[n]];
+    f.referenced = true;
+    return &f;
 }
 
-void Pager::PushFront(uint32_t index)
+void Pager::MapFrame(PageNumber n, uint32_t index)
 {
-    Frame& f = m_frames[index];
-    f.prev = kNone;
-    f.next = m_head;
-    if (m_head != kNone)
-        m_frames[m_head].prev = index;
-    m_head = index;
-    if (m_tail == kNone)
-        m_tail = index;
-}
-
-void Pager::Touch(uint32_t index)
-{
-    if (m_head == index)
-        return;
-    Unlink(index);
-    PushFront(index);
+    if (n >= m_frameOf.size())
+        m_frameOf.resize(std::max<size_t>(n + 1, m_frameOf.size() + m_frameOf.size() / 4 + 16), kNone);
+    m_frameOf[n] = index;
 }
 
 Status Pager::WriteToFile(PageNumber n, const Page& page)
 {
-    Page out = page;
-    Crypt(n, out);
-    JET_RETURN_IF_ERROR(m_file->Write(static_cast<uint64_t>(n) * kPageSize, out.data(), out.size()));
+    const uint64_t offset = static_cast<uint64_t>(n) * kPageSize;
+    if (m_options.encryptionKey != 0 && n != 0) {
+        Page out = page;
+        Crypt(n, out);
+        JET_RETURN_IF_ERROR(m_file->Write(offset, out.data(), out.size()));
+    } else {
+        JET_RETURN_IF_ERROR(m_file->Write(offset, page.data(), page.size()));
+    }
+    m_fileSize = std::max<uint64_t>(m_fileSize, offset + kPageSize);
     ++m_pagesWritten;
     return Status::OK();
 }
@@ -95,34 +85,56 @@ Result<Pager::Frame*> Pager::TakeFrame(PageNumber n)
         m_frames.emplace_back();
         index = static_cast<uint32_t>(m_frames.size() - 1);
     } else {
-        index = m_tail;
+        // Two sweeps at most: the first clears every reference bit.
+        const size_t count = m_frames.size();
+        index = kNone;
+        for (size_t step = 0; step < 2 * count + 1; ++step) {
+            Frame& f = m_frames[m_hand];
+            const uint32_t at = m_hand;
+            m_hand = static_cast<uint32_t>((m_hand + 1) % count);
+            if (f.used && f.referenced) {
+                f.referenced = false;
+                continue;
+            }
+            index = at;
+            break;
+        }
         Frame& victim = m_frames[index];
-        if (victim.dirty) {
+        if (victim.used && victim.dirty) {
             JET_RETURN_IF_ERROR(WriteToFile(victim.number, victim.page));
             victim.dirty = false;
             --m_dirtyCount;
         }
         if (victim.used)
-            m_index.erase(victim.number);
-        Unlink(index);
+            m_frameOf[victim.number] = kNone;
         victim.used = false;
     }
     Frame& f = m_frames[index];
     f.number = n;
     f.used = true;
     f.dirty = false;
-    m_index.emplace(n, index);
-    PushFront(index);
+    f.referenced = true;
+    MapFrame(n, index);
     return &f;
+}
+
+void Pager::DropFrame(uint32_t index)
+{
+    Frame& f = m_frames[index];
+    if (!f.used)
+        return;
+    if (f.dirty)
+        --m_dirtyCount;
+    m_frameOf[f.number] = kNone;
+    f.used = false;
+    f.dirty = false;
+    f.referenced = false;
 }
 
 Result<Pager::Frame*> Pager::Load(PageNumber n)
 {
-    auto it = m_index.find(n);
-    if (it != m_index.end()) {
-        Touch(it->second);
-        return &m_frames[it->second];
-    }
+    if (Frame* f = Cached(n))
+        return f;
     if (n >= m_pageCount)
         return Status::Corruption("Unrecognized database format '" + m_path + "' (page " + std::to_string(n)
                                   + " lies beyond the end of the file).");
@@ -132,18 +144,8 @@ Result<Pager::Frame*> Pager::Load(PageNumber n)
     Frame* f = *frame;
     Status s = m_file->Read(static_cast<uint64_t>(n) * kPageSize, f->page.data(), f->page.size());
     if (!s.ok()) {
-        // Give the frame back so the cache never holds a half-read page.
-        const uint32_t index = m_index[n];
-        m_index.erase(n);
-        f->used = false;
-        Unlink(index);
-        if (m_tail == kNone) {
-            m_head = m_tail = index;
-        } else {
-            m_frames[m_tail].next = index;
-            f->prev = m_tail;
-            m_tail = index;
-        }
+        // The cache never holds a half-read page.
+        DropFrame(m_frameOf[n]);
         return s;
     }
     ++m_pagesRead;
@@ -176,6 +178,8 @@ Result<Page*> Pager::Modify(PageNumber n)
     if (!f.ok())
         return f.status();
     Frame* frame = *f;
+    if (m_inChange)
+        RememberOriginal(n, *frame);
     if (!frame->dirty) {
         frame->dirty = true;
         ++m_dirtyCount;
@@ -189,18 +193,18 @@ Status Pager::WritePage(PageNumber n, const Page& page)
         return ReadOnlyError();
     if (n >= m_pageCount)
         return Status::InvalidArgument("page " + std::to_string(n) + " is beyond the end of the file");
-    Frame* frame;
-    auto it = m_index.find(n);
-    if (it != m_index.end()) {
-        Touch(it->second);
-        frame = &m_frames[it->second];
-    } else {
-        // The whole page is replaced, so there is no need to read it first.
-        auto f = TakeFrame(n);
+    Frame* frame = Cached(n);
+    if (frame == nullptr) {
+        // The whole page is replaced, so it need not be read first, unless
+        // its original must be kept for a rollback.
+        const bool keepOriginal = m_inChange && n < m_pageCountAtBegin;
+        auto f = keepOriginal ? Load(n) : TakeFrame(n);
         if (!f.ok())
             return f.status();
         frame = *f;
     }
+    if (m_inChange)
+        RememberOriginal(n, *frame);
     frame->page = page;
     if (!frame->dirty) {
         frame->dirty = true;
@@ -213,17 +217,24 @@ Result<PageNumber> Pager::AllocatePage(const Page& page)
 {
     if (m_options.readOnly)
         return ReadOnlyError();
-    if (m_pageCount >= 0xFFFFFF)
-        return Status::NotSupported("The database has reached its maximum size.");
-    const PageNumber n = m_pageCount++;
-    auto f = TakeFrame(n);
-    if (!f.ok()) {
-        --m_pageCount;
-        return f.status();
+    PageNumber n;
+    if (!m_reusable.empty()) {
+        n = m_reusable.back();
+        m_reusable.pop_back();
+        JET_RETURN_IF_ERROR(WritePage(n, page));
+    } else {
+        if (m_pageCount >= 0xFFFFFF)
+            return Status::NotSupported("The database has reached its maximum size.");
+        n = m_pageCount++;
+        auto f = TakeFrame(n);
+        if (!f.ok()) {
+            --m_pageCount;
+            return f.status();
+        }
+        (*f)->page = page;
+        (*f)->dirty = true;
+        ++m_dirtyCount;
     }
-    (*f)->page = page;
-    (*f)->dirty = true;
-    ++m_dirtyCount;
     if (m_allocationHook && !m_inAllocationHook) {
         m_inAllocationHook = true;
         Status s = m_allocationHook(n);
@@ -234,9 +245,69 @@ Result<PageNumber> Pager::AllocatePage(const Page& page)
     return n;
 }
 
+void Pager::RememberOriginal(PageNumber n, const Frame& frame)
+{
+    if (n >= m_pageCountAtBegin)
+        return;
+    for (size_t i = 0; i < m_originalCount; ++i) {
+        if (m_originals[i].first == n)
+            return;
+    }
+    if (m_originalCount == m_originals.size())
+        m_originals.emplace_back(0, std::make_unique<Page>());
+    m_originals[m_originalCount].first = n;
+    *m_originals[m_originalCount].second = frame.page;
+    ++m_originalCount;
+}
+
+void Pager::BeginChange()
+{
+    m_inChange = true;
+    m_pageCountAtBegin = m_pageCount;
+    m_originalCount = 0;
+    m_reusableAtBegin = m_reusable;
+}
+
+void Pager::CommitChange()
+{
+    m_inChange = false;
+    m_originalCount = 0;
+}
+
+void Pager::RollbackChange()
+{
+    if (!m_inChange)
+        return;
+    m_inChange = false;
+    for (PageNumber n = m_pageCountAtBegin; n < m_pageCount; ++n) {
+        if (n < m_frameOf.size() && m_frameOf[n] != kNone)
+            DropFrame(m_frameOf[n]);
+    }
+    m_pageCount = m_pageCountAtBegin;
+    for (size_t i = 0; i < m_originalCount; ++i) {
+        const PageNumber n = m_originals[i].first;
+        Frame* frame = Cached(n);
+        if (frame == nullptr) {
+            // Evicted meanwhile (and written): bring the original back as a changed page.
+            auto f = TakeFrame(n);
+            if (!f.ok())
+                continue; // only a failed eviction write gets here; the page stays as the file has it
+            frame = *f;
+        }
+        frame->page = *m_originals[i].second;
+        if (!frame->dirty) {
+            frame->dirty = true;
+            ++m_dirtyCount;
+        }
+    }
+    m_originalCount = 0;
+    m_reusable = m_reusableAtBegin;
+}
+
 Status Pager::Flush()
 {
-    if (m_options.readOnly || m_dirtyCount == 0)
+    const uint64_t size = static_cast<uint64_t>(m_pageCount) * kPageSize;
+    if (m_options.readOnly || (m_dirtyCount == 0 && m_fileSize <= size))
         return Status::OK();
     std::vector<uint32_t> dirty;
     dirty.reserve(m_dirtyCount);
@@ -251,6 +322,11 @@ Status Pager::Flush()
         JET_RETURN_IF_ERROR(WriteToFile(f.number, f.page));
         f.dirty = false;
         --m_dirtyCount;
+    }
+    // Pages appended and then rolled back may have reached the file.
+    if (m_fileSize > size) {
+        JET_RETURN_IF_ERROR(m_file->Truncate(size));
+        m_fileSize = size;
     }
     return m_file->Sync();
 }

@@ -32,6 +32,7 @@ public:
     ~Pager() override;
 
     Status ReadPage(PageNumber n, Page& out) override;
+    Result<const Page*> ViewPage(PageNumber n) override { return View(n); }
     Status WritePage(PageNumber n, const Page& page) override;
     Result<PageNumber> AllocatePage(const Page& page) override;
     uint32_t PageCount() const override { return m_pageCount; }
@@ -50,7 +51,23 @@ public:
     // are read from now on.
     void SetEncryptionKey(uint32_t key) { m_options.encryptionKey = key; }
 
-    // Writes every changed page and syncs the file.
+    // ---- Changes as a unit (one committed row) ----
+    // Starts remembering the original of every page changed and every page
+    // appended until CommitChange() or RollbackChange().
+    void BeginChange();
+    // Keeps the changes; they reach the file on Flush() (or eviction).
+    void CommitChange();
+    // Puts every page changed since BeginChange() back as it was and forgets
+    // appended pages, so a refused or failed row leaves no trace.
+    void RollbackChange();
+    bool InChange() const { return m_inChange; }
+
+    // A page proven free (given back by the engine): AllocatePage() reuses
+    // such pages before it appends.
+    void ReleasePage(PageNumber n) { m_reusable.push_back(n); }
+
+    // Writes every changed page and syncs the file. A page that could not be
+    // written stays changed, so a later Flush() retries it.
     Status Flush();
     bool IsReadOnly() const { return m_options.readOnly; }
     bool HasChanges() const { return m_dirtyCount > 0; }
@@ -61,13 +78,14 @@ public:
     uint64_t pagesWritten() const { return m_pagesWritten; }
 
 private:
+    // The cache replaces pages by the clock algorithm: a hit only sets
+    // `referenced`, the hand clears it and takes the first page without it.
     struct Frame {
         Page page;
         PageNumber number = 0;
         bool used = false;
         bool dirty = false;
-        uint32_t prev = kNone;
-        uint32_t next = kNone;
+        bool referenced = false;
     };
     static constexpr uint32_t kNone = 0xFFFFFFFF;
 
@@ -75,25 +93,34 @@ private:
 
     Result<Frame*> Load(PageNumber n);
     Result<Frame*> TakeFrame(PageNumber n);
-    void Touch(uint32_t index);
-    void Unlink(uint32_t index);
-    void PushFront(uint32_t index);
+    Frame* Cached(PageNumber n);
+    void MapFrame(PageNumber n, uint32_t index);
     void Crypt(PageNumber n, Page& page) const;
     Status WriteToFile(PageNumber n, const Page& page);
     Status ReadOnlyError() const;
+    void RememberOriginal(PageNumber n, const Frame& frame);
+    void DropFrame(uint32_t index);
 
     std::unique_ptr<File> m_file;
     std::string m_path;
     PagerOptions m_options;
     uint32_t m_pageCount = 0;
     std::deque<Frame> m_frames;
-    std::unordered_map<PageNumber, uint32_t> m_index;
-    uint32_t m_head = kNone; // most recently used
-    uint32_t m_tail = kNone; // least recently used
-    size_t m_usedFrames = 0;
+    std::vector<uint32_t> m_frameOf; // page number -> frame index, kNone when not cached
+    uint32_t m_hand = 0;
     size_t m_dirtyCount = 0;
     std::function<Status(PageNumber)> m_allocationHook;
     bool m_inAllocationHook = false;
+    uint64_t m_fileSize = 0; // bytes in the file as last known
+
+    bool m_inChange = false;
+    uint32_t m_pageCountAtBegin = 0;
+    // Originals of the pages changed in the current change; the buffers are
+    // kept for the next change so a row costs no allocation.
+    std::vector<std::pair<PageNumber, std::unique_ptr<Page>>> m_originals;
+    size_t m_originalCount = 0;
+    std::vector<PageNumber> m_reusable;
+    std::vector<PageNumber> m_reusableAtBegin;
     uint64_t m_pagesRead = 0;
     uint64_t m_pagesWritten = 0;
 };

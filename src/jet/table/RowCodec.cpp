@@ -105,14 +105,16 @@ Result<Bytes> ReadLongValue(PageStore& store, ByteView descriptor, PageNumber pa
 
     Bytes out;
     out.reserve(length);
-    Page lval;
     uint32_t next = pointer;
     std::set<uint32_t> visited;
     while (out.size() < length) {
         const PageNumber lvalPage = RowPointerPage(next);
-        if (next == 0 || lvalPage >= store.PageCount() || !visited.insert(next).second)
+        if (next == 0 || lvalPage >= store.PageCount() || (kind == 0 && !visited.insert(next).second))
             return BadRow(page, "has a broken long-value chain");
-        JET_RETURN_IF_ERROR(store.ReadPage(lvalPage, lval));
+        auto view = store.ViewPage(lvalPage);
+        if (!view.ok())
+            return view.status();
+        const Page& lval = **view;
         if (!IsDataPage(lval))
             return CorruptPage(lvalPage, "long-value page is not a data page");
         auto slot = DataPageSlot(lval, lvalPage, RowPointerRow(next));

@@ -7,8 +7,9 @@
 
 namespace jet {
 
-Table::Table(Pager& pager, TableDef def, std::u16string name)
+Table::Table(Pager& pager, TableDef def, std::u16string name, GlobalMap* globalMap)
     : m_pager(pager)
+    , m_globalMap(globalMap)
     , m_def(std::move(def))
     , m_name(std::move(name))
 {
@@ -167,8 +168,16 @@ BTree& Table::IndexTree(size_t realIndex)
 {
     if (m_trees.size() < m_def.realIndexes.size())
         m_trees.resize(m_def.realIndexes.size());
-    if (!m_trees[realIndex])
-        m_trees[realIndex] = std::make_unique<BTree>(m_pager, m_def.realIndexes[realIndex]);
+    if (!m_trees[realIndex]) {
+        BTreePageHooks hooks;
+        if (m_globalMap != nullptr) {
+            const RealIndexDef& def = m_def.realIndexes[realIndex];
+            const MapLocation map{def.usageMapPage, def.usageMapRow};
+            hooks.pageAdded = [this, map](PageNumber page) { return SetMapPage(m_pager, map, page, true); };
+            hooks.pageReleased = [this, map](PageNumber page) { return ReleasePage(page, map, std::nullopt); };
+        }
+        m_trees[realIndex] = std::make_unique<BTree>(m_pager, m_def.realIndexes[realIndex], std::move(hooks));
+    }
     return *m_trees[realIndex];
 }
 

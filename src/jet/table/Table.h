@@ -4,11 +4,13 @@
 #include "index/BTree.h"
 #include "index/IndexDef.h"
 #include "io/Pager.h"
+#include "page/MapWriter.h"
 #include "table/RowCodec.h"
 
 #include <jet/Status.h>
 #include <jet/Value.h>
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -35,7 +37,8 @@ struct LoadedRow {
 // Rows are named by RowId; a row id's order is table order.
 class Table {
 public:
-    Table(Pager& pager, TableDef def, std::u16string name);
+    // `globalMap` is null for a read-only database; writes then fail.
+    Table(Pager& pager, TableDef def, std::u16string name, GlobalMap* globalMap = nullptr);
     Table(const Table&) = delete;
     Table& operator=(const Table&) = delete;
 
@@ -66,11 +69,63 @@ public:
     // A single-column ascending index on column `number`, or -1.
     int SingleColumnIndex(uint16_t number) const;
 
+    // ---- Writing ----
+    // Values of a row, one per column in the order of def().columns.
+    using RowValues = std::vector<Value>;
+
+    // Adds a row. Null AutoNumber columns get the next number. Every value,
+    // the row size, null rules and unique keys of every index are checked
+    // before anything changes; on failure nothing of the row remains. On
+    // success the row, its long values, usage maps, every index and the
+    // definition's counters are all in the page cache. Returns the new row.
+    Result<RowId> InsertRow(RowValues values);
+    // Replaces the columns named in `changes` (index into def().columns ->
+    // new value) of row `id`; other columns keep their stored bytes. Same
+    // checks and guarantees as InsertRow. The row keeps its id even when its
+    // data has to move to another page.
+    Status ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& changes);
+    // The value a column would hold after assigning `value` to it, or the
+    // reason it cannot hold it (type, range, size).
+    Result<Value> CoerceValue(const ColumnDef& column, const Value& value) const;
+
     // True when `page` is one of this table's data pages (type and owner).
     static bool OwnsPage(const Page& page, PageNumber tdefPage);
 
 private:
+    struct FieldBytes {
+        bool present = false;
+        std::vector<uint8_t> bytes;
+    };
+    struct LongValuePlan {
+        size_t column = 0;          // index into def().columns
+        std::vector<uint8_t> data;  // bytes as they will be stored
+        bool isInline = false;
+    };
+
+    Status CheckWritable() const;
+    Result<FieldBytes> EncodeFixedOrVariable(const ColumnDef& column, const Value& value) const;
+    Result<std::vector<uint8_t>> LongValueData(const ColumnDef& column, const Value& value) const;
+    std::vector<uint8_t> EncodeRow(const std::vector<FieldBytes>& fields) const;
+    static void PadRow(std::vector<uint8_t>& row, bool hasVariableTable, size_t targetLength);
+    Status CheckIndexes(const RowValues& values, std::optional<RowId> self,
+                        std::vector<std::optional<std::vector<uint8_t>>>& keys);
+    Result<std::vector<uint8_t>> WriteLongValue(const ColumnDef& column, const std::vector<uint8_t>& data,
+                                                bool isInline);
+    Status FreeLongValue(const ColumnDef& column, ByteView descriptor);
+    Result<RowId> PlaceRow(const std::vector<uint8_t>& row, uint16_t flags, std::optional<PageNumber> avoid);
+    Result<PageNumber> NewDataPage(uint32_t owner, std::optional<MapLocation> ownedMap,
+                                   std::optional<MapLocation> freeMap);
+    Status ReleasePage(PageNumber page, std::optional<MapLocation> ownedMap, std::optional<MapLocation> freeMap);
+    Status StoreDefinitionCounters(uint32_t rowCount, uint32_t autoNumber, const std::vector<uint32_t>& uniqueCounts);
+    void PlanLongValues(std::vector<LongValuePlan>& plans, size_t fixedPart) const;
+    void ForgetAddedPages();
+
     Pager& m_pager;
+    GlobalMap* m_globalMap = nullptr;
+    std::optional<PageNumber> m_insertPage;
+    std::vector<PageNumber> m_pagesAdded; // data pages added by the change in progress
+    LoadedRow m_writeRow;                 // scratch for ReplaceRow
+    std::map<uint16_t, PageNumber> m_longValuePage; // column number -> LVAL page taking single values
     TableDef m_def;
     std::u16string m_name;
     std::vector<PageNumber> m_pages;

@@ -6,7 +6,9 @@ std::u16string DecodeText(ByteView bytes)
 {
     std::u16string out;
     if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) {
-        out.reserve(bytes.size());
+        // Never more characters than bytes: size once, cut at the end.
+        out.resize(bytes.size() - 2);
+        size_t n = 0;
         bool oneByte = true;
         size_t i = 2;
         while (i < bytes.size()) {
@@ -14,15 +16,16 @@ std::u16string DecodeText(ByteView bytes)
                 oneByte = !oneByte;
                 ++i;
             } else if (oneByte) {
-                out += static_cast<char16_t>(bytes[i]);
+                out[n++] = static_cast<char16_t>(bytes[i]);
                 ++i;
             } else {
                 if (i + 1 >= bytes.size())
                     break;
-                out += static_cast<char16_t>(LoadU16(bytes.data() + i));
+                out[n++] = static_cast<char16_t>(LoadU16(bytes.data() + i));
                 i += 2;
             }
         }
+        out.resize(n);
         return out;
     }
     out.resize(bytes.size() / 2);

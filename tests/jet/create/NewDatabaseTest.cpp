@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -125,7 +126,7 @@ TEST_P(NewDatabasePageTest, MatchesTheEngineWrittenSample)
         EXPECT_EQ(x.length, y.length);
         EXPECT_EQ(x.flags, y.flags);
         EXPECT_EQ(x.extFlags, y.extFlags);
-        EXPECT_EQ(std::vector<uint8_t>(x.sortOrder, x.sortOrder + 4), std::vector<uint8_t>(y.sortOrder, y.sortOrder + 4));
+        EXPECT_TRUE(std::equal(x.sortOrder, x.sortOrder + 4, y.sortOrder));
     }
     ASSERT_EQ(a->realIndexes.size(), b->realIndexes.size());
     for (size_t i = 0; i < a->realIndexes.size(); ++i) {

@@ -1,4 +1,4 @@
-#include "create/TableCreator.h"
+#include "../JetTestSupport.h"
 
 #include "testsupport/ExternalTools.h"
 #include "testsupport/TempDir.h"
@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -135,22 +136,6 @@ TEST_F(TableCreatorTest, EveryColumnTypeAndIndexKindReadsBack)
     EXPECT_TRUE(JetCheckPasses(QString::fromStdString(m_path), QStringLiteral("tablepw")));
 }
 
-TEST_F(TableCreatorTest, TablesAreListedInCreationOrder)
-{
-    for (const char* name : {"Zebra", "alpha", "Middle name"}) {
-        TableSpec spec;
-        spec.name = name;
-        spec.columns = {{"Value", ColumnType::kText, 20}};
-        ASSERT_TRUE(jet::CreateTable(*m_db, spec).ok()) << name;
-    }
-    auto tables = m_db->ListTables();
-    ASSERT_TRUE(tables.ok());
-    EXPECT_EQ(*tables, (std::vector<std::string>{"Zebra", "alpha", "Middle name"}));
-    auto db = Reopen();
-    ASSERT_TRUE(db);
-    EXPECT_EQ(db->ListTables().value(), (std::vector<std::string>{"Zebra", "alpha", "Middle name"}));
-}
-
 TEST_F(TableCreatorTest, IndependentReadersSeeTheTables)
 {
     if (!MdbToolsAvailable())
@@ -175,7 +160,8 @@ TEST_F(TableCreatorTest, IndependentReadersSeeTheTables)
                                  "Replication ID", "[version]", "[text]", "Text (50)"}) {
         EXPECT_TRUE(schema.out.contains(QLatin1String(expected))) << expected << "\n" << schema.out.toStdString();
     }
-    auto indexes = RunProgram(QStringLiteral("mdb-schema"), {QStringLiteral("--indexes"), path, QStringLiteral("postgres")});
+    auto indexes =
+        RunProgram(QStringLiteral("mdb-schema"), {QStringLiteral("--indexes"), path, QStringLiteral("postgres")});
     ASSERT_EQ(indexes.exitCode, 0) << indexes.err.toStdString();
     for (const char* expected :
          {"CREATE INDEX \"every kind_bywhen_idx\" ON \"every kind\" (\"when\" DESC);",
@@ -244,6 +230,50 @@ TEST_F(TableCreatorTest, WideTableDefinitionSpansPages)
     ASSERT_TRUE(db->Close().ok());
     EXPECT_TRUE(JetCheckPasses(QString::fromStdString(m_path), QStringLiteral("tablepw")));
 }
+
+// Files written by Access and by other engines, with their own permissions,
+// catalog rows, usage-map kinds and (one) page encryption, take new tables too.
+class ExistingFileTest : public ::testing::TestWithParam<pafdm::test::FixtureFile> {};
+
+TEST_P(ExistingFileTest, NewTablesJoinTheCatalog)
+{
+    if (!pafdm::test::FixturesAvailable())
+        GTEST_SKIP();
+    TempDir dir;
+    const QString path = dir.CopyFixture(QString::fromStdString(GetParam().relative), QStringLiteral("copy.mdb"));
+    const std::string password = GetParam().password;
+    std::vector<std::string> before;
+    {
+        auto db = jet::Database::OpenFile(path.toStdString(), password);
+        ASSERT_TRUE(db.ok()) << db.status().ToString();
+        before = (*db)->ListTables().value();
+        ASSERT_TRUE(jet::CreateTable(**db, EveryKindTable()).ok());
+        TableSpec plain;
+        plain.name = "Plain added";
+        plain.columns = {{"Key", ColumnType::kText, 8}};
+        plain.indexes = {{"PrimaryKey", {{"Key"}}, true}};
+        ASSERT_TRUE(jet::CreateTable(**db, plain).ok());
+        ASSERT_TRUE((*db)->Close().ok());
+    }
+    auto db = jet::Database::OpenFile(path.toStdString(), password, {.readOnly = true});
+    ASSERT_TRUE(db.ok());
+    auto after = (*db)->ListTables().value();
+    before.insert(before.end(), {"Every Kind", "Plain added"});
+    EXPECT_EQ(after, before);
+    EXPECT_TRUE((*db)->DescribeTable("Plain added").ok());
+    EXPECT_TRUE(JetCheckPasses(path, QString::fromStdString(password)));
+    if (MdbToolsAvailable()) {
+        auto tables = RunProgram(QStringLiteral("mdb-tables"), {QStringLiteral("-1"), path});
+        EXPECT_TRUE(tables.out.contains(QStringLiteral("Every Kind\n")));
+        EXPECT_TRUE(tables.out.contains(QStringLiteral("Plain added\n")));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, ExistingFileTest, ::testing::ValuesIn(pafdm::test::AllFixtureDatabases()),
+                         [](const ::testing::TestParamInfo<pafdm::test::FixtureFile>& info) {
+                             return info.param.Name();
+                         });
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(ExistingFileTest);
 
 // ---- Refusals: nothing of the file changes ----
 
@@ -359,32 +389,7 @@ TEST_P(RefusedTableTest, ChangesNoByteOfTheFile)
 INSTANTIATE_TEST_SUITE_P(BadSpecs, RefusedTableTest, ::testing::ValuesIn(BadSpecs()),
                          [](const ::testing::TestParamInfo<BadSpec>& info) { return std::string(info.param.label); });
 
-TEST(TableCreatorPlanTest, LongNamesAndManyLongValuesNeedMorePages)
-{
-    TableSpec spec;
-    spec.name = "T";
-    spec.columns = {{"A", ColumnType::kLong}};
-    auto small = jet::PrepareTable(spec);
-    ASSERT_TRUE(small.ok());
-    const auto smallPlan = jet::PlanTablePages(*small);
-    EXPECT_EQ(smallPlan.definitionPages, 1u);
-    EXPECT_EQ(smallPlan.holderPages, 1u);
-    EXPECT_EQ(smallPlan.rootPages, 0u);
-
-    // 2 table maps + 2 per Memo column: 60 Memo columns need 122 records, three holder pages.
-    spec.columns.clear();
-    for (int i = 0; i < 60; ++i)
-        spec.columns.push_back({"Memo field number " + std::to_string(i) + std::string(40, 'm'), ColumnType::kMemo});
-    spec.indexes = {{"One", {{spec.columns[0].name}}}};
-    auto large = jet::PrepareTable(spec);
-    ASSERT_TRUE(large.ok()) << large.status().ToString();
-    const auto largePlan = jet::PlanTablePages(*large);
-    EXPECT_EQ(largePlan.definitionPages, 3u);
-    EXPECT_EQ(largePlan.holderPages, 3u);
-    EXPECT_EQ(largePlan.rootPages, 1u);
-}
-
-TEST(TableCreatorPlanTest, ReadOnlyOrClosedDatabaseIsRefused)
+TEST(TableCreatorAccessTest, ReadOnlyOrClosedDatabaseIsRefused)
 {
     TempDir dir;
     const std::string path = dir.FileStd(QStringLiteral("ro.mdb"));

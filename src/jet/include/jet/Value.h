@@ -73,6 +73,8 @@ public:
     Value(double v) : m_v(v) {}
     Value(DateTime v) : m_v(v) {}
     Value(std::u16string v) : m_v(std::move(v)) {}
+    // Without this a u"..." literal would silently become a Boolean.
+    Value(const char16_t* v) : m_v(std::u16string(v)) {}
     Value(Bytes v) : m_v(std::move(v)) {}
     Value(Guid v) : m_v(v) {}
     Value(Decimal v) : m_v(v) {}
