@@ -1,6 +1,6 @@
 #pragma once
 
-#include <jet/Inspect.h>
+#include <jet/Diagnostics.h>
 
 namespace jet {
 

@@ -76,21 +76,21 @@ std::string UpdateMark(std::mt19937& rng)
 
 jet::TableSpec VersionTable(bool withKey)
 {
-    jet::TableSpec spec;
-    spec.name = "version";
-    spec.columns = {{"id", jet::ColumnType::kLong}, {"text", jet::ColumnType::kText, 50}};
+    jet::TableSpec design;
+    design.name = "version";
+    design.columns = {{"id", jet::ColumnType::kLong}, {"text", jet::ColumnType::kText, 50}};
     if (withKey)
-        spec.indexes = {{"PrimaryKey", {{"id", true}}, true, true, false, true}};
-    return spec;
+        design.indexes = {{"PrimaryKey", {{"id", true}}, true, true, false, true}};
+    return design;
 }
 
 jet::TableSpec AddressTable(Kind kind, bool update)
 {
-    jet::TableSpec spec;
-    spec.name = TableName(kind);
+    jet::TableSpec design;
+    design.name = TableName(kind);
     if (kind == Kind::kPostZon) {
         using T = jet::ColumnType;
-        spec.columns = {{"PZ_Postcode", T::kText, 8},     {"PZ_IntroductionDate", T::kText, 6},
+        design.columns = {{"PZ_Postcode", T::kText, 8},     {"PZ_IntroductionDate", T::kText, 6},
                         {"PZ_GridRefEast", T::kLong},     {"PZ_GridRefNorth", T::kLong},
                         {"PZ_County", T::kText, 2},       {"PZ_District", T::kText, 2},
                         {"PZ_Ward", T::kText, 2},         {"PZ_UserType", T::kByte},
@@ -100,18 +100,18 @@ jet::TableSpec AddressTable(Kind kind, bool update)
                         {"PZ_Lat", T::kDouble},           {"PZ_OSRef", T::kText, 20},
                         {"PZ_Update", T::kText, 1}};
         if (update)
-            spec.indexes = {{"PZ_Postcode", {{"PZ_Postcode", true}}}};
+            design.indexes = {{"PZ_Postcode", {{"PZ_Postcode", true}}}};
         else
-            spec.indexes = {{"PrimaryKey", {{"PZ_Postcode", true}}, true, true, false, true},
+            design.indexes = {{"PrimaryKey", {{"PZ_Postcode", true}}, true, true, false, true},
                             {"PZ_County", {{"PZ_County", true}}}};
-        return spec;
+        return design;
     }
-    spec.columns = {{"FT_PostCode", jet::ColumnType::kText, 8},
+    design.columns = {{"FT_PostCode", jet::ColumnType::kText, 8},
                     kind == Kind::kFull ? jet::ColumnSpec{"FT_Address", jet::ColumnType::kMemo}
                                         : jet::ColumnSpec{"FT_Address", jet::ColumnType::kText, 255},
                     {"FT_Update", jet::ColumnType::kText, 1}};
-    spec.indexes = {{"FT_PostCode", {{"FT_PostCode", true}}}};
-    return spec;
+    design.indexes = {{"FT_PostCode", {{"FT_PostCode", true}}}};
+    return design;
 }
 
 jet::Status Set(jet::Recordset& rs, const char* column, const jet::Value& value)

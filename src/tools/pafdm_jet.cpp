@@ -1,6 +1,6 @@
 // pafdm-jet: looks inside Jet 4.0 database files through the engine's public API.
 #include <jet/Database.h>
-#include <jet/Inspect.h>
+#include <jet/Diagnostics.h>
 #include <jet/Recordset.h>
 
 #include <cstdio>

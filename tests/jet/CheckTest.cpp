@@ -12,7 +12,7 @@
 #include "testsupport/ExternalTools.h"
 #include "testsupport/TempDir.h"
 
-#include <jet/Inspect.h>
+#include <jet/Diagnostics.h>
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "testsupport/TempDir.h"
 
-#include <jet/Inspect.h>
+#include <jet/Diagnostics.h>
 
 #include <QDir>
 #include <QFile>

@@ -6,7 +6,7 @@
 #include "testsupport/TempDir.h"
 
 #include <jet/Database.h>
-#include <jet/Inspect.h>
+#include <jet/Diagnostics.h>
 #include <jet/Recordset.h>
 
 #include <gtest/gtest.h>

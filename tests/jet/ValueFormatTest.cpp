@@ -1,7 +1,7 @@
 // Stored text and the text forms of values the inspection tool prints.
 #include "table/Text.h"
 
-#include <jet/Inspect.h>
+#include <jet/Diagnostics.h>
 
 #include <gtest/gtest.h>
 
@@ -67,6 +67,12 @@ INSTANTIATE_TEST_SUITE_P(
                       EncodeCase{std::u16string(u"a\u0000c", 3), true, Hex({0x61, 0, 0, 0, 0x63, 0})},
                       // a leading byte-order mark would read back as the compression marker
                       EncodeCase{u"\ufeffab", false, Hex({0xFF, 0xFE, 0x00, 0xFF, 0xFE, 0x61, 0x00, 0x62, 0x00})}));
+
+TEST(EncodeTextTest, RefusesTextNoStoredFormCanHold)
+{
+    EXPECT_TRUE(jet::EncodeText(u"\ufeff\u0100", true).empty());
+    EXPECT_TRUE(jet::EncodeText(u"\ufeff\u4e00x", false).empty());
+}
 
 struct DateCase {
     double days;

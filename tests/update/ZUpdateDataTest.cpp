@@ -201,14 +201,14 @@ class EngineMadeMergeTest : public ZUpdateDataTest {
 protected:
     static jet::TableSpec AddressSpec(uint16_t keyLength, bool withIndex)
     {
-        jet::TableSpec spec;
-        spec.name = "PAF_FULLAddress";
-        spec.columns = {{"FT_PostCode", jet::ColumnType::kText, keyLength},
+        jet::TableSpec design;
+        design.name = "PAF_FULLAddress";
+        design.columns = {{"FT_PostCode", jet::ColumnType::kText, keyLength},
                         {"FT_Address", jet::ColumnType::kMemo},
                         {"FT_Update", jet::ColumnType::kText, 1}};
         if (withIndex)
-            spec.indexes = {{"FT_PostCode", {{"FT_PostCode", true}}}};
-        return spec;
+            design.indexes = {{"FT_PostCode", {{"FT_PostCode", true}}}};
+        return design;
     }
 
     // A data file holding `keys` (one row each) and version row 2 = `date`.

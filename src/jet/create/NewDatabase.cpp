@@ -27,7 +27,7 @@ constexpr uint16_t kWindowsLatin1 = 1252;
 
 // Where one system table's pieces go in the new file.
 struct SystemTablePlan {
-    const SystemTableSpec* spec = nullptr;
+    const SystemTableSpec* design = nullptr;
     std::vector<ColumnLayout> columns; // by column number
     uint16_t varColumns = 0;
     PageNumber holderPage = 0;
@@ -73,8 +73,8 @@ std::vector<IndexKeyColumn> KeyColumns(const SystemTablePlan& plan, const System
 // index leaves and (when it has rows) its data page.
 Status BuildSystemTable(const SystemTablePlan& plan, std::vector<Page>& pages)
 {
-    const SystemTableSpec& spec = *plan.spec;
-    const PageNumber tdef = spec.tdefPage;
+    const SystemTableSpec& design = *plan.design;
+    const PageNumber tdef = design.tdefPage;
 
     std::vector<RowId> rowIds;
     if (!plan.rows.empty()) {
@@ -84,7 +84,7 @@ Status BuildSystemTable(const SystemTablePlan& plan, std::vector<Page>& pages)
             if (!row.ok())
                 return row.status();
             if (!data.Fits(row->size()))
-                return Status::InvalidArgument("The initial rows of " + Utf16ToUtf8(spec.name)
+                return Status::InvalidArgument("The initial rows of " + Utf16ToUtf8(design.name)
                                                + " do not fit one page.");
             rowIds.push_back({plan.dataPage, data.Append(*row)});
         }
@@ -120,8 +120,8 @@ Status BuildSystemTable(const SystemTablePlan& plan, std::vector<Page>& pages)
         longValueMaps.push_back(m);
     }
 
-    for (size_t i = 0; i < spec.indexes.size(); ++i) {
-        const SystemIndexSpec& index = spec.indexes[i];
+    for (size_t i = 0; i < design.indexes.size(); ++i) {
+        const SystemIndexSpec& index = design.indexes[i];
         const auto keyColumns = KeyColumns(plan, index);
         std::vector<LeafEntry> entries;
         std::set<std::vector<uint8_t>> distinct;
@@ -177,7 +177,7 @@ Status BuildSystemTable(const SystemTablePlan& plan, std::vector<Page>& pages)
 
     const auto stream = EncodeDefinition(layout);
     if (DefinitionPageCount(stream.size()) != 1)
-        return Status::InvalidArgument("The definition of " + Utf16ToUtf8(spec.name) + " does not fit one page.");
+        return Status::InvalidArgument("The definition of " + Utf16ToUtf8(design.name) + " does not fit one page.");
     pages[tdef] = SplitDefinition(stream, {tdef}).front();
     return Status::OK();
 }
@@ -208,7 +208,7 @@ Result<std::vector<Page>> BuildEmptyDatabase(std::u16string_view password, doubl
     PageNumber next = 2 + static_cast<PageNumber>(specs.size());
     for (size_t t = 0; t < specs.size(); ++t) {
         SystemTablePlan& plan = plans[t];
-        plan.spec = &specs[t];
+        plan.design = &specs[t];
         plan.columns = SystemColumnLayouts(specs[t], plan.varColumns);
         plan.holderPage = next++;
         for (size_t i = 0; i < specs[t].indexes.size(); ++i)

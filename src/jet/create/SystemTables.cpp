@@ -98,12 +98,12 @@ const std::vector<SystemTableSpec>& SystemTables()
 std::vector<ColumnLayout> SystemColumnLayouts(const SystemTableSpec& table, uint16_t& varColumns)
 {
     std::vector<ColumnLayout> columns;
-    for (const auto& spec : table.columns) {
+    for (const auto& design : table.columns) {
         ColumnLayout c;
-        c.name = std::u16string(spec.name);
-        c.type = spec.type;
-        c.flags = spec.flags;
-        c.length = DefaultLength(spec.type);
+        c.name = std::u16string(design.name);
+        c.type = design.type;
+        c.flags = design.flags;
+        c.length = DefaultLength(design.type);
         columns.push_back(std::move(c));
     }
     varColumns = AssignColumnPositions(columns);

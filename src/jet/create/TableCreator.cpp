@@ -57,61 +57,61 @@ bool SupportedType(ColumnType type)
     return false;
 }
 
-Result<ColumnLayout> PrepareColumn(const ColumnSpec& spec)
+Result<ColumnLayout> PrepareColumn(const ColumnSpec& design)
 {
     ColumnLayout c;
-    c.name = Utf8ToUtf16(spec.name);
+    c.name = Utf8ToUtf16(design.name);
     JET_RETURN_IF_ERROR(CheckObjectName(c.name, "field"));
-    if (!SupportedType(spec.type))
+    if (!SupportedType(design.type))
         return Refuse("Field " + Quoted(c.name) + " has a data type the engine cannot create.");
-    c.type = spec.type;
+    c.type = design.type;
     c.flags = fmt::kColFlagUpdatable;
-    if (IsFixedType(spec.type))
+    if (IsFixedType(design.type))
         c.flags |= fmt::kColFlagFixed;
-    switch (spec.type) {
+    switch (design.type) {
     case ColumnType::kText:
-        if (spec.maxLength < 1 || spec.maxLength > kMaxTextLength)
+        if (design.maxLength < 1 || design.maxLength > kMaxTextLength)
             return Refuse("The size of text field " + Quoted(c.name) + " must be between 1 and 255 characters.");
-        c.length = static_cast<uint16_t>(2 * spec.maxLength);
+        c.length = static_cast<uint16_t>(2 * design.maxLength);
         break;
     case ColumnType::kBinary:
-        if (spec.maxLength < 1 || spec.maxLength > kMaxBinaryLength)
+        if (design.maxLength < 1 || design.maxLength > kMaxBinaryLength)
             return Refuse("The size of binary field " + Quoted(c.name) + " must be between 1 and 510 bytes.");
-        c.length = spec.maxLength;
+        c.length = design.maxLength;
         break;
     case ColumnType::kMemo:
     case ColumnType::kOle: c.length = 0; break;
     case ColumnType::kBoolean: c.length = 1; break;
     case ColumnType::kNumeric:
-        if (spec.precision < 1 || spec.precision > kMaxDecimalPrecision || spec.scale > spec.precision)
+        if (design.precision < 1 || design.precision > kMaxDecimalPrecision || design.scale > design.precision)
             return Refuse("Decimal field " + Quoted(c.name)
                           + " needs a precision of 1 to 28 and a scale no larger than the precision.");
-        c.precision = spec.precision;
-        c.scale = spec.scale;
-        c.length = FixedValueSize(spec.type);
+        c.precision = design.precision;
+        c.scale = design.scale;
+        c.length = FixedValueSize(design.type);
         break;
-    default: c.length = FixedValueSize(spec.type); break;
+    default: c.length = FixedValueSize(design.type); break;
     }
-    if (spec.autoNumber) {
-        if (spec.type != ColumnType::kLong)
+    if (design.autoNumber) {
+        if (design.type != ColumnType::kLong)
             return Refuse("Only a Long Integer field can be an AutoNumber field (" + Quoted(c.name) + ").");
         c.flags |= fmt::kColFlagAutoLong;
     }
-    if (spec.compressedUnicode && (spec.type == ColumnType::kText || spec.type == ColumnType::kMemo))
+    if (design.compressedUnicode && (design.type == ColumnType::kText || design.type == ColumnType::kMemo))
         c.extFlags = fmt::kColExtCompressed;
     return c;
 }
 
-Result<PreparedIndex> PrepareIndex(const IndexSpec& spec, const std::vector<ColumnLayout>& columns)
+Result<PreparedIndex> PrepareIndex(const IndexSpec& design, const std::vector<ColumnLayout>& columns)
 {
     PreparedIndex ix;
-    ix.name = Utf8ToUtf16(spec.name);
+    ix.name = Utf8ToUtf16(design.name);
     JET_RETURN_IF_ERROR(CheckObjectName(ix.name, "index"));
-    if (spec.columns.empty())
+    if (design.columns.empty())
         return Refuse("Index " + Quoted(ix.name) + " has no fields.");
-    if (spec.columns.size() > fmt::kMaxIndexColumns)
+    if (design.columns.size() > fmt::kMaxIndexColumns)
         return Refuse("Index " + Quoted(ix.name) + " has more than 10 fields.");
-    for (const auto& key : spec.columns) {
+    for (const auto& key : design.columns) {
         const std::u16string name = Utf8ToUtf16(key.column);
         auto it = std::find_if(columns.begin(), columns.end(),
                                [&](const ColumnLayout& c) { return NamesEqual(c.name, name); });
@@ -128,16 +128,16 @@ Result<PreparedIndex> PrepareIndex(const IndexSpec& spec, const std::vector<Colu
             return Refuse("Decimal field " + Quoted(it->name) + " cannot be indexed in descending order.");
         ix.columns.push_back({it->number, key.ascending});
     }
-    if (spec.primaryKey && spec.ignoreNulls)
+    if (design.primaryKey && design.ignoreNulls)
         return Refuse("Primary key " + Quoted(ix.name) + " cannot ignore nulls.");
     ix.flags = 0x80;
-    if (spec.unique || spec.primaryKey)
+    if (design.unique || design.primaryKey)
         ix.flags |= 0x01;
-    if (spec.ignoreNulls)
+    if (design.ignoreNulls)
         ix.flags |= 0x02;
-    if (spec.required || spec.primaryKey)
+    if (design.required || design.primaryKey)
         ix.flags |= 0x08;
-    ix.kind = spec.primaryKey ? 1 : 0;
+    ix.kind = design.primaryKey ? 1 : 0;
     return ix;
 }
 
@@ -159,20 +159,20 @@ Status CheckObjectName(std::u16string_view name, std::string_view what)
     return Status::OK();
 }
 
-Result<PreparedTable> PrepareTable(const TableSpec& spec)
+Result<PreparedTable> PrepareTable(const TableSpec& design)
 {
     PreparedTable table;
-    table.name = Utf8ToUtf16(spec.name);
+    table.name = Utf8ToUtf16(design.name);
     JET_RETURN_IF_ERROR(CheckObjectName(table.name, "table"));
     if (table.name.size() >= 4 && NamesEqual(table.name.substr(0, 4), u"MSys"))
         return Refuse("The table name " + Quoted(table.name) + " is reserved for system tables.");
-    if (spec.columns.empty())
+    if (design.columns.empty())
         return Refuse("Table " + Quoted(table.name) + " has no fields.");
-    if (spec.columns.size() > kMaxColumns)
+    if (design.columns.size() > kMaxColumns)
         return Refuse("Table " + Quoted(table.name) + " has more than 255 fields.");
 
     bool autoNumberSeen = false;
-    for (const auto& columnSpec : spec.columns) {
+    for (const auto& columnSpec : design.columns) {
         auto column = PrepareColumn(columnSpec);
         if (!column.ok())
             return column.status();
@@ -201,10 +201,10 @@ Result<PreparedTable> PrepareTable(const TableSpec& spec)
     if (2 + fixedArea + trailer > fmt::kMaxRowSize)
         return Refuse("The fields of table " + Quoted(table.name) + " do not fit in one record.");
 
-    if (spec.indexes.size() > kMaxIndexes)
+    if (design.indexes.size() > kMaxIndexes)
         return Refuse("Table " + Quoted(table.name) + " has more than 32 indexes.");
     bool primarySeen = false;
-    for (const auto& indexSpec : spec.indexes) {
+    for (const auto& indexSpec : design.indexes) {
         auto index = PrepareIndex(indexSpec, table.columns);
         if (!index.ok())
             return index.status();
@@ -518,7 +518,7 @@ Status CheckIndexKeys(Table& table, const std::vector<Value>& row)
 
 } // namespace
 
-Status CreateTable(Database& db, const TableSpec& spec)
+Status CreateTable(Database& db, const TableSpec& design)
 {
     auto* impl = dynamic_cast<DatabaseImpl*>(&db);
     if (impl == nullptr)
@@ -529,7 +529,7 @@ Status CreateTable(Database& db, const TableSpec& spec)
     if (pager.IsReadOnly() || impl->globalMap() == nullptr)
         return Status::NotSupported("Cannot update.  Database or object is read-only.", -2147217911);
 
-    auto table = PrepareTable(spec);
+    auto table = PrepareTable(design);
     if (!table.ok())
         return table.status();
     for (const auto& e : impl->catalog()) {

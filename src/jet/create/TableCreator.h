@@ -33,10 +33,10 @@ struct PreparedTable {
 // kind of object in the description of a refusal (InvalidArgument).
 Status CheckObjectName(std::u16string_view name, std::string_view what);
 
-// Checks `spec` completely (names, types, text and binary lengths, Decimal
+// Checks `design` completely (names, types, text and binary lengths, Decimal
 // precision and scale, AutoNumber, index columns and kinds, row size) and
 // lays it out. Returns InvalidArgument describing the first fault.
-Result<PreparedTable> PrepareTable(const TableSpec& spec);
+Result<PreparedTable> PrepareTable(const TableSpec& design);
 
 // Pages a new table needs: definition pages, usage-map holder pages and one
 // root page per index, in that order.

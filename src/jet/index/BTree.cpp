@@ -48,10 +48,14 @@ Result<const IndexPage*> BTree::ViewIndexPage(PageNumber n, LeafView* leaf)
 {
     if (n == 0 || n >= m_store.PageCount())
         return Bad(PageText(n) + " lies outside the file");
-    JET_RETURN_IF_ERROR(m_store.ReadPage(n, m_raw));
+    // A decoded node still equal to the page is used without copying the page.
+    auto view = m_store.ViewPage(n);
+    if (!view.ok())
+        return view.status();
     const auto cached = m_nodeCache.find(n);
-    if (cached != m_nodeCache.end() && cached->second.raw == m_raw)
+    if (cached != m_nodeCache.end() && cached->second.raw == **view)
         return &cached->second.page;
+    m_raw = **view;
     if (leaf != nullptr && m_raw[0] == idx::kLeafPage) {
         JET_RETURN_IF_ERROR(leaf->Init(m_raw, n));
         if (m_def.tdefPage != 0 && LoadU32(&m_raw[idx::kOwner]) != m_def.tdefPage)

@@ -54,7 +54,7 @@ std::vector<uint8_t> EncodeText(std::u16string_view text, bool allowCompression)
         out = {0xFF, 0xFE, 0x00};
         for (char16_t c : text) {
             if ((c & 0xFF) == 0)
-                return EncodeText(text.substr(1), false); // cannot be represented; drop the marker
+                return {}; // no stored form reads back as this text
             out.push_back(static_cast<uint8_t>(c));
             out.push_back(static_cast<uint8_t>(c >> 8));
         }

@@ -15,7 +15,8 @@ std::u16string DecodeText(ByteView bytes);
 // Encodes `text` for storage. With `allowCompression`, text of more than two
 // characters all in U+0001..U+00FF is stored compressed; anything else, and
 // a value starting with U+FEFF, is stored so that it cannot be mistaken for
-// the compressed form.
+// the compressed form. Returns nothing for the one text no stored form can
+// hold: U+FEFF followed by a character whose low byte is zero.
 std::vector<uint8_t> EncodeText(std::u16string_view text, bool allowCompression);
 
 } // namespace jet

@@ -14,9 +14,9 @@ using pafdm::test::TempDir;
 
 jet::TableSpec RowsTable()
 {
-    jet::TableSpec spec;
-    spec.name = "Rows";
-    spec.columns = {
+    jet::TableSpec design;
+    design.name = "Rows";
+    design.columns = {
         {"Id", ColumnType::kLong, 0, true, true},
         {"Flag", ColumnType::kBoolean},
         {"Small", ColumnType::kByte},
@@ -31,12 +31,12 @@ jet::TableSpec RowsTable()
         {"Tag", ColumnType::kGuid},
         {"Amount", ColumnType::kNumeric, 0, true, false, 12, 4},
     };
-    spec.indexes = {
+    design.indexes = {
         {"PrimaryKey", {{"Id"}}, true},
         {"CodeUnique", {{"Code"}}, false, true, true},
         {"ByWhen", {{"When", false}, {"Count"}}},
     };
-    return spec;
+    return design;
 }
 
 std::vector<std::pair<std::string, Value>> RowValues(int i)

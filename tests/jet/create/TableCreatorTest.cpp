@@ -32,9 +32,9 @@ std::vector<uint8_t> FileBytes(const std::string& path)
 // every kind.
 TableSpec EveryKindTable()
 {
-    TableSpec spec;
-    spec.name = "Every Kind";
-    spec.columns = {
+    TableSpec design;
+    design.name = "Every Kind";
+    design.columns = {
         {"Id", ColumnType::kLong, 0, true, true},
         {"Flag", ColumnType::kBoolean},
         {"Small", ColumnType::kByte},
@@ -52,7 +52,7 @@ TableSpec EveryKindTable()
         {"Amount", ColumnType::kNumeric, 0, true, false, 12, 4},
         {"Raw", ColumnType::kBinary, 16},
     };
-    spec.indexes = {
+    design.indexes = {
         {"PrimaryKey", {{"Id"}}, true},
         {"CodeUnique", {{"Code"}}, false, true},
         {"ByWhen", {{"When", false}}},
@@ -61,7 +61,7 @@ TableSpec EveryKindTable()
         {"Composite", {{"Code"}, {"Total", false}, {"Measure"}}},
         {"Memo", {{"Notes"}}},
     };
-    return spec;
+    return design;
 }
 
 class TableCreatorTest : public ::testing::Test {
@@ -90,8 +90,8 @@ protected:
 
 TEST_F(TableCreatorTest, EveryColumnTypeAndIndexKindReadsBack)
 {
-    const TableSpec spec = EveryKindTable();
-    ASSERT_TRUE(jet::CreateTable(*m_db, spec).ok());
+    const TableSpec design = EveryKindTable();
+    ASSERT_TRUE(jet::CreateTable(*m_db, design).ok());
     auto db = Reopen();
     ASSERT_TRUE(db);
 
@@ -99,13 +99,13 @@ TEST_F(TableCreatorTest, EveryColumnTypeAndIndexKindReadsBack)
     ASSERT_TRUE(info.ok()) << info.status().ToString();
     EXPECT_EQ(info->name, "Every Kind");
     EXPECT_EQ(info->rowCount, 0u);
-    ASSERT_EQ(info->columns.size(), spec.columns.size());
+    ASSERT_EQ(info->columns.size(), design.columns.size());
     const uint16_t sizes[] = {4, 1, 1, 2, 4, 8, 4, 8, 8, 16, 510, 0, 0, 16, 17, 16};
-    for (size_t i = 0; i < spec.columns.size(); ++i) {
+    for (size_t i = 0; i < design.columns.size(); ++i) {
         const auto& c = info->columns[i];
-        SCOPED_TRACE(spec.columns[i].name);
-        EXPECT_EQ(c.name, spec.columns[i].name);
-        EXPECT_EQ(c.type, spec.columns[i].type);
+        SCOPED_TRACE(design.columns[i].name);
+        EXPECT_EQ(c.name, design.columns[i].name);
+        EXPECT_EQ(c.type, design.columns[i].type);
         EXPECT_EQ(c.number, i);
         EXPECT_EQ(c.size, sizes[i]);
         const bool variable = c.type == ColumnType::kText || c.type == ColumnType::kMemo
@@ -115,8 +115,8 @@ TEST_F(TableCreatorTest, EveryColumnTypeAndIndexKindReadsBack)
         EXPECT_EQ(c.compressedUnicode, c.name == "Code" || c.name == "Notes");
     }
 
-    ASSERT_EQ(info->indexes.size(), spec.indexes.size());
-    for (const auto& expected : spec.indexes) {
+    ASSERT_EQ(info->indexes.size(), design.indexes.size());
+    for (const auto& expected : design.indexes) {
         SCOPED_TRACE(expected.name);
         auto it = std::find_if(info->indexes.begin(), info->indexes.end(),
                                [&](const jet::IndexInfo& ix) { return ix.name == expected.name; });
@@ -185,11 +185,11 @@ TEST_F(TableCreatorTest, ManyTablesGrowTheCatalogAndItsIndexes)
     // leaves and take the file past the first window of the free-page map.
     constexpr int kTables = 220;
     for (int i = 0; i < kTables; ++i) {
-        TableSpec spec;
-        spec.name = "Table number " + std::to_string(i) + " with a fairly long name";
-        spec.columns = {{"Key", ColumnType::kLong}, {"Name", ColumnType::kText, 40}};
-        spec.indexes = {{"PrimaryKey", {{"Key"}}, true}};
-        auto s = jet::CreateTable(*m_db, spec);
+        TableSpec design;
+        design.name = "Table number " + std::to_string(i) + " with a fairly long name";
+        design.columns = {{"Key", ColumnType::kLong}, {"Name", ColumnType::kText, 40}};
+        design.indexes = {{"PrimaryKey", {{"Key"}}, true}};
+        auto s = jet::CreateTable(*m_db, design);
         ASSERT_TRUE(s.ok()) << i << ": " << s.ToString();
     }
     auto db = Reopen();
@@ -211,21 +211,21 @@ TEST_F(TableCreatorTest, ManyTablesGrowTheCatalogAndItsIndexes)
 
 TEST_F(TableCreatorTest, WideTableDefinitionSpansPages)
 {
-    TableSpec spec;
-    spec.name = "Wide";
+    TableSpec design;
+    design.name = "Wide";
     for (int i = 0; i < 200; ++i) {
         const std::string name = "Column " + std::to_string(i) + std::string(50, 'x');
-        spec.columns.push_back({name, i % 2 == 0 ? ColumnType::kMemo : ColumnType::kText, 10});
+        design.columns.push_back({name, i % 2 == 0 ? ColumnType::kMemo : ColumnType::kText, 10});
     }
     for (int i = 0; i < 32; ++i)
-        spec.indexes.push_back({"Index " + std::to_string(i), {{spec.columns[static_cast<size_t>(2 * i + 1)].name}}});
-    ASSERT_TRUE(jet::CreateTable(*m_db, spec).ok());
+        design.indexes.push_back({"Index " + std::to_string(i), {{design.columns[static_cast<size_t>(2 * i + 1)].name}}});
+    ASSERT_TRUE(jet::CreateTable(*m_db, design).ok());
     auto db = Reopen();
     ASSERT_TRUE(db);
     auto info = db->DescribeTable("Wide");
     ASSERT_TRUE(info.ok()) << info.status().ToString();
     ASSERT_EQ(info->columns.size(), 200u);
-    EXPECT_EQ(info->columns[199].name, spec.columns[199].name);
+    EXPECT_EQ(info->columns[199].name, design.columns[199].name);
     EXPECT_EQ(info->indexes.size(), 32u);
     ASSERT_TRUE(db->Close().ok());
     EXPECT_TRUE(JetCheckPasses(QString::fromStdString(m_path), QStringLiteral("tablepw")));
@@ -279,7 +279,7 @@ GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(ExistingFileTest);
 
 struct BadSpec {
     const char* label;
-    TableSpec spec;
+    TableSpec design;
 };
 
 std::vector<BadSpec> BadSpecs()
@@ -376,9 +376,9 @@ TEST_P(RefusedTableTest, ChangesNoByteOfTheFile)
     ASSERT_TRUE((*db)->Flush().ok());
     const auto before = FileBytes(path);
 
-    const jet::Status s = jet::CreateTable(**db, GetParam().spec);
+    const jet::Status s = jet::CreateTable(**db, GetParam().design);
     EXPECT_FALSE(s.ok());
-    EXPECT_EQ(s.kind(), GetParam().spec.name == "Smile \xF0\x9F\x98\x80" ? jet::Status::Kind::kNotSupported
+    EXPECT_EQ(s.kind(), GetParam().design.name == "Smile \xF0\x9F\x98\x80" ? jet::Status::Kind::kNotSupported
                                                                          : jet::Status::Kind::kInvalidArgument)
         << s.ToString();
     EXPECT_FALSE(s.description().empty());
@@ -394,16 +394,16 @@ TEST(TableCreatorAccessTest, ReadOnlyOrClosedDatabaseIsRefused)
     TempDir dir;
     const std::string path = dir.FileStd(QStringLiteral("ro.mdb"));
     ASSERT_TRUE(jet::CreateDatabase(path, "").ok());
-    TableSpec spec;
-    spec.name = "T";
-    spec.columns = {{"A", ColumnType::kLong}};
+    TableSpec design;
+    design.name = "T";
+    design.columns = {{"A", ColumnType::kLong}};
     auto readOnly = jet::Database::OpenFile(path, "", {.readOnly = true});
     ASSERT_TRUE(readOnly.ok());
-    EXPECT_FALSE(jet::CreateTable(**readOnly, spec).ok());
+    EXPECT_FALSE(jet::CreateTable(**readOnly, design).ok());
     auto writable = jet::Database::OpenFile(path, "");
     ASSERT_TRUE(writable.ok());
     ASSERT_TRUE((*writable)->Close().ok());
-    EXPECT_FALSE(jet::CreateTable(**writable, spec).ok());
+    EXPECT_FALSE(jet::CreateTable(**writable, design).ok());
 }
 
 } // namespace

@@ -61,6 +61,6 @@ Result<std::unique_ptr<Database>> CreateDatabase(const std::string& path, const 
 // index is described wrongly (InvalidArgument, naming the first fault), the
 // name cannot be keyed in the catalog's index (NotSupported) or `db` is
 // read-only or closed. REQUIRES: `db` was opened by this engine.
-Status CreateTable(Database& db, const TableSpec& spec);
+Status CreateTable(Database& db, const TableSpec& design);
 
 } // namespace jet

@@ -1,4 +1,4 @@
-#include <jet/Inspect.h>
+#include <jet/Diagnostics.h>
 
 #include <cmath>
 #include <cstdio>
