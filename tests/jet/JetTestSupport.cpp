@@ -57,39 +57,6 @@ std::vector<FixtureFile> AllFixtureDatabases()
     return files;
 }
 
-QJsonValue FixtureJson(const jet::Value& value)
-{
-    if (value.IsNull())
-        return QJsonValue::Null;
-    if (value.IsText())
-        return QString::fromStdU16String(value.As<std::u16string>());
-    if (value.Is<bool>())
-        return value.As<bool>();
-    if (value.Is<uint8_t>())
-        return value.As<uint8_t>();
-    if (value.Is<int16_t>())
-        return value.As<int16_t>();
-    if (value.Is<int32_t>())
-        return value.As<int32_t>();
-    if (value.Is<double>())
-        return value.As<double>();
-    if (value.Is<float>())
-        return static_cast<double>(value.As<float>());
-    if (value.Is<jet::Currency>())
-        return static_cast<double>(value.As<jet::Currency>().scaled) / 10000.0;
-    if (value.Is<jet::DateTime>())
-        return QString::fromStdString(jet::FormatDateTime(value.As<jet::DateTime>()));
-    if (value.Is<jet::Bytes>()) {
-        const auto& b = value.As<jet::Bytes>();
-        return QStringLiteral("hex:")
-            + QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size()))
-                                      .toHex());
-    }
-    // Decimal: the decimal string read as a number.
-    const std::string json = jet::ValueToJson(value);
-    return QString::fromStdString(json.substr(1, json.size() - 2)).toDouble();
-}
-
 std::vector<QString> ExpectedTables(const std::string& jsonlRelative)
 {
     std::vector<QString> tables;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "testsupport/JetDump.h"
+
 #include <jet/Database.h>
 #include <jet/Value.h>
 
@@ -31,9 +33,6 @@ std::vector<FixtureFile> AllFixtureDatabases();
 // Absolute path of a fixture file as a std::string.
 std::string FixtureFilePath(const std::string& relative);
 
-// A value the way the fixture dumps write it: Yes/No as bool, Currency and
-// Decimal as numbers, Date/Time as "yyyy-MM-ddTHH:mm:ss", binary as "hex:..".
-QJsonValue FixtureJson(const jet::Value& value);
 
 // Table names of an expected dump, in first-appearance order.
 std::vector<QString> ExpectedTables(const std::string& jsonlRelative);

@@ -6,15 +6,14 @@
 
 #include <gtest/gtest.h>
 #include <jet/Database.h>
+#include <jet/Diagnostics.h>
 #include <jet/Recordset.h>
 
 #include <cmath>
 
 namespace pafdm::test {
 
-namespace {
-
-QJsonValue ToJson(const jet::Value& value)
+QJsonValue FixtureJson(const jet::Value& value)
 {
     if (value.IsNull())
         return QJsonValue::Null;
@@ -32,10 +31,20 @@ QJsonValue ToJson(const jet::Value& value)
         return value.As<double>();
     if (value.Is<float>())
         return static_cast<double>(value.As<float>());
-    return QString::fromStdString(value.ToUtf8());
+    if (value.Is<jet::Currency>())
+        return static_cast<double>(value.As<jet::Currency>().scaled) / 10000.0;
+    if (value.Is<jet::DateTime>())
+        return QString::fromStdString(jet::FormatDateTime(value.As<jet::DateTime>()));
+    if (value.Is<jet::Bytes>()) {
+        const auto& b = value.As<jet::Bytes>();
+        return QStringLiteral("hex:")
+            + QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size()))
+                                      .toHex());
+    }
+    // Decimal: the decimal string read as a number.
+    const std::string json = jet::ValueToJson(value);
+    return QString::fromStdString(json.substr(1, json.size() - 2)).toDouble();
 }
-
-} // namespace
 
 std::vector<QJsonObject> ReadTableRows(const QString& path, const QString& password, const QString& table)
 {
@@ -59,7 +68,7 @@ std::vector<QJsonObject> ReadTableRows(const QString& path, const QString& passw
                 ADD_FAILURE() << "cannot read field " << set.FieldName(i) << ": " << value.status().ToString();
                 return rows;
             }
-            row.insert(QString::fromStdString(set.FieldName(i)), ToJson(value.value()));
+            row.insert(QString::fromStdString(set.FieldName(i)), FixtureJson(value.value()));
         }
         rows.push_back(row);
     }

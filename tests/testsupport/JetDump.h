@@ -1,11 +1,19 @@
 #pragma once
 
 #include <QJsonObject>
+#include <QJsonValue>
+
+#include <jet/Value.h>
 #include <QString>
 
 #include <vector>
 
 namespace pafdm::test {
+
+// A value as the fixture dumps write it: text as strings, integer types as
+// numbers, Currency and Decimal as numbers, dates as "yyyy-MM-ddTHH:mm:ss",
+// binary as "hex:...", null as null.
+QJsonValue FixtureJson(const jet::Value& value);
 
 // Every row of `table` in table order as JSON objects, values as the fixture
 // dumps write them (text as strings, integers as numbers, null as null).

@@ -1,5 +1,7 @@
 #include "index/IndexKey.h"
 
+#include <jet/Diagnostics.h>
+
 #include "index/GeneralSortOrder.h"
 
 #include <cstring>
@@ -15,31 +17,10 @@ constexpr uint8_t kAscendingNull = 0x00;
 constexpr uint8_t kDescendingNull = 0xFF;
 constexpr uint8_t kBinaryChunkMore = 0x09;
 
-std::string TypeName(ColumnType type)
-{
-    switch (type) {
-    case ColumnType::kBoolean: return "Yes/No";
-    case ColumnType::kByte: return "Byte";
-    case ColumnType::kInteger: return "Integer";
-    case ColumnType::kLong: return "Long";
-    case ColumnType::kCurrency: return "Currency";
-    case ColumnType::kSingle: return "Single";
-    case ColumnType::kDouble: return "Double";
-    case ColumnType::kDateTime: return "Date/Time";
-    case ColumnType::kBinary: return "Binary";
-    case ColumnType::kText: return "Text";
-    case ColumnType::kOle: return "OLE Object";
-    case ColumnType::kMemo: return "Memo";
-    case ColumnType::kGuid: return "Replication ID";
-    case ColumnType::kNumeric: return "Decimal";
-    }
-    return "type " + std::to_string(static_cast<int>(type));
-}
-
 Status WrongValue(const IndexKeyColumn& column)
 {
     return Status::InvalidArgument("The value for index column " + std::to_string(column.columnNumber) +
-                                   " is not a " + TypeName(column.type) + " value.");
+                                   " is not a " + ColumnTypeName(column.type) + " value.");
 }
 
 void AppendBigEndian(uint64_t value, int bytes, std::vector<uint8_t>& out)
@@ -191,7 +172,7 @@ Status AppendValue(const IndexKeyColumn& column, const Value& value, std::vector
         return Status::NotSupported("OLE Object columns cannot be indexed.");
     }
     return Status::NotSupported("Index column " + std::to_string(column.columnNumber) + " has an unsupported type (" +
-                                TypeName(column.type) + ").");
+                                ColumnTypeName(column.type) + ").");
 }
 
 } // namespace

@@ -118,6 +118,10 @@ private:
     Status ReleasePage(PageNumber page, std::optional<MapLocation> ownedMap, std::optional<MapLocation> freeMap);
     Status StoreDefinitionCounters(uint32_t rowCount, uint32_t autoNumber, const std::vector<uint32_t>& uniqueCounts);
     void PlanLongValues(std::vector<LongValuePlan>& plans, size_t fixedPart) const;
+    // The stored form of one column's value; long values only planned.
+    Status EncodeField(size_t column, const Value& value, FieldBytes& field, std::vector<LongValuePlan>& plans) const;
+    // Decides which long values stay inline; refuses a row too large for a page.
+    Status PlanRowLayout(const std::vector<FieldBytes>& fields, std::vector<LongValuePlan>& plans) const;
     void ForgetAddedPages();
 
     Pager& m_pager;

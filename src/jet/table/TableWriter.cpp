@@ -348,6 +348,37 @@ void Table::PadRow(std::vector<uint8_t>& row, bool hasVariableTable, size_t targ
     row.insert(row.begin() + static_cast<long>(at), targetLength - row.size(), 0);
 }
 
+Status Table::EncodeField(size_t column, const Value& value, FieldBytes& field, std::vector<LongValuePlan>& plans) const
+{
+    const ColumnDef& c = m_def.columns[column];
+    if (c.IsLongValue()) {
+        if (value.IsNull())
+            return Status::OK();
+        auto data = LongValueData(c, value);
+        if (!data.ok())
+            return data.status();
+        field.present = true;
+        field.bytes.assign(fmt::kLongValueDescriptorSize, 0);
+        plans.push_back({column, std::move(data).value(), false});
+        return Status::OK();
+    }
+    auto encoded = EncodeFixedOrVariable(c, value);
+    if (!encoded.ok())
+        return encoded.status();
+    field = std::move(encoded).value();
+    return Status::OK();
+}
+
+Status Table::PlanRowLayout(const std::vector<FieldBytes>& fields, std::vector<LongValuePlan>& plans) const
+{
+    const size_t baseSize = EncodeRow(fields).size();
+    PlanLongValues(plans, baseSize);
+    size_t size = baseSize;
+    for (const auto& p : plans)
+        size += p.isInline ? p.data.size() : 0;
+    return size > fmt::kMaxRowSize ? RecordTooLarge() : Status::OK();
+}
+
 void Table::PlanLongValues(std::vector<LongValuePlan>& plans, size_t fixedPart) const
 {
     size_t size = fixedPart;
@@ -667,29 +698,9 @@ Result<RowId> Table::InsertRow(RowValues values)
         if (c.IsAutoNumber() && c.type == ColumnType::kLong && values[i].Is<int32_t>()
             && values[i].As<int32_t>() > static_cast<int32_t>(autoNumber))
             autoNumber = static_cast<uint32_t>(values[i].As<int32_t>());
-        if (c.IsLongValue()) {
-            if (values[i].IsNull())
-                continue;
-            auto data = LongValueData(c, values[i]);
-            if (!data.ok())
-                return data.status();
-            fields[i].present = true;
-            fields[i].bytes.assign(fmt::kLongValueDescriptorSize, 0);
-            plans.push_back({i, std::move(data).value(), false});
-            continue;
-        }
-        auto field = EncodeFixedOrVariable(c, values[i]);
-        if (!field.ok())
-            return field.status();
-        fields[i] = std::move(field).value();
+        JET_RETURN_IF_ERROR(EncodeField(i, values[i], fields[i], plans));
     }
-    const size_t baseSize = EncodeRow(fields).size();
-    PlanLongValues(plans, baseSize);
-    size_t size = baseSize;
-    for (const auto& p : plans)
-        size += p.isInline ? p.data.size() : 0;
-    if (size > fmt::kMaxRowSize)
-        return RecordTooLarge();
+    JET_RETURN_IF_ERROR(PlanRowLayout(fields, plans));
 
     std::vector<std::optional<std::vector<uint8_t>>> keys;
     JET_RETURN_IF_ERROR(CheckIndexes(values, std::nullopt, keys));
@@ -791,29 +802,9 @@ Status Table::ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& 
             fields[i].bytes.assign(located->data.begin(), located->data.end());
             continue;
         }
-        if (c.IsLongValue()) {
-            if (values[i].IsNull())
-                continue;
-            auto data = LongValueData(c, values[i]);
-            if (!data.ok())
-                return data.status();
-            fields[i].present = true;
-            fields[i].bytes.assign(fmt::kLongValueDescriptorSize, 0);
-            plans.push_back({i, std::move(data).value(), false});
-            continue;
-        }
-        auto field = EncodeFixedOrVariable(c, values[i]);
-        if (!field.ok())
-            return field.status();
-        fields[i] = std::move(field).value();
+        JET_RETURN_IF_ERROR(EncodeField(i, values[i], fields[i], plans));
     }
-    const size_t baseSize = EncodeRow(fields).size();
-    PlanLongValues(plans, baseSize);
-    size_t size = baseSize;
-    for (const auto& p : plans)
-        size += p.isInline ? p.data.size() : 0;
-    if (size > fmt::kMaxRowSize)
-        return RecordTooLarge();
+    JET_RETURN_IF_ERROR(PlanRowLayout(fields, plans));
 
     // Index entries whose key bytes change.
     std::vector<std::optional<std::vector<uint8_t>>> newKeys;
