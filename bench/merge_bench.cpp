@@ -18,6 +18,7 @@
 #include <jet/Recordset.h>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -117,6 +118,9 @@ int main(int argc, char** argv)
     std::filesystem::copy_file(master, runDir / "PAF_FULL.dat");
     std::filesystem::copy_file(update, runDir / "UPDATE_F_20070301.dat");
     const auto sizeBefore = std::filesystem::file_size(runDir / "PAF_FULL.dat");
+    // The copies must be on disk before the clock starts, or the merge's own
+    // final sync would pay for writing them.
+    ::sync();
 
     SilentOperator ui;
     pafdm::Clock clock;
