@@ -62,8 +62,9 @@ void TerminalOperator::RepaintProgress()
 
 void TerminalOperator::HideProgress()
 {
+    // The last label set, whether or not it was drawn.
     if (m_progressVisible && !m_label.isEmpty())
-        m_err << Qt::endl;
+        m_err << "\r" << m_label << "   " << Qt::endl;
     m_progressVisible = false;
     m_label.clear();
 }
