@@ -28,7 +28,14 @@ bool KnownType(uint8_t code)
     return (code >= 0x01 && code <= 0x0C) || code == 0x0F || code == 0x10;
 }
 
-uint16_t FixedSizeOf(ColumnType type)
+Status Bad(PageNumber tdef, const std::string& what)
+{
+    return CorruptPage(tdef, "table definition: " + what);
+}
+
+} // namespace
+
+uint16_t FixedValueSize(ColumnType type)
 {
     switch (type) {
     case ColumnType::kBoolean: return 0;
@@ -44,13 +51,6 @@ uint16_t FixedSizeOf(ColumnType type)
     default: return 0;
     }
 }
-
-Status Bad(PageNumber tdef, const std::string& what)
-{
-    return CorruptPage(tdef, "table definition: " + what);
-}
-
-} // namespace
 
 bool NamesEqual(std::u16string_view a, std::u16string_view b)
 {
@@ -213,7 +213,7 @@ Result<TableDef> ReadTableDef(PageStore& store, PageNumber tdefPage)
         if (!KnownType(c.rawType))
             continue; // read as raw bytes, never as a typed value
         if (c.IsFixed()) {
-            const uint16_t size = FixedSizeOf(c.type);
+            const uint16_t size = FixedValueSize(c.type);
             const bool sized = c.type == ColumnType::kBinary || c.type == ColumnType::kText;
             if (c.type != ColumnType::kBoolean && (sized ? c.length == 0 : c.length != size))
                 return Bad(tdefPage, "bad length of fixed column " + std::to_string(c.number));

@@ -89,6 +89,10 @@ struct TableDef {
 // offset and the page chain are checked; a bad definition is a Corruption.
 Result<TableDef> ReadTableDef(PageStore& store, PageNumber tdefPage);
 
+// Size in bytes of a fixed-length type's value (0 for Boolean, which lives
+// in the null mask only, and for variable-length types).
+uint16_t FixedValueSize(ColumnType type);
+
 // Case-insensitive comparison of names the way Jet compares object names.
 bool NamesEqual(std::u16string_view a, std::u16string_view b);
 

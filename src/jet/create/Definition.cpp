@@ -105,22 +105,6 @@ bool NameOrderLess(const std::u16string& a, const std::u16string& b)
                                         [&](char16_t x, char16_t y) { return upper(x) < upper(y); });
 }
 
-uint16_t FixedValueSize(ColumnType type)
-{
-    switch (type) {
-    case ColumnType::kByte: return 1;
-    case ColumnType::kInteger: return 2;
-    case ColumnType::kLong: return 4;
-    case ColumnType::kCurrency: return 8;
-    case ColumnType::kSingle: return 4;
-    case ColumnType::kDouble: return 8;
-    case ColumnType::kDateTime: return 8;
-    case ColumnType::kGuid: return 16;
-    case ColumnType::kNumeric: return 17;
-    default: return 0;
-    }
-}
-
 bool IsFixedType(ColumnType type)
 {
     return type == ColumnType::kBoolean || FixedValueSize(type) > 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalog/TableDef.h"
 #include "io/PageStore.h"
 
 #include <jet/Status.h>
@@ -71,9 +72,6 @@ struct DefinitionLayout {
     std::vector<LongValueMapLayout> longValueMaps;
 };
 
-// Size in bytes of a fixed-length type's value (0 for Boolean, which lives
-// in the null mask only, and for variable-length types).
-uint16_t FixedValueSize(ColumnType type);
 bool IsFixedType(ColumnType type);
 
 // The order in which the engine stores names it keeps sorted (its own
