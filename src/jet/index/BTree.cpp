@@ -44,22 +44,32 @@ Result<IndexPage> BTree::ReadIndexPage(PageNumber n)
     return page;
 }
 
-Result<const IndexPage*> BTree::ViewIndexPage(PageNumber n, LeafView* leaf)
+Result<const IndexPage*> BTree::ViewIndexPage(PageNumber n, const LeafView** leaf)
 {
     if (n == 0 || n >= m_store.PageCount())
         return Bad(PageText(n) + " lies outside the file");
+    // The leaf set up last time, if it has not changed since.
+    const std::optional<uint64_t> version = m_store.PageVersion(n);
+    if (leaf != nullptr && m_rawLeaf == n && version.has_value() && version == m_rawVersion) {
+        *leaf = &m_leaf;
+        return static_cast<const IndexPage*>(nullptr);
+    }
     // A decoded node still equal to the page is used without copying the page.
     auto view = m_store.ViewPage(n);
     if (!view.ok())
         return view.status();
     const auto cached = m_nodeCache.find(n);
-    if (cached != m_nodeCache.end() && cached->second.raw == **view)
+    if (cached != m_nodeCache.end() && IsCurrent(cached->second, n, **view))
         return &cached->second.page;
     m_raw = **view;
+    m_rawLeaf = 0;
     if (leaf != nullptr && m_raw[0] == idx::kLeafPage) {
-        JET_RETURN_IF_ERROR(leaf->Init(m_raw, n));
+        JET_RETURN_IF_ERROR(m_leaf.Init(m_raw, n));
         if (m_def.tdefPage != 0 && LoadU32(&m_raw[idx::kOwner]) != m_def.tdefPage)
             return Bad(PageText(n) + " belongs to another table");
+        m_rawLeaf = n;
+        m_rawVersion = version;
+        *leaf = &m_leaf;
         return static_cast<const IndexPage*>(nullptr);
     }
     Result<IndexPage> page = DecodeIndexPage(m_raw, n);
@@ -74,9 +84,25 @@ Result<const IndexPage*> BTree::ViewIndexPage(PageNumber n, LeafView* leaf)
     if (m_nodeCache.size() >= kNodeCacheLimit)
         m_nodeCache.clear();
     CachedNode& slot = m_nodeCache[n];
+    slot.version = m_store.PageVersion(n);
     slot.raw = m_raw;
     slot.page = std::move(page.value());
     return &slot.page;
+}
+
+bool BTree::IsCurrent(const CachedNode& node, PageNumber n, const Page& now) const
+{
+    const std::optional<uint64_t> version = m_store.PageVersion(n);
+    if (version.has_value() && node.version.has_value())
+        return *version == *node.version;
+    return node.raw == now;
+}
+
+void BTree::RememberNode(PageNumber n, const Page& raw, const IndexPage& page)
+{
+    if (m_nodeCache.size() >= kNodeCacheLimit && !m_nodeCache.contains(n))
+        return;
+    m_nodeCache[n] = CachedNode{m_store.PageVersion(n), raw, page};
 }
 
 Status BTree::CheckChild(PageNumber parent, PageNumber child) const
@@ -135,7 +161,7 @@ Status BTree::Walk(const Visitor& visit)
     return Status::OK();
 }
 
-Status BTree::SeekLeaf(KeyView key, RowId row, LeafView& leaf, PageNumber& number, size_t& pos)
+Status BTree::SeekLeaf(KeyView key, RowId row, const LeafView*& leaf, PageNumber& number, size_t& pos)
 {
     PageNumber n = m_def.rootPage;
     for (size_t depth = 0;; ++depth) {
@@ -144,7 +170,7 @@ Status BTree::SeekLeaf(KeyView key, RowId row, LeafView& leaf, PageNumber& numbe
             return read.status();
         if (read.value() == nullptr) {
             number = n;
-            pos = leaf.LowerBound(key, row);
+            pos = leaf->LowerBound(key, row);
             return Status::OK();
         }
         const IndexPage& page = *read.value();
@@ -168,23 +194,23 @@ Status BTree::SeekLeaf(KeyView key, RowId row, LeafView& leaf, PageNumber& numbe
 Status BTree::ScanEqual(const std::vector<uint8_t>& key, RowId from,
                         const std::function<Result<bool>(RowId)>& visit)
 {
-    LeafView leaf;
+    const LeafView* leaf = nullptr;
     PageNumber number = 0;
     size_t pos = 0;
     JET_RETURN_IF_ERROR(SeekLeaf(key, from, leaf, number, pos));
-    std::unordered_set<PageNumber> seen{number};
+    std::unordered_set<PageNumber> seen; // only when the keys run on to further leaves
     for (;;) {
         // `visit` may use this tree, so keep what is needed of the page.
         std::vector<RowId> rows;
         bool more = true;
-        for (; pos < leaf.Count(); ++pos) {
-            if (!leaf.KeyEquals(pos, key)) {
+        for (; pos < leaf->Count(); ++pos) {
+            if (!leaf->KeyEquals(pos, key)) {
                 more = false;
                 break;
             }
-            rows.push_back(leaf.Row(pos));
+            rows.push_back(leaf->Row(pos));
         }
-        const PageNumber next = leaf.next();
+        const PageNumber next = leaf->next();
         for (RowId row : rows) {
             Result<bool> goOn = visit(row);
             if (!goOn.ok())
@@ -196,6 +222,8 @@ Status BTree::ScanEqual(const std::vector<uint8_t>& key, RowId from,
         if (!more || next == 0)
             return Status::OK();
         JET_RETURN_IF_ERROR(CheckChild(number, next));
+        if (seen.empty())
+            seen.insert(number);
         if (!seen.insert(next).second)
             return Bad(PageText(next) + " is reached twice in the leaf chain");
         Result<const IndexPage*> read = ViewIndexPage(next, &leaf);
@@ -204,7 +232,7 @@ Status BTree::ScanEqual(const std::vector<uint8_t>& key, RowId from,
         if (read.value() != nullptr)
             return Bad(PageText(next) + " is a node page in the leaf chain");
         number = next;
-        pos = leaf.LowerBound(key, from);
+        pos = leaf->LowerBound(key, from);
     }
 }
 
@@ -475,8 +503,8 @@ Status BTree::Commit()
     for (const auto& [n, raw] : pages) {
         JET_RETURN_IF_ERROR(m_store.WritePage(n, raw));
         const Working& written = m_work.at(n);
-        if (!written.page.leaf && m_nodeCache.size() < kNodeCacheLimit)
-            m_nodeCache[n] = CachedNode{raw, written.page};
+        if (!written.page.leaf)
+            RememberNode(n, raw, written.page);
         else
             m_nodeCache.erase(n);
     }
@@ -521,6 +549,25 @@ Status BTree::Insert(const std::vector<uint8_t>& key, RowId row, bool* keyWasNew
         return Status::InvalidArgument("The index key is too long to be stored.");
     if (row.page > idx::kMaxDataPage)
         return Status::InvalidArgument("The row lies on a page an index entry cannot name.");
+    {
+        // Most entries go inside a leaf with room: change its bytes in place.
+        const LeafView* leaf = nullptr;
+        PageNumber number = 0;
+        size_t at = 0;
+        JET_RETURN_IF_ERROR(SeekLeaf(key, row, leaf, number, at));
+        if (at > 0 && at < leaf->Count()) {
+            if (leaf->KeyEquals(at, key) && leaf->Row(at) == row)
+                return Status::InvalidArgument("The index already holds an entry for this row.");
+            const bool isNew = !leaf->KeyEquals(at - 1, key) && !leaf->KeyEquals(at, key);
+            if (leaf->InsertInPlace(m_raw, at, key, row)) {
+                m_rawLeaf = 0; // the view no longer describes m_raw
+                JET_RETURN_IF_ERROR(m_store.WritePage(number, m_raw));
+                if (keyWasNew != nullptr)
+                    *keyWasNew = isNew;
+                return Status::OK();
+            }
+        }
+    }
     BeginChange();
     std::vector<PathStep> path;
     JET_RETURN_IF_ERROR(Descend(key, row, path));

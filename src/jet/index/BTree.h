@@ -90,13 +90,14 @@ private:
 
     Result<IndexPage> ReadIndexPage(PageNumber n);
     // Like ReadIndexPage without copying: node pages come from a cache that is
-    // checked against the page's current bytes, so writes by anyone else are
-    // noticed. A leaf is decoded, or, when `leaf` is given, only set up for
-    // searching (and nullptr returned). Results stay valid until the next call.
-    Result<const IndexPage*> ViewIndexPage(PageNumber n, LeafView* leaf = nullptr);
+    // checked against the page's version stamp (or its bytes), so writes by
+    // anyone else are noticed. A leaf is decoded, or, when `leaf` is given,
+    // only set up for searching in place (*leaf set, nullptr returned).
+    // Results stay valid until the next call.
+    Result<const IndexPage*> ViewIndexPage(PageNumber n, const LeafView** leaf = nullptr);
     // Decodes the leaf holding the first entry not below (key, row), and that
     // entry's position (possibly Count()).
-    Status SeekLeaf(KeyView key, RowId row, LeafView& leaf, PageNumber& number, size_t& pos);
+    Status SeekLeaf(KeyView key, RowId row, const LeafView*& leaf, PageNumber& number, size_t& pos);
     Status CheckChild(PageNumber parent, PageNumber child) const;
 
     // Per-call working set of decoded pages; written back by Commit().
@@ -122,12 +123,20 @@ private:
     BTreePageHooks m_hooks;
 
     struct CachedNode {
+        std::optional<uint64_t> version; // the store's stamp; without one, `raw` is compared
         Page raw;
         IndexPage page;
     };
+    bool IsCurrent(const CachedNode& node, PageNumber n, const Page& now) const;
+    void RememberNode(PageNumber n, const Page& raw, const IndexPage& page);
     static constexpr size_t kNodeCacheLimit = 1024;
     std::map<PageNumber, CachedNode> m_nodeCache;
     Page m_raw;
+    // The leaf last searched in place: m_raw holds its page m_rawLeaf (0: none)
+    // as of version m_rawVersion, m_leaf its view.
+    LeafView m_leaf;
+    PageNumber m_rawLeaf = 0;
+    std::optional<uint64_t> m_rawVersion;
     IndexPage m_leafView;
 
     std::map<PageNumber, Working> m_work;

@@ -23,7 +23,34 @@ std::string DescribeCodeUnit(char16_t c)
 
 } // namespace
 
+namespace {
+
+std::optional<SortCharCode> SearchGeneralSortRuns(char16_t c);
+
+// Keys are mostly Latin-1 text: those entries are looked up once.
+const std::array<std::optional<SortCharCode>, 256>& Latin1SortChars()
+{
+    static const std::array<std::optional<SortCharCode>, 256> table = [] {
+        std::array<std::optional<SortCharCode>, 256> t;
+        for (size_t c = 0; c < t.size(); ++c)
+            t[c] = SearchGeneralSortRuns(static_cast<char16_t>(c));
+        return t;
+    }();
+    return table;
+}
+
+} // namespace
+
 std::optional<SortCharCode> LookupGeneralSortChar(char16_t c)
+{
+    if (c < 256)
+        return Latin1SortChars()[c];
+    return SearchGeneralSortRuns(c);
+}
+
+namespace {
+
+std::optional<SortCharCode> SearchGeneralSortRuns(char16_t c)
 {
     if (c >= 0xD800 && c <= 0xDFFF)
         return std::nullopt;
@@ -49,6 +76,8 @@ std::optional<SortCharCode> LookupGeneralSortChar(char16_t c)
     code.code = it->code;
     return code;
 }
+
+} // namespace
 
 Status AppendGeneralLegacyTextKey(std::u16string_view text, bool ascending, std::vector<uint8_t>& out)
 {

@@ -47,10 +47,12 @@ Status ScanEntryEnds(const Page& raw, PageNumber number, bool leaf, uint16_t* en
     keyBytes = 0;
     size_t start = 0;
     for (size_t byte = 0; byte < idx::kBitmapLength; byte += 8) {
-        uint64_t bits = 0;
+        // The bitmap is followed by entry data on the page, so a word may be
+        // read past its end and the excess masked off.
+        uint64_t bits = LoadU64(&raw[idx::kBitmap + byte]);
         const size_t take = std::min<size_t>(8, idx::kBitmapLength - byte);
-        for (size_t i = 0; i < take; ++i)
-            bits |= static_cast<uint64_t>(raw[idx::kBitmap + byte + i]) << (8 * i);
+        if (take < 8)
+            bits &= (uint64_t{1} << (8 * take)) - 1;
         while (bits != 0) {
             const size_t end = byte * 8 + static_cast<size_t>(__builtin_ctzll(bits));
             bits &= bits - 1;
@@ -302,6 +304,51 @@ size_t LeafView::LowerBound(KeyView key, RowId row) const
             hi = mid;
     }
     return lo;
+}
+
+bool LeafView::InsertInPlace(Page& raw, size_t pos, KeyView key, RowId row) const
+{
+    if (pos == 0 || pos >= m_count || m_data != &raw[idx::kEntries] || row.page > idx::kMaxDataPage)
+        return false;
+    const size_t used = m_ends[m_count - 1];
+    const size_t entryLength = key.size() + idx::kRowPointerLength;
+    // The encoder compresses a leaf exactly when its entries would not fit
+    // uncompressed; the page must make the same choice after the insertion.
+    const size_t uncompressed = used + m_prefix * (m_count - 1) + entryLength;
+    if ((m_prefix > 0) != (uncompressed > idx::kMaxEntryBytes))
+        return false;
+    if (key.size() < m_prefix || (m_prefix > 0 && std::memcmp(key.data(), m_data, m_prefix) != 0))
+        return false;
+    const size_t stored = entryLength - m_prefix;
+    if (used + stored > idx::kMaxEntryBytes)
+        return false;
+
+    uint8_t* data = &raw[idx::kEntries];
+    const size_t at = m_ends[pos - 1];
+    std::memmove(data + at + stored, data + at, used - at);
+    uint8_t* dest = data + at;
+    CopyBytes(dest, key.data() + m_prefix, key.size() - m_prefix);
+    dest += key.size() - m_prefix;
+    dest[0] = static_cast<uint8_t>(row.page >> 16);
+    dest[1] = static_cast<uint8_t>(row.page >> 8);
+    dest[2] = static_cast<uint8_t>(row.page);
+    dest[3] = row.row;
+
+    // Entry ends after the new entry move by its length: clear every bit past
+    // `at` and set them again.
+    uint8_t* bitmap = &raw[idx::kBitmap];
+    size_t clearFrom = (at + 1) / 8;
+    if ((at + 1) % 8 != 0) {
+        bitmap[clearFrom] &= static_cast<uint8_t>((1u << ((at + 1) % 8)) - 1);
+        ++clearFrom;
+    }
+    std::memset(bitmap + clearFrom, 0, idx::kBitmapLength - clearFrom);
+    const auto mark = [bitmap](size_t end) { bitmap[end / 8] |= static_cast<uint8_t>(1u << (end % 8)); };
+    mark(at + stored);
+    for (size_t i = pos; i < m_count; ++i)
+        mark(m_ends[i] + stored);
+    StoreU16(&raw[idx::kFreeSpace], static_cast<uint16_t>(idx::kMaxEntryBytes - used - stored));
+    return true;
 }
 
 Status EncodeIndexPage(const IndexPage& page, Page& out)

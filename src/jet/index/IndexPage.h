@@ -125,6 +125,14 @@ public:
     bool KeyEquals(size_t i, KeyView key) const { return CompareKey(i, key) == 0; }
     RowId Row(size_t i) const;
 
+    // Adds the entry (key, row) at position `pos` directly in `raw`, the page
+    // this view was set up on, when the result is exactly what decoding,
+    // inserting and EncodeIndexPage would give: `pos` lies strictly between the
+    // first and the last entry (so neither changes, nor the prefix they share),
+    // the page keeps its prefix compression, and the entry fits. Returns false
+    // and leaves `raw` untouched otherwise. The view is stale afterwards.
+    bool InsertInPlace(Page& raw, size_t pos, KeyView key, RowId row) const;
+
 private:
     std::strong_ordering CompareKey(size_t i, KeyView key) const;
     // Byte `k` of entry `i` with the prefix put back.

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace jet {
 
@@ -37,6 +38,10 @@ public:
     virtual Result<PageNumber> AllocatePage(const Page& page) = 0;
     // Number of pages in the file (including page 0).
     virtual uint32_t PageCount() const = 0;
+    // A stamp that changes whenever page `n` changes, so a reader can keep
+    // something derived from a page and know without comparing bytes whether
+    // it is still current. nullopt when the store keeps no stamps.
+    virtual std::optional<uint64_t> PageVersion(PageNumber) const { return std::nullopt; }
 
 private:
     Page m_viewBuffer{};

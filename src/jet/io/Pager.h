@@ -36,6 +36,10 @@ public:
     Status WritePage(PageNumber n, const Page& page) override;
     Result<PageNumber> AllocatePage(const Page& page) override;
     uint32_t PageCount() const override { return m_pageCount; }
+    std::optional<uint64_t> PageVersion(PageNumber n) const override
+    {
+        return n < m_versions.size() ? m_versions[n] : 0;
+    }
 
     // Page `n` without copying. The pointer stays valid until the next call
     // on the pager.
@@ -78,15 +82,19 @@ public:
     uint64_t pagesWritten() const { return m_pagesWritten; }
 
 private:
-    // The cache replaces pages by the clock algorithm: a hit only sets
-    // `referenced`, the hand clears it and takes the first page without it.
+    // The cache replaces pages by the clock algorithm with credits: a hit
+    // gives a page credit, the hand takes one away and evicts the first page
+    // without any. Index, definition and map pages earn more credit than data
+    // pages: they are few and visited again and again, while a merge touches
+    // most data pages once.
     struct Frame {
         Page page;
         PageNumber number = 0;
         bool used = false;
         bool dirty = false;
-        bool referenced = false;
+        uint8_t credit = 0;
     };
+    static constexpr uint8_t kMaxCredit = 3;
     static constexpr uint32_t kNone = 0xFFFFFFFF;
 
     Pager(std::unique_ptr<File> file, std::string path, const PagerOptions& options, uint32_t pageCount);
@@ -96,10 +104,15 @@ private:
     Frame* Cached(PageNumber n);
     void MapFrame(PageNumber n, uint32_t index);
     void Crypt(PageNumber n, Page& page) const;
-    Status WriteToFile(PageNumber n, const Page& page);
+    // Writes the pages of `count` frames, pages first, first + 1, ..., to the file.
+    Status WriteToFile(PageNumber first, const uint32_t* frames, size_t count);
+    // Writes every changed page; a page that could not be written stays changed.
+    Status WriteChangedPages();
     Status ReadOnlyError() const;
     void RememberOriginal(PageNumber n, const Frame& frame);
     void DropFrame(uint32_t index);
+    // Gives page `n` a new version stamp; called wherever its content changes.
+    void Touch(PageNumber n);
 
     std::unique_ptr<File> m_file;
     std::string m_path;
@@ -107,6 +120,8 @@ private:
     uint32_t m_pageCount = 0;
     std::deque<Frame> m_frames;
     std::vector<uint32_t> m_frameOf; // page number -> frame index, kNone when not cached
+    std::vector<uint64_t> m_versions; // page number -> version stamp (0: unchanged since opening)
+    uint64_t m_versionClock = 0;
     uint32_t m_hand = 0;
     size_t m_dirtyCount = 0;
     std::function<Status(PageNumber)> m_allocationHook;
@@ -121,6 +136,9 @@ private:
     size_t m_originalCount = 0;
     std::vector<PageNumber> m_reusable;
     std::vector<PageNumber> m_reusableAtBegin;
+    static constexpr size_t kMaxWritePages = 64;
+    std::vector<uint32_t> m_writeOrder;
+    std::vector<uint8_t> m_staging;
     uint64_t m_pagesRead = 0;
     uint64_t m_pagesWritten = 0;
 };

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 
@@ -189,6 +190,77 @@ TEST(IndexPageTest, APrefixReachingIntoTheRowPointerIsUndone)
     EXPECT_EQ(view.LowerBound(key, RowId{0x102, 6}), 1u);
     EXPECT_EQ(view.LowerBound(std::vector<uint8_t>{0x7F, 0x01, 0x00}, RowId{}), 3u);
     EXPECT_EQ(view.LowerBound(std::vector<uint8_t>{0x7F}, RowId{}), 0u);
+}
+
+// An entry added in place gives the very bytes of decoding, inserting and
+// encoding again, on plain and prefix-compressed leaves; where the page would
+// change shape (a new first or last entry, compression switched, no room) the
+// page is left alone.
+TEST(IndexPageTest, InsertingInPlaceMatchesReencoding)
+{
+    std::mt19937 rng(7);
+    int inPlace = 0;
+    int compressedInPlace = 0;
+    int declined = 0;
+    for (int round = 0; round < 400; ++round) {
+        // Keys share `common` leading bytes; long shared parts and many
+        // entries make pages that only fit compressed.
+        const size_t common = rng() % 12;
+        const size_t entries = 20 + rng() % 500;
+        std::vector<std::vector<uint8_t>> keys;
+        const auto randomKey = [&] {
+            std::vector<uint8_t> key(common, 0x41);
+            key.insert(key.begin(), 0x7F);
+            const size_t rest = 1 + rng() % 8;
+            for (size_t k = 0; k < rest; ++k)
+                key.push_back(static_cast<uint8_t>(0x40 + rng() % 4));
+            return key;
+        };
+        // Fill to a random size, up to a little past what fits uncompressed.
+        const size_t target = 1500 + rng() % 2800;
+        size_t uncompressed = 0;
+        while (keys.size() < entries && uncompressed < target) {
+            keys.push_back(randomKey());
+            uncompressed += keys.back().size() + idx::kRowPointerLength;
+        }
+        std::sort(keys.begin(), keys.end());
+        IndexPage page;
+        page.owner = 9;
+        page.prev = 40;
+        page.next = 42;
+        for (size_t i = 0; i < keys.size(); ++i)
+            page.Insert(page.Count(), keys[i], RowId{static_cast<uint32_t>(100 + rng() % 3), static_cast<uint8_t>(i)});
+        if (!page.Fits())
+            continue;
+        Page raw;
+        ASSERT_TRUE(EncodeIndexPage(page, raw).ok());
+
+        const std::vector<uint8_t> key = randomKey();
+        const RowId row{static_cast<uint32_t>(100 + rng() % 3), static_cast<uint8_t>(rng() % 256)};
+        Page changed = raw;
+        LeafView view;
+        ASSERT_TRUE(view.Init(changed, 41).ok());
+        const size_t pos = view.LowerBound(key, row);
+        if (pos < page.Count() && CompareEntries(page.Key(pos), page.Row(pos), key, row) == 0)
+            continue;
+        const bool done = view.InsertInPlace(changed, pos, key, row);
+        page.Insert(pos, key, row);
+        if (!done) {
+            EXPECT_EQ(changed, raw);
+            ++declined;
+            continue;
+        }
+        ASSERT_TRUE(page.Fits());
+        Page expected;
+        ASSERT_TRUE(EncodeIndexPage(page, expected).ok());
+        ASSERT_EQ(changed, expected) << "round " << round << " at " << pos << " of " << page.Count();
+        ++inPlace;
+        if (raw[idx::kPrefixLength] != 0)
+            ++compressedInPlace;
+    }
+    EXPECT_GT(inPlace, 100);
+    EXPECT_GT(compressedInPlace, 20);
+    EXPECT_GT(declined, 10);
 }
 
 // The in-place search agrees with the decoded page on every fixture leaf.
