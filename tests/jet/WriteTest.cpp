@@ -427,6 +427,31 @@ TEST_F(WriteTest, WritesStayInTheCacheUntilFlush)
     EXPECT_EQ(raw->syncCount(), 1);
 }
 
+// Pages of an encrypted file go out through the cipher, also when a small
+// cache writes many changed pages at once.
+TEST_F(WriteTest, EncryptedFilesStayReadable)
+{
+    const std::string path = m_dir.CopyFixture(QStringLiteral("jet4/samples/db-enc.mdb"), QStringLiteral("enc.mdb")).toStdString();
+    {
+        auto db = jet::Database::OpenFile(path, "", {.cachePages = 16});
+        ASSERT_TRUE(db.ok()) << db.status().ToString();
+        ASSERT_TRUE((*db)->IsEncrypted());
+        auto rs = Table(**db, "Table1");
+        for (int i = 0; i < 3000; ++i) {
+            ASSERT_TRUE(Add(*rs, {{"col1", jet::Value(jet::Utf8ToUtf16("row " + std::to_string(i)))},
+                                  {"col2", jet::Value(int32_t{i})}})
+                            .ok());
+        }
+        ASSERT_TRUE((*db)->Close().ok());
+    }
+    auto db = jet::Database::OpenFile(path, "", {.readOnly = true});
+    ASSERT_TRUE(db.ok()) << db.status().ToString();
+    auto rows = Dump(**db, "Table1");
+    ASSERT_EQ(rows.size(), 3002u);
+    EXPECT_EQ(rows.back(), "3002,\"row 2999\",2999,");
+    EXPECT_EQ(Problems(path, ""), "");
+}
+
 // I/O failing after N bytes: the failure is reported, the pages that were
 // not written stay changed in the cache, and once the device works again a
 // flush completes a consistent file.
