@@ -12,6 +12,7 @@ MemoryFile::MemoryFile(std::shared_ptr<std::vector<uint8_t>> bytes)
 
 Status MemoryFile::Read(uint64_t offset, uint8_t* out, size_t length)
 {
+    std::lock_guard lock(m_mutex);
     if (offset > m_bytes->size() || length > m_bytes->size() - offset)
         return Status::IOError("Unexpected end of file.");
     std::memcpy(out, m_bytes->data() + offset, length);
@@ -20,6 +21,7 @@ Status MemoryFile::Read(uint64_t offset, uint8_t* out, size_t length)
 
 Status MemoryFile::Write(uint64_t offset, const uint8_t* data, size_t length)
 {
+    std::lock_guard lock(m_mutex);
     size_t allowed = length;
     if (m_writeBudget)
         allowed = static_cast<size_t>(std::min<uint64_t>(length, *m_writeBudget));
@@ -35,11 +37,13 @@ Status MemoryFile::Write(uint64_t offset, const uint8_t* data, size_t length)
 
 Result<uint64_t> MemoryFile::Size()
 {
+    std::lock_guard lock(m_mutex);
     return static_cast<uint64_t>(m_bytes->size());
 }
 
 Status MemoryFile::Truncate(uint64_t size)
 {
+    std::lock_guard lock(m_mutex);
     if (m_writeBudget && *m_writeBudget == 0)
         return Status::IOError("Disk or network error (injected truncate failure).");
     m_bytes->resize(size);
@@ -48,6 +52,7 @@ Status MemoryFile::Truncate(uint64_t size)
 
 Status MemoryFile::Sync()
 {
+    std::lock_guard lock(m_mutex);
     if (m_writeBudget && *m_writeBudget == 0)
         return Status::IOError("Disk or network error (injected sync failure).");
     ++m_syncs;

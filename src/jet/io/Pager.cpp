@@ -4,6 +4,7 @@
 #include "util/Rc4.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace jet {
 
@@ -37,14 +38,14 @@ Status Pager::ReadOnlyError() const
     return Status::NotSupported("Cannot update.  Database or object is read-only.", -2147217911);
 }
 
-void Pager::Crypt(PageNumber n, Page& page) const
+void Pager::Crypt(PageNumber n, uint8_t* page) const
 {
     if (m_options.encryptionKey == 0 || n == 0)
         return;
     uint8_t key[4];
     StoreU32(key, m_options.encryptionKey ^ n);
     Rc4 rc4(key);
-    rc4.Apply(page.data(), page.size());
+    rc4.Apply(page, kPageSize);
 }
 
 Pager::Frame* Pager::Cached(PageNumber n)
@@ -71,30 +72,10 @@ void Pager::MapFrame(PageNumber n, uint32_t index)
     m_frameOf[n] = index;
 }
 
-Status Pager::WriteToFile(PageNumber first, const uint32_t* frames, size_t count)
+void Pager::CollectChangedPages(WriteBatch& batch)
 {
-    const uint64_t offset = static_cast<uint64_t>(first) * kPageSize;
-    if (count == 1 && (m_options.encryptionKey == 0 || first == 0)) {
-        const Page& page = m_frames[frames[0]].page;
-        JET_RETURN_IF_ERROR(m_file->Write(offset, page.data(), page.size()));
-    } else {
-        m_staging.resize(count * kPageSize);
-        for (size_t i = 0; i < count; ++i) {
-            Page& out = *reinterpret_cast<Page*>(m_staging.data() + i * kPageSize);
-            out = m_frames[frames[i]].page;
-            Crypt(first + static_cast<PageNumber>(i), out);
-        }
-        JET_RETURN_IF_ERROR(m_file->Write(offset, m_staging.data(), m_staging.size()));
-    }
-    m_fileSize = std::max<uint64_t>(m_fileSize, offset + count * kPageSize);
-    m_pagesWritten += count;
-    return Status::OK();
-}
-
-Status Pager::WriteChangedPages()
-{
-    // In page order, consecutive pages with one call: the system does far
-    // less work per page than for the same pages in random order.
+    // In page order: the system does far less work per page than for the
+    // same pages in random order.
     std::vector<uint32_t>& dirty = m_writeOrder;
     dirty.clear();
     dirty.reserve(m_dirtyCount);
@@ -104,19 +85,65 @@ Status Pager::WriteChangedPages()
     }
     std::sort(dirty.begin(), dirty.end(),
               [this](uint32_t a, uint32_t b) { return m_frames[a].number < m_frames[b].number; });
-    for (size_t i = 0; i < dirty.size();) {
-        size_t end = i + 1;
-        while (end < dirty.size() && end - i < kMaxWritePages
-               && m_frames[dirty[end]].number == m_frames[dirty[end - 1]].number + 1)
-            ++end;
-        JET_RETURN_IF_ERROR(WriteToFile(m_frames[dirty[i]].number, dirty.data() + i, end - i));
-        for (size_t k = i; k < end; ++k) {
-            m_frames[dirty[k]].dirty = false;
-            --m_dirtyCount;
+    batch.Clear();
+    batch.pages.reserve(dirty.size() + m_unwritten.pages.size());
+    batch.images.reserve((dirty.size() + m_unwritten.pages.size()) * kPageSize);
+    size_t old = 0;
+    const auto addOlderUntil = [&](PageNumber limit) {
+        for (; old < m_unwritten.pages.size() && m_unwritten.pages[old] < limit; ++old) {
+            // Pages appended and then rolled back are not written again.
+            if (m_unwritten.pages[old] < m_pageCount)
+                batch.Add(m_unwritten.pages[old], m_unwritten.images.data() + old * kPageSize);
         }
-        i = end;
+    };
+    for (uint32_t index : dirty) {
+        Frame& f = m_frames[index];
+        addOlderUntil(f.number);
+        if (old < m_unwritten.pages.size() && m_unwritten.pages[old] == f.number)
+            ++old; // changed again since
+        batch.Add(f.number, f.page.data());
+        Crypt(f.number, batch.images.data() + (batch.pages.size() - 1) * kPageSize);
+        f.dirty = false;
     }
-    return Status::OK();
+    addOlderUntil(UINT32_MAX);
+    m_dirtyCount = 0;
+    m_unwritten.Clear();
+}
+
+Status Pager::FinishBackgroundWrite()
+{
+    if (m_writer == nullptr || m_writer->InHand() == nullptr)
+        return Status::OK();
+    WriteBatch done;
+    Status s = m_writer->Wait(done, m_fileSize);
+    if (!s.ok())
+        m_unwritten = std::move(done);
+    else
+        m_spare = std::move(done);
+    return s;
+}
+
+Status Pager::WriteChangedPages(bool inBackground)
+{
+    JET_RETURN_IF_ERROR(FinishBackgroundWrite());
+    WriteBatch batch = std::move(m_spare);
+    CollectChangedPages(batch);
+    if (batch.Empty())
+        return Status::OK();
+    m_unsynced = true;
+    m_pagesWritten += batch.pages.size();
+    if (inBackground) {
+        if (m_writer == nullptr)
+            m_writer = std::make_unique<BackgroundWriter>(*m_file);
+        m_writer->Start(std::move(batch));
+        return Status::OK();
+    }
+    Status s = WriteBatchToFile(*m_file, batch, m_fileSize);
+    if (!s.ok())
+        m_unwritten = std::move(batch);
+    else
+        m_spare = std::move(batch);
+    return s;
 }
 
 Result<Pager::Frame*> Pager::TakeFrame(PageNumber n)
@@ -143,8 +170,8 @@ Result<Pager::Frame*> Pager::TakeFrame(PageNumber n)
         }
         Frame& victim = m_frames[index];
         if (victim.used && victim.dirty) {
-            // Every changed page goes out together, in order, and stays cached.
-            JET_RETURN_IF_ERROR(WriteChangedPages());
+            // Every changed page goes out together and stays cached.
+            JET_RETURN_IF_ERROR(WriteChangedPages(/*inBackground=*/true));
         }
         if (victim.used)
             m_frameOf[victim.number] = kNone;
@@ -183,14 +210,22 @@ Result<Pager::Frame*> Pager::Load(PageNumber n)
     if (!frame.ok())
         return frame.status();
     Frame* f = *frame;
-    Status s = m_file->Read(static_cast<uint64_t>(n) * kPageSize, f->page.data(), f->page.size());
-    if (!s.ok()) {
-        // The cache never holds a half-read page.
-        DropFrame(m_frameOf[n]);
-        return s;
+    // A page still on its way to the file comes from its batch.
+    const uint8_t* image = m_unwritten.Find(n);
+    if (image == nullptr && m_writer != nullptr && m_writer->InHand() != nullptr)
+        image = m_writer->InHand()->Find(n);
+    if (image != nullptr) {
+        std::memcpy(f->page.data(), image, kPageSize);
+    } else {
+        Status s = m_file->Read(static_cast<uint64_t>(n) * kPageSize, f->page.data(), f->page.size());
+        if (!s.ok()) {
+            // The cache never holds a half-read page.
+            DropFrame(m_frameOf[n]);
+            return s;
+        }
+        ++m_pagesRead;
     }
-    ++m_pagesRead;
-    Crypt(n, f->page);
+    Crypt(n, f->page.data());
     return f;
 }
 
@@ -352,16 +387,21 @@ void Pager::RollbackChange()
 
 Status Pager::Flush()
 {
-    const uint64_t size = static_cast<uint64_t>(m_pageCount) * kPageSize;
-    if (m_options.readOnly || (m_dirtyCount == 0 && m_fileSize <= size))
+    if (m_options.readOnly)
         return Status::OK();
-    JET_RETURN_IF_ERROR(WriteChangedPages());
+    JET_RETURN_IF_ERROR(WriteChangedPages(/*inBackground=*/false));
     // Pages appended and then rolled back may have reached the file.
+    const uint64_t size = static_cast<uint64_t>(m_pageCount) * kPageSize;
     if (m_fileSize > size) {
         JET_RETURN_IF_ERROR(m_file->Truncate(size));
         m_fileSize = size;
+        m_unsynced = true;
     }
-    return m_file->Sync();
+    if (!m_unsynced)
+        return Status::OK();
+    JET_RETURN_IF_ERROR(m_file->Sync());
+    m_unsynced = false;
+    return Status::OK();
 }
 
 } // namespace jet

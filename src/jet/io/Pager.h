@@ -2,6 +2,7 @@
 
 #include "io/File.h"
 #include "io/PageStore.h"
+#include "io/PageWriter.h"
 
 #include <functional>
 #include <memory>
@@ -20,9 +21,14 @@ struct PagerOptions {
 
 // The page cache between the engine and the file. Pages are decrypted on the
 // way in and encrypted on the way out; changed pages stay in the cache until
-// Flush() or until the cache must evict them. Every write to the file goes
-// through one function (WriteToFile), the place where a rollback journal
-// saving original pages would hook in.
+// Flush() or until the cache must evict one of them. Then every changed page
+// goes out in one batch, in page order, written by a thread of its own while
+// the work goes on; the pages stay cached, and a page needed again before its
+// batch is written is taken from the batch. A batch that fails is kept and
+// written again with the next one; its error is returned by the next call
+// that waits for it (the next eviction or Flush()). Every batch goes through
+// one function (WriteChangedPages), the place where a rollback journal saving
+// original pages would hook in.
 class Pager final : public PageStore {
 public:
     // Takes ownership of `file`. `path` is used in error descriptions. A file
@@ -74,7 +80,10 @@ public:
     // written stays changed, so a later Flush() retries it.
     Status Flush();
     bool IsReadOnly() const { return m_options.readOnly; }
-    bool HasChanges() const { return m_dirtyCount > 0; }
+    bool HasChanges() const
+    {
+        return m_dirtyCount > 0 || !m_unwritten.Empty() || (m_writer != nullptr && m_writer->InHand() != nullptr);
+    }
     const std::string& path() const { return m_path; }
 
     // Counters for tests and benchmarks.
@@ -103,11 +112,15 @@ private:
     Result<Frame*> TakeFrame(PageNumber n);
     Frame* Cached(PageNumber n);
     void MapFrame(PageNumber n, uint32_t index);
-    void Crypt(PageNumber n, Page& page) const;
-    // Writes the pages of `count` frames, pages first, first + 1, ..., to the file.
-    Status WriteToFile(PageNumber first, const uint32_t* frames, size_t count);
-    // Writes every changed page; a page that could not be written stays changed.
-    Status WriteChangedPages();
+    void Crypt(PageNumber n, uint8_t* page) const;
+    // Every changed page, with the pages of a failed batch that have not
+    // changed since, as a batch; the frames count as unchanged from now on.
+    void CollectChangedPages(WriteBatch& batch);
+    // Writes every changed page, on the writer thread or before returning.
+    // Pages whose write fails are kept in m_unwritten.
+    Status WriteChangedPages(bool inBackground);
+    // Waits for the batch on the writer thread.
+    Status FinishBackgroundWrite();
     Status ReadOnlyError() const;
     void RememberOriginal(PageNumber n, const Frame& frame);
     void DropFrame(uint32_t index);
@@ -136,9 +149,11 @@ private:
     size_t m_originalCount = 0;
     std::vector<PageNumber> m_reusable;
     std::vector<PageNumber> m_reusableAtBegin;
-    static constexpr size_t kMaxWritePages = 64;
     std::vector<uint32_t> m_writeOrder;
-    std::vector<uint8_t> m_staging;
+    WriteBatch m_unwritten;    // pages of a batch whose write failed
+    WriteBatch m_spare;        // buffers of the last batch written, for the next
+    bool m_unsynced = false;   // written to the file since the last sync
+    std::unique_ptr<BackgroundWriter> m_writer; // after m_file: finishes before the file closes
     uint64_t m_pagesRead = 0;
     uint64_t m_pagesWritten = 0;
 };

@@ -1,0 +1,112 @@
+#include "io/PageWriter.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace jet {
+
+namespace {
+
+// Pages per write call: long enough to save most of the per-call cost.
+constexpr size_t kMaxRunPages = 64;
+
+} // namespace
+
+void WriteBatch::Clear()
+{
+    pages.clear();
+    images.clear();
+}
+
+void WriteBatch::Add(PageNumber n, const uint8_t* image)
+{
+    pages.push_back(n);
+    images.insert(images.end(), image, image + kPageSize);
+}
+
+const uint8_t* WriteBatch::Find(PageNumber n) const
+{
+    const auto it = std::lower_bound(pages.begin(), pages.end(), n);
+    if (it == pages.end() || *it != n)
+        return nullptr;
+    return images.data() + static_cast<size_t>(it - pages.begin()) * kPageSize;
+}
+
+Status WriteBatchToFile(File& file, const WriteBatch& batch, uint64_t& end)
+{
+    for (size_t i = 0; i < batch.pages.size();) {
+        size_t stop = i + 1;
+        while (stop < batch.pages.size() && stop - i < kMaxRunPages && batch.pages[stop] == batch.pages[stop - 1] + 1)
+            ++stop;
+        const uint64_t offset = static_cast<uint64_t>(batch.pages[i]) * kPageSize;
+        JET_RETURN_IF_ERROR(file.Write(offset, batch.images.data() + i * kPageSize, (stop - i) * kPageSize));
+        end = std::max<uint64_t>(end, offset + (stop - i) * kPageSize);
+        i = stop;
+    }
+    return Status::OK();
+}
+
+BackgroundWriter::BackgroundWriter(File& file)
+    : m_file(file)
+{
+}
+
+BackgroundWriter::~BackgroundWriter()
+{
+    if (!m_thread.joinable())
+        return;
+    {
+        std::lock_guard lock(m_mutex);
+        m_stop = true;
+    }
+    m_changed.notify_all();
+    m_thread.join();
+}
+
+void BackgroundWriter::Start(WriteBatch batch)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_batch = std::move(batch);
+        m_pending = true;
+        m_inHand = true;
+        m_status = Status::OK();
+    }
+    if (!m_thread.joinable())
+        m_thread = std::thread([this] { Run(); });
+    m_changed.notify_all();
+}
+
+Status BackgroundWriter::Wait(WriteBatch& done, uint64_t& end)
+{
+    if (!m_inHand)
+        return Status::OK();
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [this] { return !m_pending; });
+    m_inHand = false;
+    end = std::max(end, m_end);
+    done = std::move(m_batch);
+    m_batch = WriteBatch{};
+    return m_status;
+}
+
+void BackgroundWriter::Run()
+{
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        // A batch given before the stop is still written.
+        m_changed.wait(lock, [this] { return m_pending || m_stop; });
+        if (!m_pending)
+            return;
+        lock.unlock();
+        uint64_t end = 0;
+        Status status = WriteBatchToFile(m_file, m_batch, end);
+        lock.lock();
+        m_status = std::move(status);
+        m_end = std::max(m_end, end);
+        m_pending = false;
+        m_changed.notify_all();
+    }
+}
+
+} // namespace jet

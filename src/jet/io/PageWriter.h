@@ -1,0 +1,68 @@
+#pragma once
+
+#include "io/File.h"
+#include "io/PageStore.h"
+
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+namespace jet {
+
+// Page images on their way to the file, in ascending page order, exactly as
+// they are to be stored (encrypted where the file is).
+struct WriteBatch {
+    std::vector<PageNumber> pages;
+    std::vector<uint8_t> images; // pages.size() * kPageSize bytes
+
+    bool Empty() const { return pages.empty(); }
+    void Clear();
+    void Add(PageNumber n, const uint8_t* image);
+    // The image of page `n`, or nullptr when the batch does not hold it.
+    const uint8_t* Find(PageNumber n) const;
+};
+
+// Writes `batch`, consecutive pages with one call each. On success `end`
+// is raised to the end of the last page written.
+Status WriteBatchToFile(File& file, const WriteBatch& batch, uint64_t& end);
+
+// Writes one batch at a time on a thread of its own, so that handing pages to
+// the system overlaps the caller's work. Batches are written in the order
+// they are given; the caller waits for one before giving the next.
+class BackgroundWriter {
+public:
+    explicit BackgroundWriter(File& file);
+    // Waits for the batch in hand.
+    ~BackgroundWriter();
+    BackgroundWriter(const BackgroundWriter&) = delete;
+    BackgroundWriter& operator=(const BackgroundWriter&) = delete;
+
+    // REQUIRES: no batch in hand (Wait() was called since the last Start()).
+    void Start(WriteBatch batch);
+    // The batch being written, or nullptr. Only the caller's thread may ask,
+    // and only until its next Wait().
+    const WriteBatch* InHand() const { return m_inHand ? &m_batch : nullptr; }
+    // Waits until the batch in hand is written, moves it to `done` (its
+    // buffers can be used again; on failure its pages are still to be
+    // written) and returns the outcome. `end` is raised as WriteBatchToFile
+    // raises it. OK, with `done` untouched, when there was no batch.
+    Status Wait(WriteBatch& done, uint64_t& end);
+
+private:
+    void Run();
+
+    File& m_file;
+    std::thread m_thread;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    WriteBatch m_batch;
+    bool m_inHand = false;  // caller's view: started and not yet waited for
+    bool m_pending = false; // the thread has a batch to write
+    bool m_stop = false;
+    Status m_status;
+    uint64_t m_end = 0;
+};
+
+} // namespace jet
