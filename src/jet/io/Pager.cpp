@@ -125,7 +125,10 @@ Status Pager::FinishBackgroundWrite()
 
 Status Pager::WriteChangedPages(bool inBackground)
 {
-    JET_RETURN_IF_ERROR(FinishBackgroundWrite());
+    // A failed batch stops the work that notices it; a flush writes its
+    // pages again at once and fails only if that fails too.
+    if (Status waited = FinishBackgroundWrite(); !waited.ok() && inBackground)
+        return waited;
     WriteBatch batch = std::move(m_spare);
     CollectChangedPages(batch);
     if (batch.Empty())

@@ -25,8 +25,8 @@ struct PagerOptions {
 // goes out in one batch, in page order, written by a thread of its own while
 // the work goes on; the pages stay cached, and a page needed again before its
 // batch is written is taken from the batch. A batch that fails is kept and
-// written again with the next one; its error is returned by the next call
-// that waits for it (the next eviction or Flush()). Every batch goes through
+// written again with the next one; its error is returned by the next
+// eviction that waits for it, while Flush() writes its pages again at once. Every batch goes through
 // one function (WriteChangedPages), the place where a rollback journal saving
 // original pages would hook in.
 class Pager final : public PageStore {
