@@ -7,6 +7,7 @@
 #include <mutex>
 #include <optional>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace jet {
@@ -22,6 +23,7 @@ struct WriteBatch {
     void Add(PageNumber n, const uint8_t* image);
     // The image of page `n`, or nullptr when the batch does not hold it.
     const uint8_t* Find(PageNumber n) const;
+    uint8_t* Find(PageNumber n) { return const_cast<uint8_t*>(std::as_const(*this).Find(n)); }
 };
 
 // Writes `batch`, consecutive pages with one call each. On success `end`

@@ -373,8 +373,15 @@ void Pager::RollbackChange()
         if (frame == nullptr) {
             // Evicted meanwhile (and written): bring the original back as a changed page.
             auto f = TakeFrame(n);
-            if (!f.ok())
-                continue; // only a failed eviction write gets here; the page stays as the file has it
+            if (!f.ok()) {
+                // Only a failed batch gets here. Its copy of the page, still
+                // to be written, must not carry the change.
+                if (uint8_t* image = m_unwritten.Find(n)) {
+                    std::memcpy(image, m_originals[i].second->data(), kPageSize);
+                    Crypt(n, image);
+                }
+                continue;
+            }
             frame = *f;
         }
         frame->page = *m_originals[i].second;

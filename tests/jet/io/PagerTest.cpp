@@ -154,6 +154,28 @@ TEST_F(PagerTest, AFailedBatchIsReportedAndWrittenAgain)
     EXPECT_FALSE(m_pager->HasChanges());
 }
 
+TEST_F(PagerTest, ARolledBackChangeNeverReachesTheFileEvenWhenBatchesFail)
+{
+    m_file->inner().FailWritesAfter(0);
+    m_pager->BeginChange();
+    // Far more pages than the cache holds, so batches (failing ones) carry
+    // pages of the change away, and the rollback must fetch them back.
+    for (PageNumber n = 1; n < kPages; ++n) {
+        auto page = m_pager->Modify(n);
+        if (page.ok())
+            (**page).fill(0xEE);
+    }
+    m_pager->RollbackChange();
+    m_file->inner().FailWritesAfter(UINT64_MAX);
+    ASSERT_TRUE(m_pager->Flush().ok());
+    for (PageNumber n = 1; n < kPages; ++n) {
+        EXPECT_EQ(OnFile(n), 0) << "page " << n;
+        auto page = m_pager->View(n);
+        ASSERT_TRUE(page.ok());
+        EXPECT_EQ((**page)[1], 0) << "page " << n;
+    }
+}
+
 TEST_F(PagerTest, ThePageChangedLastWins)
 {
     // Each round changes every page again; batches of earlier rounds must
