@@ -65,11 +65,10 @@ BackgroundWriter::~BackgroundWriter()
 
 void BackgroundWriter::Start(WriteBatch batch)
 {
+    m_inHand = std::make_shared<WriteBatch>(std::move(batch));
     {
         std::lock_guard lock(m_mutex);
-        m_batch = std::move(batch);
-        m_pending = true;
-        m_inHand = true;
+        m_pending = m_inHand;
         m_status = Status::OK();
     }
     if (!m_thread.joinable())
@@ -81,13 +80,16 @@ Status BackgroundWriter::Wait(WriteBatch& done, uint64_t& end)
 {
     if (!m_inHand)
         return Status::OK();
-    std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [this] { return !m_pending; });
-    m_inHand = false;
-    end = std::max(end, m_end);
-    done = std::move(m_batch);
-    m_batch = WriteBatch{};
-    return m_status;
+    Status status;
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_pending == nullptr; });
+        end = std::max(end, m_end);
+        status = m_status;
+    }
+    done = std::move(*m_inHand);
+    m_inHand.reset();
+    return status;
 }
 
 void BackgroundWriter::Run()
@@ -95,16 +97,17 @@ void BackgroundWriter::Run()
     std::unique_lock lock(m_mutex);
     for (;;) {
         // A batch given before the stop is still written.
-        m_changed.wait(lock, [this] { return m_pending || m_stop; });
-        if (!m_pending)
+        m_changed.wait(lock, [this] { return m_pending != nullptr || m_stop; });
+        if (m_pending == nullptr)
             return;
+        const std::shared_ptr<const WriteBatch> batch = m_pending;
         lock.unlock();
         uint64_t end = 0;
-        Status status = WriteBatchToFile(m_file, m_batch, end);
+        Status status = WriteBatchToFile(m_file, *batch, end);
         lock.lock();
         m_status = std::move(status);
         m_end = std::max(m_end, end);
-        m_pending = false;
+        m_pending.reset();
         m_changed.notify_all();
     }
 }

@@ -4,6 +4,7 @@
 #include "io/PageStore.h"
 
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -45,7 +46,7 @@ public:
     void Start(WriteBatch batch);
     // The batch being written, or nullptr. Only the caller's thread may ask,
     // and only until its next Wait().
-    const WriteBatch* InHand() const { return m_inHand ? &m_batch : nullptr; }
+    const WriteBatch* InHand() const { return m_inHand.get(); }
     // Waits until the batch in hand is written, moves it to `done` (its
     // buffers can be used again; on failure its pages are still to be
     // written) and returns the outcome. `end` is raised as WriteBatchToFile
@@ -59,9 +60,10 @@ private:
     std::thread m_thread;
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    WriteBatch m_batch;
-    bool m_inHand = false;  // caller's view: started and not yet waited for
-    bool m_pending = false; // the thread has a batch to write
+    // The batch is shared read-only between the caller (to read pages back)
+    // and the thread; everything else here is guarded by m_mutex.
+    std::shared_ptr<WriteBatch> m_inHand; // caller's: started, not yet waited for
+    std::shared_ptr<const WriteBatch> m_pending; // the thread's: still to write
     bool m_stop = false;
     Status m_status;
     uint64_t m_end = 0;
