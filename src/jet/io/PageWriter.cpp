@@ -48,6 +48,7 @@ Status WriteBatchToFile(File& file, const WriteBatch& batch, uint64_t& end)
 
 BackgroundWriter::BackgroundWriter(File& file)
     : m_file(file)
+    , m_thread([this] { Run(); })
 {
 }
 
@@ -71,8 +72,6 @@ void BackgroundWriter::Start(WriteBatch batch)
         m_pending = m_inHand;
         m_status = Status::OK();
     }
-    if (!m_thread.joinable())
-        m_thread = std::thread([this] { Run(); });
     m_changed.notify_all();
 }
 

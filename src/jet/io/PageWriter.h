@@ -36,6 +36,7 @@ Status WriteBatchToFile(File& file, const WriteBatch& batch, uint64_t& end);
 // they are given; the caller waits for one before giving the next.
 class BackgroundWriter {
 public:
+    // Starts the thread; throws std::system_error when none can be had.
     explicit BackgroundWriter(File& file);
     // Waits for the batch in hand.
     ~BackgroundWriter();
@@ -57,7 +58,6 @@ private:
     void Run();
 
     File& m_file;
-    std::thread m_thread;
     std::mutex m_mutex;
     std::condition_variable m_changed;
     // The batch is shared read-only between the caller (to read pages back)
@@ -67,6 +67,7 @@ private:
     bool m_stop = false;
     Status m_status;
     uint64_t m_end = 0;
+    std::thread m_thread; // last: starts once everything it uses exists
 };
 
 } // namespace jet

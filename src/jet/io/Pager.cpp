@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <system_error>
 
 namespace jet {
 
@@ -135,9 +136,14 @@ Status Pager::WriteChangedPages(bool inBackground)
         return Status::OK();
     m_unsynced = true;
     m_pagesWritten += batch.pages.size();
-    if (inBackground) {
-        if (m_writer == nullptr)
+    if (inBackground && m_writer == nullptr) {
+        try {
             m_writer = std::make_unique<BackgroundWriter>(*m_file);
+        } catch (const std::system_error&) {
+            // No thread to be had: the batch is written here and now.
+        }
+    }
+    if (inBackground && m_writer != nullptr) {
         m_writer->Start(std::move(batch));
         return Status::OK();
     }
