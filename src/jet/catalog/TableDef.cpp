@@ -33,6 +33,21 @@ Status Bad(PageNumber tdef, const std::string& what)
     return CorruptPage(tdef, "table definition: " + what);
 }
 
+// Reads a name stored as its byte length (u16) and UTF-16 code units at
+// `pos`, and moves `pos` past it. False when the length is not a valid one.
+bool ReadName(ByteReader& r, size_t& pos, std::u16string& out)
+{
+    const uint16_t nameBytes = r.U16(pos);
+    if (nameBytes > fmt::kMaxNameBytes || nameBytes % 2 != 0)
+        return false;
+    ByteView name = r.Bytes(pos + 2, nameBytes);
+    out.resize(nameBytes / 2);
+    for (size_t k = 0; k < out.size() && r.ok(); ++k)
+        out[k] = static_cast<char16_t>(LoadU16(name.data() + 2 * k));
+    pos += 2u + nameBytes;
+    return true;
+}
+
 } // namespace
 
 uint16_t FixedValueSize(ColumnType type)
@@ -190,14 +205,8 @@ Result<TableDef> ReadTableDef(PageStore& store, PageNumber tdefPage)
         pos += fmt::kColumnBlockSize;
     }
     for (auto& c : def.columns) {
-        const uint16_t nameBytes = r.U16(pos);
-        if (nameBytes > fmt::kMaxNameBytes || nameBytes % 2 != 0)
+        if (!ReadName(r, pos, c.name))
             return Bad(tdefPage, "bad column name length");
-        ByteView name = r.Bytes(pos + 2, nameBytes);
-        c.name.resize(nameBytes / 2);
-        for (size_t k = 0; k < c.name.size() && r.ok(); ++k)
-            c.name[k] = static_cast<char16_t>(LoadU16(name.data() + 2 * k));
-        pos += 2u + nameBytes;
     }
     if (!r.ok())
         return Bad(tdefPage, "column area runs past the end");
@@ -268,14 +277,8 @@ Result<TableDef> ReadTableDef(PageStore& store, PageNumber tdefPage)
         pos += fmt::kLogicalIndexBlockSize;
     }
     for (auto& li : def.logicalIndexes) {
-        const uint16_t nameBytes = r.U16(pos);
-        if (nameBytes > fmt::kMaxNameBytes || nameBytes % 2 != 0)
+        if (!ReadName(r, pos, li.name))
             return Bad(tdefPage, "bad index name length");
-        ByteView name = r.Bytes(pos + 2, nameBytes);
-        li.name.resize(nameBytes / 2);
-        for (size_t k = 0; k < li.name.size() && r.ok(); ++k)
-            li.name[k] = static_cast<char16_t>(LoadU16(name.data() + 2 * k));
-        pos += 2u + nameBytes;
     }
     for (size_t guard = 0; guard <= 255; ++guard) {
         const uint16_t number = r.U16(pos);

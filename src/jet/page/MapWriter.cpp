@@ -281,16 +281,24 @@ Status GlobalMap::MarkFree(PageNumber page)
     return Status::OK();
 }
 
-Status GlobalMap::GrowInline(PageNumber page)
+Status GlobalMap::ReadRecord(Page& copy, std::vector<uint8_t>& record)
 {
     auto view = m_pager.View(1);
     if (!view.ok())
         return view.status();
-    Page copy = **view;
+    copy = **view;
     auto slot = DataPageSlot(copy, 1, 0);
     if (!slot.ok())
         return slot.status();
-    std::vector<uint8_t> record(copy.begin() + slot->start, copy.begin() + slot->end);
+    record.assign(copy.begin() + slot->start, copy.begin() + slot->end);
+    return Status::OK();
+}
+
+Status GlobalMap::GrowInline(PageNumber page)
+{
+    Page copy;
+    std::vector<uint8_t> record;
+    JET_RETURN_IF_ERROR(ReadRecord(copy, record));
     const uint32_t start = LoadU32(record.data() + 1);
     const uint32_t oldBits = static_cast<uint32_t>(record.size() - 5) * 8;
     // Grow by whole 512-page steps past the page, as Access keeps a margin.
@@ -312,14 +320,9 @@ Status GlobalMap::GrowInline(PageNumber page)
 
 Status GlobalMap::ConvertToReference(PageNumber page)
 {
-    auto view = m_pager.View(1);
-    if (!view.ok())
-        return view.status();
-    Page copy = **view;
-    auto slot = DataPageSlot(copy, 1, 0);
-    if (!slot.ok())
-        return slot.status();
-    const std::vector<uint8_t> old(copy.begin() + slot->start, copy.begin() + slot->end);
+    Page copy;
+    std::vector<uint8_t> old;
+    JET_RETURN_IF_ERROR(ReadRecord(copy, old));
     const uint32_t start = LoadU32(old.data() + 1);
     const uint32_t oldBits = static_cast<uint32_t>(old.size() - 5) * 8;
     const uint32_t count = m_pager.PageCount();
@@ -349,7 +352,7 @@ Status GlobalMap::ConvertToReference(PageNumber page)
         StoreU32(record.data() + 1 + 4 * k, *allocated);
         created.push_back(*allocated);
     }
-    view = m_pager.View(1);
+    auto view = m_pager.View(1);
     if (!view.ok())
         return view.status();
     copy = **view;

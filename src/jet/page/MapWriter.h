@@ -53,6 +53,8 @@ public:
 
 private:
     Status MarkUsedNow(PageNumber page);
+    // A copy of page 1 and the map record in its slot 0.
+    Status ReadRecord(Page& copy, std::vector<uint8_t>& record);
     Status GrowInline(PageNumber page);
     Status ConvertToReference(PageNumber page);
     Status MarkUsedInReference(PageNumber page, int depth);
