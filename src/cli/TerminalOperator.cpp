@@ -69,6 +69,18 @@ void TerminalOperator::HideProgress()
     m_label.clear();
 }
 
+void TerminalOperator::SetArchiveCaptions(const QString& title, const QString& description)
+{
+    if (m_archiveVisible)
+        m_out << title << ": " << description << Qt::endl;
+}
+
+void TerminalOperator::SetArchiveProgress(const QString& text)
+{
+    if (m_archiveVisible)
+        m_out << text << Qt::endl;
+}
+
 void TerminalOperator::Yield()
 {
     QCoreApplication::processEvents();

@@ -26,6 +26,11 @@ public:
     void RepaintProgress() override;
     void HideProgress() override;
     bool TakeCancelRequest() override { return false; }
+    // The archive window is drawn only when it is shown (given a title).
+    void OpenArchiveWindow(bool visible) override { m_archiveVisible = visible; }
+    void SetArchiveCaptions(const QString& title, const QString& description) override;
+    void SetArchiveProgress(const QString& text) override;
+    void CloseArchiveWindow() override { m_archiveVisible = false; }
     void Yield() override;
     bool IsKeyDown(int) override { return false; }
     void SetClipboardText(const QString& text) override;
@@ -41,6 +46,7 @@ private:
     bool m_inputIsTerminal;
     bool m_assumeYes = false;
     bool m_progressVisible = false;
+    bool m_archiveVisible = false;
     QString m_label;
     QString m_caption;
 };

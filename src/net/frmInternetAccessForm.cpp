@@ -1,6 +1,7 @@
 #include "net/frmInternetAccessForm.h"
 
 #include "support/AppContext.h"
+#include "support/ProgramFiles.h"
 #include "support/Operator.h"
 #include "support/SystemHelpers.h"
 #include "support/TagText.h"
@@ -15,7 +16,6 @@
 #include <QSaveFile>
 
 #include <algorithm>
-#include <array>
 #include <climits>
 #include <cmath>
 #include <functional>
@@ -29,13 +29,6 @@ namespace {
 constexpr std::chrono::milliseconds kIdlePause{5};
 constexpr qint64 kTextChunk = 1024;
 constexpr qint64 kFileChunk = 64 * 1024;
-
-// Files of the program's own in the data directory that a download must never overwrite.
-const std::array<const char*, 18> kOwnFileNames = {
-    "PAF_FULL.dat",   "PAF_THOURGHFARE.dat", "PAF_POSTZON.dat", "Brand.xml",     "SundryVars.dat", "Definitions.xml",
-    "RegServerProxySettings.xml", "Temp.log",
-    "Error1.log",     "Error2.log",          "Error3.log",      "Error4.log",    "Error5.log",
-    "Activity1.log",  "Activity2.log",       "Activity3.log",   "Activity4.log", "Activity5.log"};
 
 // Counts an operation as running for IsInUse() and leaves the window idle
 // again however the operation ends.
@@ -318,15 +311,11 @@ QString frmInternetAccessForm::ProgressLabel(const QString& name, qint64 done, q
 
 bool frmInternetAccessForm::IsAcceptableDownloadName(const QString& name, const QString& desktopProgram)
 {
-    if (!desktopProgram.isEmpty() && name.compare(desktopProgram, Qt::CaseInsensitive) == 0)
-        return false;
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return false;
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name.contains(QChar(0)))
         return false;
-    return std::none_of(kOwnFileNames.begin(), kOwnFileNames.end(), [&name](const char* own) {
-        return name.compare(QLatin1String(own), Qt::CaseInsensitive) == 0;
-    });
+    return !IsProgramFileName(name, desktopProgram);
 }
 
 QString frmInternetAccessForm::FetchText(AppContext& ctx, std::unique_ptr<frmInternetAccessForm>& window,

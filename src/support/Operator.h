@@ -65,6 +65,16 @@ public:
     // the last call; reading it clears it.
     virtual bool TakeCancelRequest() = 0;
 
+    // The archive window of one extraction, created by OpenArchiveWindow and
+    // shown only when `visible`; CloseArchiveWindow drops it. Captions set the
+    // title and the description line, empty the progress line, keep the
+    // window above every other one and redraw it.
+    virtual void OpenArchiveWindow(bool visible) = 0;
+    virtual void SetArchiveCaptions(const QString& title, const QString& description) = 0;
+    // Sets the progress line and redraws the window.
+    virtual void SetArchiveProgress(const QString& text) = 0;
+    virtual void CloseArchiveWindow() = 0;
+
     // Lets the event loop run once (windows repaint, buttons work).
     virtual void Yield() = 0;
     // True while the key is held down at this moment.

@@ -48,6 +48,12 @@ public:
     bool progressVisible = false;
     bool progressTopMost = false;
     bool cancelVisible = false;
+    // The archive window: every OpenArchiveWindow's `visible`, captions and
+    // progress lines as set, and whether one is open now.
+    std::vector<bool> archiveWindows;
+    QStringList archiveCaptions;
+    QStringList archiveProgress;
+    bool archiveWindowOpen = false;
     QString mainCaption;
     QStringList mainCaptions; // every SetMainCaption
     QString lastLabel;
@@ -62,6 +68,17 @@ public:
     void RepaintProgress() override { ++repaints; }
     void HideProgress() override { progressVisible = false; }
     bool TakeCancelRequest() override;
+    void OpenArchiveWindow(bool visible) override
+    {
+        archiveWindows.push_back(visible);
+        archiveWindowOpen = true;
+    }
+    void SetArchiveCaptions(const QString& title, const QString& description) override
+    {
+        archiveCaptions << title << description;
+    }
+    void SetArchiveProgress(const QString& text) override { archiveProgress << text; }
+    void CloseArchiveWindow() override { archiveWindowOpen = false; }
     void Yield() override;
     bool IsKeyDown(int virtualKey) override;
     void SetClipboardText(const QString& text) override { clipboard << text; }

@@ -1,0 +1,29 @@
+#include "support/ProgramFiles.h"
+
+namespace pafdm {
+
+const QStringList& ProgramFileNames()
+{
+    static const QStringList names = [] {
+        QStringList list{QStringLiteral("PAF_FULL.dat"),    QStringLiteral("PAF_THOURGHFARE.dat"),
+                         QStringLiteral("PAF_POSTZON.dat"), QStringLiteral("Brand.xml"),
+                         QStringLiteral("SundryVars.dat"),  QStringLiteral("Definitions.xml"),
+                         QStringLiteral("RegServerProxySettings.xml"), QStringLiteral("Temp.log"),
+                         QString::fromLatin1(kUpdateLockFileName)};
+        for (const char* family : {"Error", "Activity"}) {
+            for (int generation = 1; generation <= 5; ++generation)
+                list << QString::fromLatin1(family) + QString::number(generation) + QStringLiteral(".log");
+        }
+        return list;
+    }();
+    return names;
+}
+
+bool IsProgramFileName(const QString& name, const QString& desktopProgram)
+{
+    if (!desktopProgram.isEmpty() && name.compare(desktopProgram, Qt::CaseInsensitive) == 0)
+        return true;
+    return ProgramFileNames().contains(name, Qt::CaseInsensitive);
+}
+
+} // namespace pafdm
