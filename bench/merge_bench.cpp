@@ -44,6 +44,10 @@ public:
     void RepaintProgress() override { ++repaints; }
     void HideProgress() override {}
     bool TakeCancelRequest() override { return false; }
+    void OpenArchiveWindow(bool) override {}
+    void SetArchiveCaptions(const QString&, const QString&) override {}
+    void SetArchiveProgress(const QString&) override {}
+    void CloseArchiveWindow() override {}
     void Yield() override {}
     bool IsKeyDown(int) override { return false; }
     void SetClipboardText(const QString&) override {}

@@ -73,8 +73,10 @@ Result<std::unique_ptr<Database>> Database::OpenFile(const std::string& path, co
         return Status::NotFound("Could not find file ''.");
     auto file = OpenPosixFile(path, !options.readOnly);
     OpenOptions effective = options;
-    if (!file.ok() && !options.readOnly && file.status().kind() == Status::Kind::kLocked) {
-        // A file we may only read opens read-only, as Jet does.
+    if (!file.ok() && !options.readOnly && file.status().kind() == Status::Kind::kLocked
+        && file.status().number() != Status::kErrFileInUse) {
+        // A file we may only read opens read-only, as Jet does; one that
+        // another writer holds is refused.
         file = OpenPosixFile(path, false);
         effective.readOnly = true;
     }
@@ -238,6 +240,7 @@ Status DatabaseImpl::Close()
         return ClosedError();
     Status s = m_pager->Flush();
     m_closed = true;
+    m_pager->ReleaseFile();
     return s;
 }
 

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -70,6 +71,8 @@ public:
         return Status::OK();
     }
 
+    void Unlock() override { ::flock(m_fd, LOCK_UN); }
+
 private:
     Status Error(const char* what) const
     {
@@ -100,6 +103,21 @@ Result<std::unique_ptr<File>> OpenWithFlags(const std::string& path, int flags)
     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
         ::close(fd);
         return Status::NotFound("Could not find file '" + path + "'.");
+    }
+    if ((flags & O_ACCMODE) == O_RDWR) {
+        // One writer per file: a second writer, in this process or another
+        // (on NFS too, where the kernel maps this onto a record lock), would
+        // interleave its pages with ours. Readers take no lock. The lock
+        // ends with the descriptor. A file system without locks (ENOLCK,
+        // EINVAL) is used unlocked rather than not at all.
+        int locked;
+        do {
+            locked = ::flock(fd, LOCK_EX | LOCK_NB);
+        } while (locked != 0 && errno == EINTR);
+        if (locked != 0 && errno == EWOULDBLOCK) {
+            ::close(fd);
+            return Status::Locked("Could not use '" + path + "'; file already in use.", Status::kErrFileInUse);
+        }
     }
     return std::unique_ptr<File>(new PosixFile(fd, path));
 }

@@ -24,11 +24,16 @@ public:
     virtual Status Truncate(uint64_t size) = 0;
     // Makes written data durable.
     virtual Status Sync() = 0;
+    // Gives up the writer's lock on the file (see OpenPosixFile) before the
+    // file itself is closed, so another writer may open it at once.
+    virtual void Unlock() {}
 };
 
-// Opens `path` for reading, or for reading and writing. A missing file gives
-// a NotFound status naming the path the way Jet does; other failures an
-// I/O error.
+// Opens `path` for reading, or for reading and writing. A file opened for
+// writing is locked against every other writer (flock) until the File ends or
+// Unlock() is called; while another writer holds it, opening for writing
+// fails with kErrFileInUse. A missing file gives a NotFound status naming the
+// path the way Jet does; other failures an I/O error.
 Result<std::unique_ptr<File>> OpenPosixFile(const std::string& path, bool writable);
 
 // Creates (or truncates) `path` for reading and writing.

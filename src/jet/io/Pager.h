@@ -79,6 +79,8 @@ public:
     // Writes every changed page and syncs the file. A page that could not be
     // written stays changed, so a later Flush() retries it.
     Status Flush();
+    // Ends the writer's hold on the file once nothing more will be written.
+    void ReleaseFile() { m_file->Unlock(); }
     bool IsReadOnly() const { return m_options.readOnly; }
     bool HasChanges() const
     {

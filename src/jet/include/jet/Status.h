@@ -22,6 +22,7 @@ public:
     static constexpr int32_t kErrInvalidArgument = 3001;
     static constexpr int32_t kErrTableNotFound = -2147217865;    // 0x80040E37
     static constexpr int32_t kErrIntegrity = -2147467259;
+    static constexpr int32_t kErrFileInUse = 3045;               // another writer has the file open
 
     Status() = default;
 
