@@ -71,7 +71,7 @@ int RunCli(const QStringList& arguments, CliIo& io)
     for (const auto& command : commands) {
         if (command->Name() != name)
             continue;
-        TerminalOperator terminal(io.out, io.err, io.in, io.inputIsTerminal);
+        TerminalOperator terminal(io.out, io.err, io.in, io.inputIsTerminal, io.outputIsTerminal);
         Clock clock;
         AppContext ctx(edition, terminal, clock);
         ctx.dataDirectory = QDir::cleanPath(QDir(dataDirectory).absolutePath());

@@ -25,6 +25,7 @@ struct CliIo {
     QTextStream& err;
     QTextStream& in;
     bool inputIsTerminal = false;
+    bool outputIsTerminal = false;
 };
 
 // One command of pafdm-cli.

@@ -2,6 +2,7 @@
 #include "dataset/DataKind.h"
 #include "support/AppContext.h"
 #include "support/Operator.h"
+#include "update/UpdateLock.h"
 #include "update/ZUpdateData.h"
 
 #include <QFileInfo>
@@ -28,7 +29,7 @@ public:
                       "file's data date to DATE (yyyymmdd). Rows are added or replaced by postcode;\n"
                       "nothing is deleted. Progress and messages go to the terminal.\n"
                       "Exit status: 0 merged, 1 the merge failed (see the message and Error1.log),\n"
-                      "2 usage error.\n";
+                      "2 usage error, 3 another update of this data set is running.\n";
             io.out.flush();
             return ExitCode::kOk;
         }
@@ -40,6 +41,11 @@ public:
         if (updateFile.isEmpty()) {
             io.err << "pafdm-cli merge: UPDATE_FILE must be a file name in the data directory" << Qt::endl;
             return ExitCode::kUsage;
+        }
+        UpdateLock lock(ctx.dataDirectory);
+        if (const UpdateLock::Outcome taken = lock.TryLock(); taken != UpdateLock::Outcome::kTaken) {
+            io.err << "pafdm-cli merge: " << lock.Explanation() << Qt::endl;
+            return taken == UpdateLock::Outcome::kHeldByAnother ? ExitCode::kLocked : ExitCode::kFailed;
         }
         ZUpdateData engine(ctx);
         QString description;

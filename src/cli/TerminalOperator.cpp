@@ -2,22 +2,86 @@
 
 #include <QCoreApplication>
 
+#include <atomic>
+#include <csignal>
+#include <unistd.h>
+
 namespace pafdm {
 
-TerminalOperator::TerminalOperator(QTextStream& out, QTextStream& err, QTextStream& in, bool inputIsTerminal)
+namespace {
+
+std::atomic<bool> g_interrupted{false};
+struct sigaction g_previousAction {};
+
+void OnInterrupt(int)
+{
+    g_interrupted.store(true);
+    static const char note[] = "\npafdm-cli: interrupted: a download stops now; a merge in progress is finished "
+                               "first so the data file stays whole\n";
+    const ssize_t ignored = ::write(STDERR_FILENO, note, sizeof note - 1);
+    (void)ignored;
+}
+
+} // namespace
+
+TerminalOperator::TerminalOperator(QTextStream& out, QTextStream& err, QTextStream& in, bool inputIsTerminal,
+                                   bool outputIsTerminal)
     : m_out(out)
     , m_err(err)
     , m_in(in)
     , m_inputIsTerminal(inputIsTerminal)
+    , m_outputIsTerminal(outputIsTerminal)
 {
+}
+
+TerminalOperator::~TerminalOperator()
+{
+    EndProgressLine();
+    if (m_watching)
+        ::sigaction(SIGINT, &g_previousAction, nullptr);
+}
+
+void TerminalOperator::WatchInterrupts()
+{
+    if (m_watching)
+        return;
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    g_interrupted.store(false);
+    if (::sigaction(SIGINT, &action, &g_previousAction) == 0)
+        m_watching = true;
+}
+
+bool TerminalOperator::TakeCancelRequest()
+{
+    return g_interrupted.exchange(false);
+}
+
+void TerminalOperator::EndProgressLine()
+{
+    if (m_lineOpen) {
+        m_out << Qt::endl;
+        m_lineOpen = false;
+    }
+}
+
+void TerminalOperator::PrintLine(QTextStream& to, const QString& text)
+{
+    EndProgressLine();
+    m_out.flush();
+    to << text << Qt::endl;
 }
 
 std::optional<int> TerminalOperator::ShowMessage(const QString& prompt, int style, const QString& title, bool)
 {
     const int buttons = style & 0x0F;
+    const int icon = style & 0x70;
     QString text = prompt;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    m_out << "[" << title << "] " << text << Qt::endl;
+    while (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    PrintLine(icon == MessageStyle::kCritical ? m_err : m_out, QStringLiteral("[") + title + QStringLiteral("] ") + text);
     if (buttons != MessageStyle::kYesNo && buttons != MessageStyle::kYesNoCancel && buttons != MessageStyle::kOkCancel)
         return MessageAnswer::kOk;
     const int yes = buttons == MessageStyle::kOkCancel ? MessageAnswer::kOk : MessageAnswer::kYes;
@@ -31,22 +95,18 @@ std::optional<int> TerminalOperator::ShowMessage(const QString& prompt, int styl
     return (answer == QLatin1String("y") || answer == QLatin1String("yes")) ? yes : no;
 }
 
-UpdateSource TerminalOperator::AskUpdateSource()
-{
-    return m_assumeYes ? UpdateSource::kDirectory : UpdateSource::kCancel;
-}
-
 void TerminalOperator::ShowProgress(const QString& caption)
 {
     m_progressVisible = true;
+    m_drawnLabel.clear();
     if (!caption.isEmpty())
-        m_err << caption << Qt::endl;
+        PrintLine(m_out, caption);
 }
 
 void TerminalOperator::SetProgressCaption(const QString& caption)
 {
     if (m_progressVisible && !caption.isEmpty())
-        m_err << caption << Qt::endl;
+        PrintLine(m_out, caption);
 }
 
 void TerminalOperator::SetProgressLabel(const QString& label)
@@ -56,29 +116,38 @@ void TerminalOperator::SetProgressLabel(const QString& label)
 
 void TerminalOperator::RepaintProgress()
 {
-    if (m_progressVisible && !m_label.isEmpty())
-        m_err << "\r" << m_label << "   " << Qt::flush;
+    if (!m_progressVisible || m_label.isEmpty() || m_label == m_drawnLabel)
+        return;
+    m_drawnLabel = m_label;
+    if (m_outputIsTerminal) {
+        // Back to the line's start and clear it: the label may be shorter.
+        m_out << "\r" << m_label << "\x1b[K" << Qt::flush;
+        m_lineOpen = true;
+    } else {
+        m_out << m_label << Qt::endl;
+    }
 }
 
 void TerminalOperator::HideProgress()
 {
     // The last label set, whether or not it was drawn.
-    if (m_progressVisible && !m_label.isEmpty())
-        m_err << "\r" << m_label << "   " << Qt::endl;
+    RepaintProgress();
+    EndProgressLine();
     m_progressVisible = false;
     m_label.clear();
+    m_drawnLabel.clear();
 }
 
 void TerminalOperator::SetArchiveCaptions(const QString& title, const QString& description)
 {
     if (m_archiveVisible)
-        m_out << title << ": " << description << Qt::endl;
+        PrintLine(m_out, title + QStringLiteral(": ") + description);
 }
 
 void TerminalOperator::SetArchiveProgress(const QString& text)
 {
     if (m_archiveVisible)
-        m_out << text << Qt::endl;
+        PrintLine(m_out, text);
 }
 
 void TerminalOperator::Yield()
@@ -88,12 +157,12 @@ void TerminalOperator::Yield()
 
 void TerminalOperator::SetClipboardText(const QString& text)
 {
-    m_err << "(clipboard) " << text << Qt::endl;
+    PrintLine(m_out, QStringLiteral("(clipboard) ") + text);
 }
 
 bool TerminalOperator::OpenUrl(const QString& urlOrPath)
 {
-    m_out << "Open: " << urlOrPath << Qt::endl;
+    PrintLine(m_out, QStringLiteral("Open: ") + urlOrPath);
     return true;
 }
 

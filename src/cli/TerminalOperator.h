@@ -6,18 +6,30 @@
 
 namespace pafdm {
 
-// The Operator of the command line: messages go to the terminal; questions
-// are answered from the terminal when it is one, otherwise with the
-// preset answer (yes with --yes, else no).
+// The Operator of the command line. Messages, captions and progress labels go
+// to standard output, critical messages (failures) to standard error. On a
+// terminal the progress label is one line rewritten in place; otherwise each
+// drawn label is a line of its own. Questions are answered from the terminal
+// when input is one, otherwise with the preset answer (yes with --yes, else
+// no). Ctrl-C, once WatchInterrupts is on, counts as the Cancel button of the
+// progress window.
 class TerminalOperator : public Operator {
 public:
-    TerminalOperator(QTextStream& out, QTextStream& err, QTextStream& in, bool inputIsTerminal);
+    TerminalOperator(QTextStream& out, QTextStream& err, QTextStream& in, bool inputIsTerminal,
+                     bool outputIsTerminal = false);
+    ~TerminalOperator() override;
 
     // Answer to give to Yes/No questions when no terminal can be asked.
     void SetAssumeYes(bool yes) { m_assumeYes = yes; }
+    // The update source the command chose (the source question is not asked
+    // on the command line).
+    void SetUpdateSource(UpdateSource source) { m_source = source; }
+    // From now until this object ends, SIGINT requests a cancel instead of
+    // ending the process.
+    void WatchInterrupts();
 
     std::optional<int> ShowMessage(const QString& prompt, int style, const QString& title, bool topMost) override;
-    UpdateSource AskUpdateSource() override;
+    UpdateSource AskUpdateSource() override { return m_source; }
     void ShowProgress(const QString& caption) override;
     void SetProgressCaption(const QString& caption) override;
     void SetProgressLabel(const QString& label) override;
@@ -25,7 +37,7 @@ public:
     void SetProgressCancelVisible(bool) override {}
     void RepaintProgress() override;
     void HideProgress() override;
-    bool TakeCancelRequest() override { return false; }
+    bool TakeCancelRequest() override;
     // The archive window is drawn only when it is shown (given a title).
     void OpenArchiveWindow(bool visible) override { m_archiveVisible = visible; }
     void SetArchiveCaptions(const QString& title, const QString& description) override;
@@ -40,14 +52,24 @@ public:
     void SetMainCaption(const QString& caption) override { m_caption = caption; }
 
 private:
+    // Ends a progress line being rewritten in place, so the next text starts
+    // on a line of its own.
+    void EndProgressLine();
+    void PrintLine(QTextStream& to, const QString& text);
+
     QTextStream& m_out;
     QTextStream& m_err;
     QTextStream& m_in;
     bool m_inputIsTerminal;
+    bool m_outputIsTerminal;
     bool m_assumeYes = false;
+    UpdateSource m_source = UpdateSource::kCancel;
     bool m_progressVisible = false;
     bool m_archiveVisible = false;
+    bool m_lineOpen = false;
+    bool m_watching = false;
     QString m_label;
+    QString m_drawnLabel;
     QString m_caption;
 };
 

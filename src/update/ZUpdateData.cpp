@@ -173,15 +173,19 @@ bool ZUpdateData::UpdateData(const QString& path, const QString& DatefileToRead,
     updateRows.reset();
     if (dataDb)
         (void)dataDb->Close();
-    const Error& error = outcome.error();
+    ShowFailure(outcome.error());
+    return false;
+}
+
+void ZUpdateData::ShowFailure(const Error& error)
+{
     LogError(m_ctx, QString(), error);
     const QString lineEnd = QStringLiteral("\r\n");
     ShowTopMessage(m_ctx,
                    QStringLiteral("Err : ") + QString::number(error.number) + lineEnd + error.description + lineEnd
                        + lineEnd + QStringLiteral("At position : ") + m_ctx.StageMarker + lineEnd + lineEnd
                        + QStringLiteral("Please LOG OUT of Ostrel then back in and try again!"),
-                   16, QString());
-    return false;
+                   MessageStyle::kCritical, QString());
 }
 
 Expected<Done> ZUpdateData::AddOrUpdateRecordAddress(jet::Recordset& DataRec, jet::Recordset& TableToUpdate)

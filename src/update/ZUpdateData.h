@@ -13,12 +13,50 @@ class Recordset;
 namespace pafdm {
 
 class AppContext;
+class zManager;
 
-// The update engine: merges an update database into the data file of its
-// kind, row by row by postcode, then moves the file's data date on.
+// What one update run came to. The operator has been told all of it through
+// messages; the command line turns it into an exit status.
+struct UpdateOutcome {
+    bool cancelled = false;      // the operator chose not to update
+    bool locked = false;         // another updater holds the data set
+    bool serverFailed = false;   // the update service could not be contacted
+    bool downloadFailed = false; // a download failed or was cancelled
+    bool aborted = false;        // the run ended through its failure handler
+    qint64 downloaded = 0;       // archives downloaded
+    qint64 archives = 0;         // archives found in the data directory
+    qint64 applied = 0;          // counted as applied (merged, or not newer)
+    qint64 failed = 0;           // could not be unpacked or merged
+
+    bool Failed() const { return locked || serverFailed || downloadFailed || aborted || failed > 0; }
+};
+
+// The update engine: one update run (source choice, downloads, then every
+// update archive in the data directory unpacked, filtered by date and
+// merged), and the merge of one update database into the data file of its
+// kind, row by row by postcode, after which the file's data date moves on.
 class ZUpdateData {
 public:
     explicit ZUpdateData(AppContext& ctx);
+
+    // Runs one update of the data directory `path` whose data files carry
+    // the given dates (empty for an absent file). Unless
+    // `ApplyUpdatesInDirectory`, the operator chooses the source first;
+    // "internet" downloads what the update service lists for the dates.
+    // Then every archive UPDATE_<kind>_<yyyymmdd>.zip in `path` (any letter
+    // case, in name order) is unpacked and deleted, and its update database
+    // merged when its date is newer than its kind's data date, then deleted;
+    // the database of a failed merge stays. Outcomes reach the operator as
+    // messages. `InternetIsAvailable` is not consulted.
+    // REQUIRES: the caller holds the data set's UpdateLock.
+    UpdateOutcome Update(const QString& path, bool InternetIsAvailable, const QString& ProductName,
+                         const QString& DateOfFullData, const QString& DateOfStreetDate,
+                         const QString& DateOfPostZonData, bool ApplyUpdatesInDirectory);
+
+    // The update service's list of updates for the three data dates, or
+    // "FAILED" when it could not be had.
+    QString GetListOfWhatToDownload(const QString& DateOfFullData, const QString& DateOfStreetDate,
+                                    const QString& DateOfPostZonData);
 
     // Merges `path`/`DatefileToRead` into the data file of `DataType` ("F",
     // "T" or "Z") in `path` and writes `UpdateDateYYYYMMDD` into its version
@@ -38,9 +76,26 @@ private:
     Expected<Done> AddOrUpdateRecord(jet::Recordset& DataRec, jet::Recordset& TableToUpdate, const QString& procedure,
                                      const char* keyField, const char* const* otherFields, int otherFieldCount);
     void ShowProgress(const QString& label, bool force);
+    // The update failure message: the error, StageMarker and the advice.
+    void ShowFailure(const Error& error);
+    struct ArchiveResult;
+    Expected<ArchiveResult> ApplyArchive(const QString& path, const QString& file, qint64 index, qint64 count,
+                                         const QString (&dates)[3]);
 
     AppContext& m_ctx;
     std::chrono::steady_clock::time_point m_lastRepaint{};
 };
+
+// The data-set manager's update entry: takes the data set's UpdateLock,
+// reads the three data dates through `manager` and runs one update with a
+// fresh ZUpdateData. When another updater holds the lock the operator is told
+// so and nothing is touched (outcome `locked`). A data file whose date cannot
+// be read is the Error, and nothing runs.
+Expected<UpdateOutcome> UpdateData(AppContext& ctx, zManager& manager, bool InternetIsAvailable,
+                                   const QString& ProductName, const QString& path, bool ApplyUpdatesInDirectory);
+
+// True when the data directory `path` holds at least one ordinary file named
+// UPDATE_*.ZIP in any letter case.
+bool AreUpdatesPresent(const QString& path);
 
 } // namespace pafdm

@@ -78,7 +78,8 @@ TEST_F(DataCommandsTest, MergeReportsFailureAndUsage)
     EXPECT_EQ(Run({QStringLiteral("merge"), QStringLiteral("UPDATE_T_20070401.dat"), QStringLiteral("T"),
                    QStringLiteral("20070401")}),
               1);
-    EXPECT_TRUE(outText.contains(QStringLiteral("Please LOG OUT of Ostrel then back in and try again!")));
+    EXPECT_TRUE(errText.contains(QStringLiteral("Please LOG OUT of Ostrel then back in and try again!")));
+    EXPECT_FALSE(outText.contains(QStringLiteral("Please LOG OUT")));
     EXPECT_EQ(Run({QStringLiteral("merge"), QStringLiteral("only-one-argument")}), 2);
     EXPECT_EQ(Run({QStringLiteral("merge"), QStringLiteral("../UPDATE_T_20070401.dat"), QStringLiteral("T"),
                    QStringLiteral("20070401")}),
