@@ -7,9 +7,8 @@
 //
 // The data file is generated once per DIR and copied for each run.
 
-#include "DemoData.h"
+#include "BenchSupport.h"
 #include "support/AppContext.h"
-#include "support/Operator.h"
 #include "update/ZUpdateData.h"
 
 #include <QCoreApplication>
@@ -17,7 +16,6 @@
 #include <jet/Database.h>
 #include <jet/Recordset.h>
 
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -25,60 +23,9 @@
 #include <filesystem>
 #include <string>
 
-namespace {
-
-// Answers nothing and shows nothing.
-class SilentOperator : public pafdm::Operator {
-public:
-    std::optional<int> ShowMessage(const QString& prompt, int, const QString&, bool) override
-    {
-        std::fprintf(stderr, "message: %s\n", prompt.toUtf8().constData());
-        return 1;
-    }
-    pafdm::UpdateSource AskUpdateSource() override { return pafdm::UpdateSource::kCancel; }
-    void ShowProgress(const QString&) override {}
-    void SetProgressCaption(const QString&) override {}
-    void SetProgressLabel(const QString&) override {}
-    void SetProgressTopMost(bool) override {}
-    void SetProgressCancelVisible(bool) override {}
-    void RepaintProgress() override { ++repaints; }
-    void HideProgress() override {}
-    bool TakeCancelRequest() override { return false; }
-    void OpenArchiveWindow(bool) override {}
-    void SetArchiveCaptions(const QString&, const QString&) override {}
-    void SetArchiveProgress(const QString&) override {}
-    void CloseArchiveWindow() override {}
-    void Yield() override {}
-    bool IsKeyDown(int) override { return false; }
-    void SetClipboardText(const QString&) override {}
-    bool OpenUrl(const QString&) override { return false; }
-    void Beep() override {}
-    QString MainCaption() const override { return {}; }
-    void SetMainCaption(const QString&) override {}
-    int repaints = 0;
-};
-
-double Seconds(std::chrono::steady_clock::duration d)
-{
-    return std::chrono::duration<double>(d).count();
-}
-
-double CpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-        + static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-long PeakRssMb()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
-
-} // namespace
+using bench::CpuSeconds;
+using bench::PeakRssMb;
+using bench::Seconds;
 
 int main(int argc, char** argv)
 {
@@ -103,35 +50,12 @@ int main(int argc, char** argv)
             work = argv[i + 1];
         ++i;
     }
-    std::filesystem::create_directories(work);
-    const auto master = work / ("PAF_FULL." + std::to_string(rows) + ".master");
-    const auto update = work / ("UPDATE_F_20070301." + std::to_string(rows) + "." + std::to_string(updateRows));
+    bench::BenchData prepared;
+    if (!bench::PrepareBenchData(work, rows, updateRows, prepared))
+        return 1;
+    const auto& master = prepared.master;
+    const auto& update = prepared.update;
     const auto runDir = work / "run";
-
-    if (!std::filesystem::exists(master)) {
-        std::printf("generating %u-row data file...\n", rows);
-        const auto start = std::chrono::steady_clock::now();
-        demo::DataSetOptions options;
-        options.rows = rows;
-        if (jet::Status s = demo::WriteDataFile(demo::Kind::kFull, master.string() + ".tmp", options); !s.ok()) {
-            std::fprintf(stderr, "generation failed: %s\n", s.ToString().c_str());
-            return 1;
-        }
-        std::filesystem::rename(master.string() + ".tmp", master);
-        std::printf("  generated in %.1f s (%u rows/s through the writer)\n",
-                    Seconds(std::chrono::steady_clock::now() - start),
-                    static_cast<unsigned>(rows / Seconds(std::chrono::steady_clock::now() - start)));
-    }
-    if (!std::filesystem::exists(update)) {
-        demo::UpdateOptions options;
-        options.rows = updateRows;
-        options.dataRows = rows;
-        if (jet::Status s = demo::WriteUpdateDatabase(demo::Kind::kFull, update.string() + ".tmp", options); !s.ok()) {
-            std::fprintf(stderr, "generation failed: %s\n", s.ToString().c_str());
-            return 1;
-        }
-        std::filesystem::rename(update.string() + ".tmp", update);
-    }
 
     std::filesystem::remove_all(runDir);
     std::filesystem::create_directories(runDir);
@@ -142,7 +66,7 @@ int main(int argc, char** argv)
     // final sync would pay for writing them.
     ::sync();
 
-    SilentOperator ui;
+    bench::SilentOperator ui;
     pafdm::Clock clock;
     pafdm::AppContext ctx(pafdm::EditionConfig::Quorly(), ui, clock);
     ctx.dataDirectory = QString::fromStdString(runDir.string());

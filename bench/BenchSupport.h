@@ -1,0 +1,120 @@
+#pragma once
+
+// What the merge and apply benchmarks share: an operator that shows nothing,
+// clocks, and the generated data set they both work on.
+
+#include "DemoData.h"
+#include "support/Operator.h"
+
+#include <sys/resource.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace bench {
+
+// Answers nothing and shows nothing; failure messages go to stderr. Every
+// progress call can be watched through `onProgress`.
+class SilentOperator : public pafdm::Operator {
+public:
+    std::optional<int> ShowMessage(const QString& prompt, int, const QString&, bool) override
+    {
+        std::fprintf(stderr, "message: %s\n", prompt.toUtf8().constData());
+        return 1;
+    }
+    pafdm::UpdateSource AskUpdateSource() override { return pafdm::UpdateSource::kCancel; }
+    void ShowProgress(const QString& caption) override { Watch("show", caption); }
+    void SetProgressCaption(const QString&) override {}
+    void SetProgressLabel(const QString& label) override { Watch("label", label); }
+    void SetProgressTopMost(bool) override {}
+    void SetProgressCancelVisible(bool) override {}
+    void RepaintProgress() override { ++repaints; }
+    void HideProgress() override { Watch("hide", QString()); }
+    bool TakeCancelRequest() override { return false; }
+    void OpenArchiveWindow(bool) override {}
+    void SetArchiveCaptions(const QString&, const QString&) override {}
+    void SetArchiveProgress(const QString&) override {}
+    void CloseArchiveWindow() override {}
+    void Yield() override {}
+    bool IsKeyDown(int) override { return false; }
+    void SetClipboardText(const QString&) override {}
+    bool OpenUrl(const QString&) override { return false; }
+    void Beep() override {}
+    QString MainCaption() const override { return {}; }
+    void SetMainCaption(const QString&) override {}
+
+    int repaints = 0;
+    std::function<void(const char* what, const QString& text)> onProgress;
+
+private:
+    void Watch(const char* what, const QString& text)
+    {
+        if (onProgress)
+            onProgress(what, text);
+    }
+};
+
+inline double Seconds(std::chrono::steady_clock::duration d)
+{
+    return std::chrono::duration<double>(d).count();
+}
+
+inline double CpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+        + static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+inline long PeakRssMb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+// The generated full-address data file of `rows` rows and the update
+// database of `updateRows` rows for it, made once under `work` and kept.
+struct BenchData {
+    std::filesystem::path master;
+    std::filesystem::path update;
+};
+
+inline bool PrepareBenchData(const std::filesystem::path& work, uint32_t rows, uint32_t updateRows, BenchData& out)
+{
+    std::filesystem::create_directories(work);
+    out.master = work / ("PAF_FULL." + std::to_string(rows) + ".master");
+    out.update = work / ("UPDATE_F_20070301." + std::to_string(rows) + "." + std::to_string(updateRows));
+    if (!std::filesystem::exists(out.master)) {
+        std::printf("generating %u-row data file...\n", rows);
+        const auto start = std::chrono::steady_clock::now();
+        demo::DataSetOptions options;
+        options.rows = rows;
+        if (jet::Status s = demo::WriteDataFile(demo::Kind::kFull, out.master.string() + ".tmp", options); !s.ok()) {
+            std::fprintf(stderr, "generation failed: %s\n", s.ToString().c_str());
+            return false;
+        }
+        std::filesystem::rename(out.master.string() + ".tmp", out.master);
+        const double took = Seconds(std::chrono::steady_clock::now() - start);
+        std::printf("  generated in %.1f s (%u rows/s through the writer)\n", took,
+                    static_cast<unsigned>(rows / took));
+    }
+    if (!std::filesystem::exists(out.update)) {
+        demo::UpdateOptions options;
+        options.rows = updateRows;
+        options.dataRows = rows;
+        if (jet::Status s = demo::WriteUpdateDatabase(demo::Kind::kFull, out.update.string() + ".tmp", options);
+            !s.ok()) {
+            std::fprintf(stderr, "generation failed: %s\n", s.ToString().c_str());
+            return false;
+        }
+        std::filesystem::rename(out.update.string() + ".tmp", out.update);
+    }
+    return true;
+}
+
+} // namespace bench
