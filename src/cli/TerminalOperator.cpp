@@ -68,6 +68,9 @@ void TerminalOperator::EndProgressLine()
 
 void TerminalOperator::PrintLine(QTextStream& to, const QString& text)
 {
+    // The label last set is the one the operator needs to see before the
+    // text that follows it (the last record of a merge, say).
+    RepaintProgress();
     EndProgressLine();
     m_out.flush();
     to << text << Qt::endl;

@@ -1,16 +1,117 @@
 #include "gui/MainWindow.h"
 
-#include "support/EditionConfig.h"
+#include "gui/Dialogs.h"
+#include "shell/frmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace pafdm {
 
-MainWindow::MainWindow(const QString& dataDirectory, QWidget* parent)
+MainWindow::MainWindow(frmMain& logic, QWidget* parent)
     : QMainWindow(parent)
-    , m_dataDirectory(dataDirectory)
+    , m_logic(logic)
 {
-    const EditionConfig edition = EditionConfig::BuildDefault();
-    setWindowTitle(edition.defaultApplicationName + QStringLiteral(" ") + QStringLiteral(PAFDM_VERSION));
-    resize(505, 289);
+    setObjectName(QStringLiteral("frmMain"));
+    auto* central = new QWidget(this);
+    auto* grid = new QGridLayout(central);
+    grid->setContentsMargins(Twips(60), Twips(30), Twips(30), Twips(60));
+    grid->setHorizontalSpacing(Twips(45));
+
+    // The design puts the button at the top right above the panes' gap.
+    Command5 = new QPushButton(QStringLiteral("Get Updates"), central);
+    Command5->setObjectName(QStringLiteral("Command5"));
+    Command5->setMinimumSize(Twips(1755), Twips(285));
+    grid->addWidget(Command5, 0, 0, 1, 2, Qt::AlignRight | Qt::AlignTop);
+    grid->setRowMinimumHeight(0, Twips(1920 - 30 - 45));
+
+    Frame1 = new QGroupBox(QStringLiteral("Data Status"), central);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* frame1Layout = new QVBoxLayout(Frame1);
+    Text1 = new QPlainTextEdit(Frame1);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setReadOnly(true);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setMinimumSize(Twips(4515), Twips(2055));
+    frame1Layout->addWidget(Text1);
+    grid->addWidget(Frame1, 1, 0);
+
+    Frame2 = new QGroupBox(QStringLiteral("System"), central);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    auto* frame2Layout = new QVBoxLayout(Frame2);
+    Label1 = new QLabel(Frame2);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Its width follows its text, so the machine's name is never cut off.
+    Label1->setMinimumHeight(Twips(1815));
+    frame2Layout->addWidget(Label1);
+    grid->addWidget(Frame2, 1, 1);
+    // The panes share the width as the design does: 4695 to 2745.
+    grid->setColumnStretch(0, 4695);
+    grid->setColumnStretch(1, 2745);
+    grid->setRowStretch(1, 1);
+    setCentralWidget(central);
+
+    mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
+    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    mnuCurrentData = mnuOptions->addAction(QStringLiteral("&Current Data Status"));
+    mnuCurrentData->setObjectName(QStringLiteral("mnuCurrentData"));
+    mnu52353 = mnuOptions->addSeparator();
+    mnu52353->setObjectName(QStringLiteral("mnu52353"));
+    mnuAppDownloads = mnuOptions->addAction(QStringLiteral("Download Application Definitions"));
+    mnuAppDownloads->setObjectName(QStringLiteral("mnuAppDownloads"));
+    mnuRefresh = mnuOptions->addAction(QStringLiteral("&Refresh Display"));
+    mnuRefresh->setObjectName(QStringLiteral("mnuRefresh"));
+
+    connect(Command5, &QPushButton::clicked, this, [this] { m_logic.Command5_Click(); });
+    connect(mnuCurrentData, &QAction::triggered, this, [this] { m_logic.mnuCurrentData_Click(); });
+    connect(mnuAppDownloads, &QAction::triggered, this, [this] { m_logic.mnuAppDownloads_Click(); });
+    connect(mnuRefresh, &QAction::triggered, this, [this] { m_logic.mnuRefresh_Click(); });
+
+    m_logic.onChanged = [this] { Refresh(); };
+    Refresh();
+    // The design size, or more where the fonts need it.
+    resize(QSize(Twips(7575), Twips(4335) + menuBar()->sizeHint().height()).expandedTo(minimumSizeHint()));
+}
+
+void MainWindow::Refresh()
+{
+    QString data = m_logic.Text1;
+    data.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    if (Text1->toPlainText() != data)
+        Text1->setPlainText(data);
+    QString system = m_logic.Label1;
+    system.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    Label1->setText(system);
+    mnuCurrentData->setVisible(m_logic.mnuCurrentDataVisible);
+    mnu52353->setVisible(m_logic.mnu52353Visible);
+    mnuAppDownloads->setVisible(m_logic.mnuAppDownloadsVisible);
+    mnuRefresh->setVisible(m_logic.mnuRefreshVisible);
+    if (isVisible()) {
+        Text1->repaint();
+        Label1->repaint();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    m_logic.Close();
+    // Every other window of the program goes with the main window.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this)
+            window->close();
+    }
+    event->accept();
+    QApplication::quit();
 }
 
 } // namespace pafdm

@@ -166,8 +166,9 @@ protected:
         EXPECT_EQ(rows.size(), wanted.size());
         EXPECT_TRUE(rows == wanted) << dataFile.toStdString() << " differs from " << expected.toStdString();
         EXPECT_TRUE(test::JetCheckPasses(Path(dataFile), QStringLiteral("tallowmere")));
-        if (test::MdbToolsAvailable())
+        if (test::MdbToolsAvailable()) {
             EXPECT_EQ(test::MdbExportRowCount(Path(dataFile), table), static_cast<int>(wanted.size()));
+        }
     }
 
     test::TempDir root;

@@ -1,0 +1,229 @@
+#include "shell/frmMain.h"
+
+#include "dataset/zManager.h"
+#include "net/zInternet.h"
+#include "shell/BrandSettings.h"
+#include "shell/DefinitionsDownload.h"
+#include "support/AppContext.h"
+#include "support/Logging.h"
+#include "support/Operator.h"
+#include "support/SystemHelpers.h"
+#include "support/TextFiles.h"
+#include "update/ZUpdateData.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <exception>
+
+namespace pafdm {
+
+namespace {
+
+// The lookup component answers at once or not at all.
+constexpr int kComponentTimeLimitMs = 5000;
+
+// The date separator of a short date format: its first character that is
+// no part of a day, month or year field.
+QString DateSeparator(const QString& format)
+{
+    for (const QChar c : format) {
+        if (!c.isLetter() && c != QLatin1Char('\''))
+            return QString(c);
+    }
+    return QStringLiteral("/");
+}
+
+} // namespace
+
+DevelopmentSettings DevelopmentSettings::Platform()
+{
+    return DevelopmentSettings{};
+}
+
+frmMain::frmMain(AppContext& ctx, DevelopmentSettings development)
+    : m_ctx(ctx)
+    , m_development(std::move(development))
+{
+}
+
+void frmMain::Changed()
+{
+    if (onChanged)
+        onChanged();
+}
+
+void frmMain::Attempt(const std::function<void()>& action)
+{
+    // A step that fails is abandoned where it fails and the next one runs;
+    // nothing of it reaches the operator.
+    try {
+        action();
+    } catch (const std::exception&) {
+    }
+}
+
+void frmMain::Load(const QString& currentDirectory)
+{
+    Attempt([&] {
+        m_ctx.dataDirectory = QDir::cleanPath(currentDirectory);
+        const Expected<bool> development = FileExists(m_development.flagFile);
+        if (development && development.value())
+            m_ctx.dataDirectory = m_development.dataDirectory;
+    });
+    Attempt([&] { (void)GetBrandSettings(m_ctx); });
+    Attempt([&] { setSummary(); });
+    Attempt([&] { WarnAmericanDate(); });
+    Attempt([&] {
+        m_ctx.brand.phoneNumber = m_ctx.edition.defaultPhoneNumber;
+        m_ctx.brand.applicationName = m_ctx.edition.defaultApplicationName;
+        (void)GetBrandSettings(m_ctx);
+    });
+    Attempt([&] {
+        if (m_ctx.edition.hidesStatusAndDefinitionsMenus) {
+            mnuAppDownloadsVisible = false;
+            mnu52353Visible = false;
+            mnuCurrentDataVisible = false;
+            Changed();
+        }
+        if (!m_ctx.edition.offersWaitingUpdates || !AreUpdatesPresent())
+            return;
+        const std::optional<int> answer = m_ctx.ui().ShowMessage(
+            QStringLiteral("Data Update files are present, do you want to upply these updates?"),
+            MessageStyle::kYesNo + MessageStyle::kQuestion, m_ctx.brand.applicationName, false);
+        if (answer != MessageAnswer::kYes)
+            return;
+        const QString caption = m_ctx.ui().MainCaption();
+        m_ctx.ui().SetMainCaption(QStringLiteral("Applying updates,  please wait..."));
+        (void)UpdateData(m_ctx, m_ctx.Shared<zManager>(), true, m_ctx.brand.applicationName, m_ctx.dataDirectory,
+                         true);
+        setSummary();
+        m_ctx.ui().SetMainCaption(caption);
+    });
+    Attempt([&] { m_ctx.Shared<zInternet>().ServerURL = m_ctx.edition.serverUrl; });
+    Attempt([&] { m_ctx.ui().SetMainCaption(Caption()); });
+    Attempt([&] {
+        if (!m_ctx.brand.IsInternetAllowed()) {
+            mnuCurrentDataVisible = false;
+            Changed();
+        }
+    });
+}
+
+void frmMain::Close()
+{
+    Attempt([&] {
+        if (m_ctx.edition.desktopProgram.isEmpty())
+            return;
+        const QString program = m_ctx.DataPath(m_ctx.edition.desktopProgram);
+        const Expected<bool> present = FileExists(program);
+        if (present && present.value())
+            QProcess::startDetached(program, {}, m_ctx.dataDirectory);
+    });
+}
+
+void frmMain::setSummary()
+{
+    Text1.clear();
+    Label1.clear();
+    Changed();
+    zManager& manager = m_ctx.Shared<zManager>();
+    if (!manager.GetSummary(m_ctx.dataDirectory))
+        return;
+    if (m_ctx.brand.IsInternetAllowed()) {
+        const Expected<bool> inPlace = manager.AreDataFilesInPlace();
+        if (!inPlace)
+            return;
+        if (!inPlace.value()) {
+            m_ctx.ui().ShowMessage(QStringLiteral("The Local Data files are not in place!\r\n\r\nPlease download "
+                                                  "from the following web site"),
+                                   MessageStyle::kInformation, QStringLiteral("Quorly Postcode Lookup"), false);
+            showWebdataStatus(false);
+        }
+    }
+    Text1 = manager.DataSummary;
+    Label1 = manager.SystemSummary;
+    Changed();
+}
+
+void frmMain::showWebdataStatus(bool GotoStatus)
+{
+    OpenWebPage(m_ctx, m_ctx.edition.webSite + QStringLiteral("/DesktopSoftware.htm")
+                           + (GotoStatus ? QStringLiteral("#Status") : QString()));
+}
+
+void frmMain::WarnAmericanDate()
+{
+    const QDate today = m_ctx.clock().Now().date();
+    const QString shortFormat = m_ctx.locale.dateFormat(QLocale::ShortFormat);
+    const QString separator = DateSeparator(shortFormat);
+    const QString shortDate = m_ctx.locale.toString(today, shortFormat);
+    const QString twoDigitYear = m_ctx.locale.toString(today, QStringLiteral("dd'%1'MM'%1'yy").arg(separator));
+    const QString fourDigitYear = m_ctx.locale.toString(today, QStringLiteral("dd'%1'MM'%1'yyyy").arg(separator));
+    if (shortDate == twoDigitYear || shortDate == fourDigitYear)
+        return;
+    ShowTopMessage(m_ctx,
+                   QStringLiteral("You may have American data format set on this computer, please check and rectify "
+                                  "in reginal settings (within windows control panel)."),
+                   MessageStyle::kCritical, QStringLiteral("American data format. Please resolve"));
+    LogError(m_ctx, QStringLiteral("You may have American data format set on this computer, please check and "
+                                   "rectify."));
+}
+
+QString frmMain::GetCOMVersion()
+{
+    const QString program = QStandardPaths::findExecutable(m_ctx.edition.lookupComponentClass);
+    if (program.isEmpty())
+        return {};
+    QProcess process;
+    process.start(program, {QStringLiteral("getversion")});
+    process.closeWriteChannel();
+    if (!process.waitForFinished(kComponentTimeLimitMs)) {
+        process.kill();
+        process.waitForFinished(1000);
+        return {};
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return {};
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+bool frmMain::AreUpdatesPresent()
+{
+    return pafdm::AreUpdatesPresent(m_ctx.dataDirectory);
+}
+
+QString frmMain::Caption()
+{
+    return m_ctx.brand.applicationName + QLatin1Char(' ') + QLatin1String(kProgramTitle) + QStringLiteral(" V")
+        + QStringLiteral(PAFDM_VERSION) + QStringLiteral(" COM Version:") + GetCOMVersion();
+}
+
+void frmMain::Command5_Click()
+{
+    m_ctx.ui().ShowMessage(
+        QStringLiteral("To update your local data files please download the appropriate file from the following web "
+                       "page, under the 'Download for Non Internet based data', then replace the existing file in ")
+            + m_ctx.dataDirectory,
+        MessageStyle::kInformation, QStringLiteral("Update data files"), false);
+    OpenWebPage(m_ctx, m_ctx.edition.webSite + QStringLiteral("/SDK.htm"));
+}
+
+void frmMain::mnuCurrentData_Click()
+{
+    showWebdataStatus(true);
+}
+
+void frmMain::mnuAppDownloads_Click()
+{
+    (void)DownloadApplicationDefinitions(m_ctx);
+}
+
+void frmMain::mnuRefresh_Click()
+{
+    Attempt([&] { setSummary(); });
+}
+
+} // namespace pafdm

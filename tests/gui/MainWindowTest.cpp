@@ -1,0 +1,374 @@
+#include "gui/Dialogs.h"
+#include "gui/MainWindow.h"
+#include "gui/MessageBoxes.h"
+#include "gui/QtOperator.h"
+#include "net/frmInternetAccessForm.h"
+#include "net/zInternet.h"
+#include "shell/frmMain.h"
+#include "support/AppContext.h"
+#include "support/Operator.h"
+#include "testsupport/FakeClock.h"
+#include "testsupport/LocalHttpServer.h"
+#include "testsupport/QtPrinters.h"
+#include "testsupport/TempDir.h"
+#include "update/ZUpdateData.h"
+#include "dataset/zManager.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace pafdm {
+namespace {
+
+using test::LocalHttpServer;
+using Reply = LocalHttpServer::Reply;
+
+// Catches the URLs the program hands to the desktop.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QStringList urls;
+public slots:
+    void Open(const QUrl& url) { urls << url.toString(); }
+};
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteText(const QString& path, const QByteArray& text)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+// The real main window of either edition on a data directory of its own,
+// with message boxes answered by the script and web pages caught.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char* scheme : {"http", "https", "file"})
+            QDesktopServices::setUrlHandler(QLatin1String(scheme), &web, "Open");
+        MessageBoxes::Script({});
+        savedPath = qgetenv("PATH");
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        logic.reset();
+        ctx.reset();
+        MessageBoxes::StopScripting();
+        for (const char* scheme : {"http", "https", "file"})
+            QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
+        qputenv("PATH", savedPath);
+    }
+
+    void InstallDataSet()
+    {
+        for (const char* name : {"PAF_FULL.dat", "PAF_THOURGHFARE.dat", "PAF_POSTZON.dat"})
+            dir.CopyFixture(QStringLiteral("fixtures/jet4/dataset/") + name, QString::fromLatin1(name));
+    }
+
+    // Makes the window of `edition` and runs its start-up with message
+    // boxes answered by `answers` (then OK / No).
+    void Start(const EditionConfig& edition, std::deque<int> answers = {},
+               const QLocale& locale = QLocale(QLocale::English, QLocale::UnitedKingdom))
+    {
+        MessageBoxes::Script(std::move(answers));
+        ctx = std::make_unique<AppContext>(edition, ui, clock);
+        ctx->locale = locale;
+        ui.dataDirectory = [this] { return ctx->dataDirectory; };
+        logic = std::make_unique<frmMain>(*ctx, DevelopmentSettings{dir.File(QStringLiteral("no-such.flg")),
+                                                                    QStringLiteral("/nonexistent")});
+        window = std::make_unique<MainWindow>(*logic);
+        ui.SetMainWindow(window.get());
+        logic->Load(dir.path());
+        window->show();
+    }
+
+    static std::vector<MessageBoxes::Shown>& Boxes() { return MessageBoxes::Recorded(); }
+
+    QStringList VisibleMenu() const
+    {
+        QStringList items;
+        for (QAction* action : window->mnuOptions->actions()) {
+            if (action->isVisible())
+                items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        }
+        return items;
+    }
+
+    // A lookup component on PATH that answers `version`.
+    void InstallLookupComponent(const QString& className, const QByteArray& version)
+    {
+        const QString bin = dir.File(QStringLiteral("bin"));
+        ASSERT_TRUE(QDir().mkpath(bin));
+        const QString script = bin + QLatin1Char('/') + className;
+        WriteText(script, "#!/bin/sh\n[ \"$1\" = getversion ] && echo '" + version + "'\n");
+        QFile::setPermissions(script, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        qputenv("PATH", bin.toLocal8Bit() + ':' + savedPath);
+    }
+
+    test::TempDir dir;
+    UrlRecorder web;
+    QtOperator ui;
+    test::FakeClock clock;
+    std::unique_ptr<AppContext> ctx;
+    std::unique_ptr<frmMain> logic;
+    std::unique_ptr<MainWindow> window;
+    QByteArray savedPath;
+};
+
+TEST_F(MainWindowTest, EachEditionShowsItsMenuItemsInOrder)
+{
+    InstallDataSet();
+    Start(EditionConfig::Vell());
+    EXPECT_EQ(window->mnuOptions->title(), QStringLiteral("&Options"));
+    EXPECT_EQ(VisibleMenu(), QStringList{QStringLiteral("&Refresh Display")});
+
+    Start(EditionConfig::Quorly());
+    EXPECT_EQ(VisibleMenu(), (QStringList{QStringLiteral("&Current Data Status"), QStringLiteral("-"),
+                                          QStringLiteral("Download Application Definitions"),
+                                          QStringLiteral("&Refresh Display")}));
+    EXPECT_TRUE(Boxes().empty());
+}
+
+TEST_F(MainWindowTest, AnInternetSwitchOffHidesTheDataStatusItem)
+{
+    InstallDataSet();
+    WriteText(dir.File(QStringLiteral("Brand.xml")), "<ApplicationName>Acme Postcodes</ApplicationName><allowInternet>off</allowInternet>");
+    Start(EditionConfig::Quorly());
+    EXPECT_EQ(VisibleMenu(), (QStringList{QStringLiteral("-"), QStringLiteral("Download Application Definitions"),
+                                          QStringLiteral("&Refresh Display")}));
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("Acme Postcodes ")));
+
+    WriteText(dir.File(QStringLiteral("Brand.xml")), "<allowInternet>oN</allowInternet>");
+    Start(EditionConfig::Quorly());
+    EXPECT_TRUE(VisibleMenu().contains(QStringLiteral("&Current Data Status")));
+}
+
+TEST_F(MainWindowTest, BothPanesShowTheSummaryAndRefreshShowsChanges)
+{
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/dataset/PAF_FULL.dat"), QStringLiteral("PAF_FULL.dat"));
+    Start(EditionConfig::Vell());
+    EXPECT_TRUE(window->Text1->toPlainText().contains(QStringLiteral("Full PAF data present\n  Last updated:01 Feb 2007")))
+        << window->Text1->toPlainText().toStdString();
+    EXPECT_FALSE(window->Text1->toPlainText().contains(QStringLiteral("PostZon")));
+    EXPECT_TRUE(window->Label1->text().contains(QStringLiteral("MDAC Version:Not LOADED")));
+    EXPECT_TRUE(window->Label1->text().contains(QStringLiteral("Data is on Machine:")));
+    EXPECT_EQ(window->Frame1->title(), QStringLiteral("Data Status"));
+    EXPECT_EQ(window->Frame2->title(), QStringLiteral("System"));
+
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/dataset/PAF_POSTZON.dat"), QStringLiteral("PAF_POSTZON.dat"));
+    window->mnuRefresh->trigger();
+    EXPECT_TRUE(window->Text1->toPlainText().contains(QStringLiteral("PostZon data present\n  Last updated:15 Jan 2007")));
+}
+
+TEST_F(MainWindowTest, TheCaptionNamesTheLookupComponentsVersion)
+{
+    InstallDataSet();
+    Start(EditionConfig::Quorly());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quorly Postcode Local Data Manager V2.3.0 COM Version:"));
+
+    InstallLookupComponent(QStringLiteral("IQuorlyPostCodeCOMClass.QuorlyPostCode"), "  4.1.7  ");
+    Start(EditionConfig::Quorly());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quorly Postcode Local Data Manager V2.3.0 COM Version:4.1.7"));
+}
+
+TEST_F(MainWindowTest, MissingDataFilesAreReportedWithTheDataStatusPage)
+{
+    Start(EditionConfig::Quorly());
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(Boxes()[0].prompt,
+              QStringLiteral("The Local Data files are not in place!\r\n\r\nPlease download from the following web site"));
+    EXPECT_EQ(Boxes()[0].style, 64);
+    EXPECT_EQ(Boxes()[0].title, QStringLiteral("Quorly Postcode Lookup"));
+    EXPECT_EQ(web.urls, QStringList{QStringLiteral("http://www.quorly.example/DesktopSoftware.htm")});
+
+    window->mnuCurrentData->trigger();
+    EXPECT_EQ(web.urls.value(1), QStringLiteral("http://www.quorly.example/DesktopSoftware.htm#Status"));
+}
+
+TEST_F(MainWindowTest, TheRegionalCheckWarnsOnlyForAMonthFirstDate)
+{
+    InstallDataSet();
+    Start(EditionConfig::Vell()); // day/month/year
+    EXPECT_TRUE(Boxes().empty());
+
+    Start(EditionConfig::Vell(), {}, QLocale(QLocale::English, QLocale::UnitedStates));
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(Boxes()[0].prompt, QStringLiteral("You may have American data format set on this computer, please check "
+                                                "and rectify in reginal settings (within windows control panel)."));
+    EXPECT_EQ(Boxes()[0].title, QStringLiteral("American data format. Please resolve"));
+    EXPECT_EQ(Boxes()[0].style, 16);
+    EXPECT_TRUE(Boxes()[0].topMost);
+    EXPECT_TRUE(QString::fromUtf8(ReadBytes(dir.File(QStringLiteral("Error1.log"))))
+                    .contains(QStringLiteral("You may have American data format set on this computer, please check "
+                                             "and rectify.")));
+}
+
+TEST_F(MainWindowTest, GetUpdatesEndsWithTheDataDirectoryThenOpensTheDownloadPage)
+{
+    InstallDataSet();
+    Start(EditionConfig::Vell());
+    window->Command5->click();
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(Boxes()[0].title, QStringLiteral("Update data files"));
+    EXPECT_TRUE(Boxes()[0].prompt.startsWith(QStringLiteral("To update your local data files please download")));
+    EXPECT_TRUE(Boxes()[0].prompt.endsWith(QStringLiteral("then replace the existing file in ") + dir.path()));
+    EXPECT_EQ(web.urls, QStringList{QStringLiteral("http://www.postcodevell.example/SDK.htm")});
+}
+
+TEST_F(MainWindowTest, TheQuorlyOfferAppliesWaitingArchivesWhenAnsweredYes)
+{
+    InstallDataSet();
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.zip"), QStringLiteral("UPDATE_F_20070301.zip"));
+    QStringList titles;
+    // The window exists before the start-up runs; catch each caption it gets.
+    Start(EditionConfig::Quorly(), {MessageAnswer::kYes});
+    ASSERT_GE(Boxes().size(), 2u);
+    EXPECT_EQ(Boxes()[0].prompt, QStringLiteral("Data Update files are present, do you want to upply these updates?"));
+    EXPECT_EQ(Boxes()[0].style, 36);
+    EXPECT_EQ(Boxes()[0].title, QStringLiteral("Quorly Postcode"));
+    EXPECT_TRUE(Boxes()[1].prompt.startsWith(QStringLiteral("Files applied:1 ok ")));
+    EXPECT_TRUE(window->Text1->toPlainText().contains(QStringLiteral("Full PAF data present\n  Last updated:01 Mar 2007")));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quorly Postcode Local Data Manager V2.3.0 COM Version:"));
+    EXPECT_FALSE(QFileInfo::exists(dir.File(QStringLiteral("UPDATE_F_20070301.zip"))));
+    EXPECT_EQ(ui.ProgressWindow(), nullptr) << "the progress window is closed after the run";
+}
+
+TEST_F(MainWindowTest, TheQuorlyOfferAnsweredNoRunsNothing)
+{
+    InstallDataSet();
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.zip"), QStringLiteral("UPDATE_F_20070301.zip"));
+    const QByteArray full = ReadBytes(dir.File(QStringLiteral("PAF_FULL.dat")));
+    Start(EditionConfig::Quorly(), {MessageAnswer::kNo});
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_TRUE(QFileInfo::exists(dir.File(QStringLiteral("UPDATE_F_20070301.zip"))));
+    EXPECT_EQ(ReadBytes(dir.File(QStringLiteral("PAF_FULL.dat"))), full);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Quorly Postcode Local Data Manager V2.3.0 COM Version:"));
+    EXPECT_TRUE(window->Text1->toPlainText().contains(QStringLiteral("Last updated:01 Feb 2007")));
+}
+
+// The source dialog of an update run, answered by its buttons and its close box.
+class UpdateChooseTest : public MainWindowTest {
+protected:
+    UpdateOutcome RunUpdate(const std::function<void(frmUpdateChoose&)>& answer)
+    {
+        QString seenCaption;
+        QString seenCommand2;
+        ui.onChooseShown = [&](frmUpdateChoose& dialog) {
+            seenCaption = dialog.windowTitle();
+            seenCommand2 = dialog.Command2->text();
+            topMost = dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            answer(dialog);
+        };
+        const Expected<UpdateOutcome> outcome =
+            UpdateData(*ctx, ctx->Shared<zManager>(), true, ctx->brand.applicationName, ctx->dataDirectory, false);
+        ui.onChooseShown = nullptr;
+        EXPECT_EQ(seenCaption, QStringLiteral("Update Local Data"));
+        EXPECT_EQ(seenCommand2, QStringLiteral("Apply updates from files already in directory\n") + dir.path());
+        EXPECT_TRUE(outcome.ok());
+        return outcome.ok() ? outcome.value() : UpdateOutcome{};
+    }
+
+    bool topMost = false;
+};
+
+TEST_F(UpdateChooseTest, EachAnswerOfTheSourceDialog)
+{
+    InstallDataSet();
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.zip"), QStringLiteral("UPDATE_F_20070301.zip"));
+    Start(EditionConfig::Vell());
+    const auto cancelled = RunUpdate([](frmUpdateChoose& d) { d.Command3->click(); });
+    EXPECT_TRUE(cancelled.cancelled);
+    EXPECT_TRUE(topMost);
+    const auto closed = RunUpdate([](frmUpdateChoose& d) { d.close(); });
+    EXPECT_TRUE(closed.cancelled);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_TRUE(QFileInfo::exists(dir.File(QStringLiteral("UPDATE_F_20070301.zip"))));
+
+    const auto applied = RunUpdate([](frmUpdateChoose& d) { d.Command2->click(); });
+    EXPECT_EQ(applied.applied, 1);
+    EXPECT_FALSE(QFileInfo::exists(dir.File(QStringLiteral("UPDATE_F_20070301.zip"))));
+
+    LocalHttpServer server;
+    server.Route("/xmlservice/UpdateDataList.aspx", Reply::Text("<Confirm>1</Confirm><list></list>"));
+    ctx->Shared<zInternet>().ServerURL = server.BaseUrl();
+    const auto internet = RunUpdate([](frmUpdateChoose& d) { d.Command1->click(); });
+    EXPECT_FALSE(internet.Failed());
+    ASSERT_EQ(server.requests.size(), 1u);
+    EXPECT_TRUE(server.requests[0].target.startsWith("/xmlservice/UpdateDataList.aspx?f=20070301"));
+}
+
+TEST_F(MainWindowTest, CancelOnTheTransferWindowStopsADownload)
+{
+    InstallDataSet();
+    Start(EditionConfig::Quorly());
+    LocalHttpServer server;
+    server.Route("/files/UPDATE_T_20070401.zip", Reply::Bytes(QByteArray(1 << 20, 'a')).StallingAfter(50000));
+    QString label;
+    bool wasTopMost = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        TransferWindow* progress = ui.ProgressWindow();
+        if (progress != nullptr && progress->isVisible() && progress->Label1->text().startsWith("Get file:")) {
+            label = progress->Label1->text();
+            wasTopMost = progress->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            progress->Cancel->click();
+        }
+    });
+    poll.start(10);
+    const Expected<bool> result = ctx->Shared<zInternet>().GetHTTPFile(
+        server.BaseUrl() + QStringLiteral("/files/UPDATE_T_20070401.zip"), dir.path(), QStringLiteral("Downloading"),
+        6000);
+    poll.stop();
+    ASSERT_TRUE(result.ok()) << result.error().description.toStdString();
+    EXPECT_FALSE(result.value());
+    EXPECT_TRUE(label.startsWith(QStringLiteral("Get file:UPDATE_T_20070401.zip "))) << label.toStdString();
+    EXPECT_TRUE(wasTopMost);
+    EXPECT_FALSE(QFileInfo::exists(dir.File(QStringLiteral("UPDATE_T_20070401.zip"))));
+}
+
+TEST_F(MainWindowTest, AScreenshotOfEachEditionShowsBothPanes)
+{
+    InstallDataSet();
+    for (const EditionConfig& edition : {EditionConfig::Vell(), EditionConfig::Quorly()}) {
+        Start(edition);
+        window->mnuOptions->popup(window->mapToGlobal(QPoint(0, 0)));
+        QApplication::processEvents();
+        const QString shots = qEnvironmentVariable("PAFDM_SCREENSHOTS");
+        if (!shots.isEmpty()) {
+            window->grab().save(shots + QStringLiteral("/main-") + edition.editionName + QStringLiteral(".png"));
+            window->mnuOptions->grab().save(shots + QStringLiteral("/menu-") + edition.editionName
+                                            + QStringLiteral(".png"));
+        }
+        EXPECT_FALSE(window->Text1->toPlainText().isEmpty());
+        EXPECT_FALSE(window->Label1->text().isEmpty());
+        window->mnuOptions->hide();
+    }
+}
+
+} // namespace
+} // namespace pafdm
+
+#include "MainWindowTest.moc"
