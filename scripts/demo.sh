@@ -20,4 +20,9 @@ echo
 echo "== pafdm-cli --data-dir demo status"
 $cli --data-dir demo status
 echo
-echo "The desktop program: (cd demo && ../build/src/gui/pafdm)   (under Xvfb: xvfb-run)"
+echo "The desktop program on this data set: (cd demo && ../build/src/gui/pafdm)"
+echo "On a machine without a display: (cd demo && xvfb-run ../build/src/gui/pafdm)"
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x build/src/gui/pafdm ]; then
+    echo "Opening it now."
+    (cd demo && nohup ../build/src/gui/pafdm >/dev/null 2>&1 &)
+fi

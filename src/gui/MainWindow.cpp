@@ -105,10 +105,11 @@ void MainWindow::Refresh()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     m_logic.Close();
-    // Every other window of the program goes with the main window.
+    // Every other window of the program goes with the main window (the
+    // transfer window, whose close box only asks for a cancel, included).
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != this)
-            window->close();
+            window->hide();
     }
     event->accept();
     QApplication::quit();

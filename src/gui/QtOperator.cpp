@@ -19,6 +19,18 @@ QtOperator::QtOperator() = default;
 QtOperator::~QtOperator()
 {
     delete m_choose.data();
+    delete m_progress.data();
+    delete m_archive.data();
+}
+
+TransferWindow* QtOperator::ProgressWindow() const
+{
+    return m_progress.data();
+}
+
+ZipForm* QtOperator::ArchiveWindow() const
+{
+    return m_archive.data();
 }
 
 frmUpdateChoose* QtOperator::ChooseDialog() const
@@ -53,7 +65,7 @@ UpdateSource QtOperator::AskUpdateSource()
 TransferWindow& QtOperator::Progress()
 {
     if (!m_progress)
-        m_progress = std::make_unique<TransferWindow>(m_main);
+        m_progress = new TransferWindow(m_main);
     return *m_progress;
 }
 
@@ -94,7 +106,7 @@ void QtOperator::RepaintProgress()
 void QtOperator::HideProgress()
 {
     // The window is closed; the next use makes a fresh one.
-    m_progress.reset();
+    delete m_progress.data();
 }
 
 bool QtOperator::TakeCancelRequest()
@@ -104,7 +116,8 @@ bool QtOperator::TakeCancelRequest()
 
 void QtOperator::OpenArchiveWindow(bool visible)
 {
-    m_archive = std::make_unique<ZipForm>(m_main);
+    delete m_archive.data();
+    m_archive = new ZipForm(m_main);
     if (visible)
         m_archive->show();
 }
@@ -126,7 +139,7 @@ void QtOperator::SetArchiveProgress(const QString& text)
 
 void QtOperator::CloseArchiveWindow()
 {
-    m_archive.reset();
+    delete m_archive.data();
 }
 
 void QtOperator::Yield()

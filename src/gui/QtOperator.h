@@ -5,7 +5,6 @@
 #include <QPointer>
 
 #include <functional>
-#include <memory>
 
 class QWidget;
 
@@ -30,9 +29,9 @@ public:
     std::function<QString()> dataDirectory;
 
     // The windows while they exist (tests look at them).
-    TransferWindow* ProgressWindow() const { return m_progress.get(); }
+    TransferWindow* ProgressWindow() const;
     frmUpdateChoose* ChooseDialog() const;
-    ZipForm* ArchiveWindow() const { return m_archive.get(); }
+    ZipForm* ArchiveWindow() const;
     // Called with the source dialog once it is shown (tests press its buttons).
     std::function<void(frmUpdateChoose&)> onChooseShown;
 
@@ -61,9 +60,11 @@ public:
 private:
     TransferWindow& Progress();
 
+    // The windows are children of the main window, which may take them along
+    // when it goes; the pointers notice.
     QPointer<QWidget> m_main;
-    std::unique_ptr<TransferWindow> m_progress;
-    std::unique_ptr<ZipForm> m_archive;
+    QPointer<TransferWindow> m_progress;
+    QPointer<ZipForm> m_archive;
     QPointer<frmUpdateChoose> m_choose;
     QString m_caption;
 };

@@ -415,12 +415,7 @@ bool frmInternetAccessForm::IsShiftCtrlDown() const
 
 QString FetchURLText(AppContext& ctx, const QString& url, int timeOutSecs)
 {
-    // The module's own window reference, kept apart from zInternet's.
-    struct TextFetchWindow {
-        explicit TextFetchWindow(AppContext&) {}
-        std::unique_ptr<frmInternetAccessForm> window;
-    };
-    return frmInternetAccessForm::FetchText(ctx, ctx.Shared<TextFetchWindow>().window, url, timeOutSecs);
+    return frmInternetAccessForm::FetchText(ctx, ctx.Shared<TransferWindowSlot>().window, url, timeOutSecs);
 }
 
 } // namespace pafdm

@@ -145,6 +145,14 @@ private:
     int m_operationsRunning = 0;
 };
 
+// The one transfer window of a context while it exists: FetchURLText and
+// zInternet create it here when it is missing and close it when done, so a
+// transfer started while another waits (during a yield) finds it in use.
+struct TransferWindowSlot {
+    explicit TransferWindowSlot(AppContext&) {}
+    std::unique_ptr<frmInternetAccessForm> window;
+};
+
 // Fetches the text at `url` with a request time-out of `timeOutSecs` on a
 // fresh transfer window. Returns "" when this context's text fetch window is
 // still busy with another fetch, TimeOutMessage() on a time-out, a transfer

@@ -16,7 +16,7 @@ zInternet::~zInternet() = default;
 
 QString zInternet::GetDataFromHTTPRequest(const QString& url, int timeOutSecs)
 {
-    return frmInternetAccessForm::FetchText(m_ctx, m_window, url, timeOutSecs);
+    return frmInternetAccessForm::FetchText(m_ctx, m_ctx.Shared<TransferWindowSlot>().window, url, timeOutSecs);
 }
 
 QString zInternet::GetUpdateList(const QString& dateOfFullData, const QString& dateOfStreetDate,
@@ -34,16 +34,17 @@ QString zInternet::GetUpdateList(const QString& dateOfFullData, const QString& d
 Expected<bool> zInternet::GetHTTPFile(const QString& url, const QString& destinationPath, const QString& title,
                                       int timeOutSecs)
 {
-    if (!m_window)
-        m_window = std::make_unique<frmInternetAccessForm>(m_ctx);
-    if (m_window->IsInUse())
+    std::unique_ptr<frmInternetAccessForm>& window = m_ctx.Shared<TransferWindowSlot>().window;
+    if (!window)
+        window = std::make_unique<frmInternetAccessForm>(m_ctx);
+    if (window->IsInUse())
         return false;
-    m_window->SetRequestTimeout(timeOutSecs);
-    m_window->Show();
-    m_window->SetOnTop();
-    Expected<bool> result = m_window->GetHTTPFile(title, url, destinationPath);
-    m_window->Close();
-    m_window.reset();
+    window->SetRequestTimeout(timeOutSecs);
+    window->Show();
+    window->SetOnTop();
+    Expected<bool> result = window->GetHTTPFile(title, url, destinationPath);
+    window->Close();
+    window.reset();
     return result;
 }
 

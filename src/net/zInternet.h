@@ -4,16 +4,15 @@
 
 #include <QString>
 
-#include <memory>
-
 namespace pafdm {
 
 class AppContext;
-class frmInternetAccessForm;
 
 // The client of the update service: asks which data updates follow the local
-// data dates and downloads the listed archives. Each request runs on its own
-// transfer window. One instance per context (AppContext::Shared).
+// data dates and downloads the listed archives. Each request runs on the
+// context's transfer window (TransferWindowSlot), which FetchURLText shares:
+// while one request waits, another finds the window in use. One instance per
+// context (AppContext::Shared).
 class zInternet {
 public:
     // ServerURL starts as the edition's update server.
@@ -46,7 +45,6 @@ public:
 
 private:
     AppContext& m_ctx;
-    std::unique_ptr<frmInternetAccessForm> m_window;
 };
 
 } // namespace pafdm

@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 
@@ -242,9 +243,21 @@ TEST_F(MainWindowTest, TheQuorlyOfferAppliesWaitingArchivesWhenAnsweredYes)
 {
     InstallDataSet();
     dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.zip"), QStringLiteral("UPDATE_F_20070301.zip"));
-    QStringList titles;
-    // The window exists before the start-up runs; catch each caption it gets.
+    // The transfer window serves as the progress window while the archive is unpacked.
+    QString progressCaption;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        TransferWindow* progress = ui.ProgressWindow();
+        if (progress == nullptr || !progress->isVisible() || !progressCaption.isEmpty())
+            return;
+        progressCaption = progress->windowTitle() + QLatin1Char('|') + progress->Label1->text();
+        if (const QString shots = qEnvironmentVariable("PAFDM_SCREENSHOTS"); !shots.isEmpty())
+            progress->grab().save(shots + QStringLiteral("/transfer-window.png"));
+    });
+    poll.start(0);
     Start(EditionConfig::Quorly(), {MessageAnswer::kYes});
+    poll.stop();
+    EXPECT_EQ(progressCaption, QStringLiteral("Apply changes:UPDATE_F_20070301.zip 1/1|Unziping file:UPDATE_F_20070301.zip"));
     ASSERT_GE(Boxes().size(), 2u);
     EXPECT_EQ(Boxes()[0].prompt, QStringLiteral("Data Update files are present, do you want to upply these updates?"));
     EXPECT_EQ(Boxes()[0].style, 36);
@@ -267,6 +280,29 @@ TEST_F(MainWindowTest, TheQuorlyOfferAnsweredNoRunsNothing)
     EXPECT_EQ(ReadBytes(dir.File(QStringLiteral("PAF_FULL.dat"))), full);
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quorly Postcode Local Data Manager V2.3.0 COM Version:"));
     EXPECT_TRUE(window->Text1->toPlainText().contains(QStringLiteral("Last updated:01 Feb 2007")));
+}
+
+TEST_F(MainWindowTest, ClosingTheVellWindowStartsTheDesktopProgramAndEndsEveryWindow)
+{
+    InstallDataSet();
+    const QString marker = dir.File(QStringLiteral("started"));
+    const QString program = dir.File(QStringLiteral("PostCodeVellDesktop.exe"));
+    WriteText(program, "#!/bin/sh\npwd > '" + marker.toLocal8Bit() + "'\n");
+    QFile::setPermissions(program, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    Start(EditionConfig::Quorly());
+    logic->Close();
+    QThread::msleep(200);
+    EXPECT_FALSE(QFileInfo::exists(marker)) << "the Quorly edition starts nothing";
+
+    Start(EditionConfig::Vell());
+    ui.ShowProgress(QStringLiteral("Downloading"));
+    ASSERT_TRUE(ui.ProgressWindow()->isVisible());
+    window->close();
+    EXPECT_FALSE(ui.ProgressWindow()->isVisible());
+    for (int i = 0; i < 500 && ReadBytes(marker).isEmpty(); ++i)
+        QThread::msleep(10);
+    EXPECT_EQ(QString::fromLocal8Bit(ReadBytes(marker)).trimmed(), QDir(dir.path()).canonicalPath());
 }
 
 // The source dialog of an update run, answered by its buttons and its close box.

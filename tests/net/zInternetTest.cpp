@@ -58,25 +58,30 @@ TEST_F(zInternetTest, SilentServerGivesFailed)
     EXPECT_EQ(client.GetUpdateList("20070320", "", ""), "FAILED");
 }
 
-TEST_F(zInternetTest, RequestsWhileItsWindowIsBusyAreRefused)
+TEST_F(zInternetTest, RequestsWhileTheWindowIsBusyAreRefused)
 {
     server.Route("/slow", Reply::Never());
     Settings().textFetchLimit = 150ms;
-    QStringList lists;
-    std::vector<Expected<bool>> downloads;
-    op.onYield = [&] {
-        if (!lists.isEmpty())
-            return;
-        lists << client.GetUpdateList("20070320", "", "");
-        downloads.push_back(client.GetHTTPFile(Url("/a.zip"), dir.path(), "t", 6000));
-    };
-    client.GetDataFromHTTPRequest(Url("/slow"), 30);
-    EXPECT_EQ(lists, QStringList{"FAILED"});
-    ASSERT_EQ(downloads.size(), 1u);
-    ASSERT_TRUE(downloads[0].ok());
-    EXPECT_FALSE(downloads[0].value());
-    for (const auto& request : server.requests)
-        EXPECT_EQ(request.target, "/slow");
+    // The client's own fetch and the module's text fetch hold the same window.
+    const std::vector<std::function<void()>> waits = {[&] { client.GetDataFromHTTPRequest(Url("/slow"), 30); },
+                                                      [&] { FetchURLText(ctx, Url("/slow"), 30); }};
+    for (const auto& wait : waits) {
+        QStringList lists;
+        std::vector<Expected<bool>> downloads;
+        op.onYield = [&] {
+            if (!lists.isEmpty())
+                return;
+            lists << client.GetUpdateList("20070320", "", "");
+            downloads.push_back(client.GetHTTPFile(Url("/a.zip"), dir.path(), "t", 6000));
+        };
+        wait();
+        EXPECT_EQ(lists, QStringList{"FAILED"});
+        ASSERT_EQ(downloads.size(), 1u);
+        ASSERT_TRUE(downloads[0].ok());
+        EXPECT_FALSE(downloads[0].value());
+        for (const auto& request : server.requests)
+            EXPECT_EQ(request.target, "/slow");
+    }
 }
 
 TEST_F(zInternetTest, DownloadsOnATopMostProgressWindow)
