@@ -40,7 +40,11 @@ QString DateSeparator(const QString& format)
 
 DevelopmentSettings DevelopmentSettings::Platform()
 {
+#if defined(Q_OS_WIN)
+    return DevelopmentSettings{QStringLiteral("c:\\ThisIsAdevMachine.flg"), QStringLiteral("d:\\paf")};
+#else
     return DevelopmentSettings{};
+#endif
 }
 
 frmMain::frmMain(AppContext& ctx, DevelopmentSettings development)

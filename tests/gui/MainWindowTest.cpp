@@ -255,8 +255,21 @@ TEST_F(MainWindowTest, TheQuorlyOfferAppliesWaitingArchivesWhenAnsweredYes)
             progress->grab().save(shots + QStringLiteral("/transfer-window.png"));
     });
     poll.start(0);
-    Start(EditionConfig::Quorly(), {MessageAnswer::kYes});
+    QStringList captions;
+    ctx.reset();
+    MessageBoxes::Script({MessageAnswer::kYes});
+    ctx = std::make_unique<AppContext>(EditionConfig::Quorly(), ui, clock);
+    ctx->locale = QLocale(QLocale::English, QLocale::UnitedKingdom);
+    logic = std::make_unique<frmMain>(*ctx, DevelopmentSettings{dir.File(QStringLiteral("no-such.flg")), QString()});
+    window = std::make_unique<MainWindow>(*logic);
+    ui.SetMainWindow(window.get());
+    QObject::connect(window.get(), &QWidget::windowTitleChanged, [&](const QString& title) { captions << title; });
+    logic->Load(dir.path());
+    window->show();
     poll.stop();
+    // The caption says what happens during the run and comes back after it.
+    ASSERT_GE(captions.size(), 2);
+    EXPECT_EQ(captions[0], QStringLiteral("Applying updates,  please wait..."));
     EXPECT_EQ(progressCaption, QStringLiteral("Apply changes:UPDATE_F_20070301.zip 1/1|Unziping file:UPDATE_F_20070301.zip"));
     ASSERT_GE(Boxes().size(), 2u);
     EXPECT_EQ(Boxes()[0].prompt, QStringLiteral("Data Update files are present, do you want to upply these updates?"));
@@ -303,6 +316,41 @@ TEST_F(MainWindowTest, ClosingTheVellWindowStartsTheDesktopProgramAndEndsEveryWi
     for (int i = 0; i < 500 && ReadBytes(marker).isEmpty(); ++i)
         QThread::msleep(10);
     EXPECT_EQ(QString::fromLocal8Bit(ReadBytes(marker)).trimmed(), QDir(dir.path()).canonicalPath());
+}
+
+TEST_F(MainWindowTest, TheDevelopmentFlagFileMovesTheDataDirectory)
+{
+    test::TempDir development;
+    WriteText(dir.File(QStringLiteral("ThisIsAdevMachine.flg")), "");
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/dataset/PAF_POSTZON.dat"), QStringLiteral("PAF_POSTZON.dat"));
+    MessageBoxes::Script({});
+    ctx = std::make_unique<AppContext>(EditionConfig::Vell(), ui, clock);
+    ctx->locale = QLocale(QLocale::English, QLocale::UnitedKingdom);
+    logic = std::make_unique<frmMain>(*ctx, DevelopmentSettings{dir.File(QStringLiteral("ThisIsAdevMachine.flg")),
+                                                                development.path()});
+    logic->Load(dir.path());
+    EXPECT_EQ(ctx->dataDirectory, development.path());
+    EXPECT_FALSE(logic->Text1.contains(QStringLiteral("PostZon"))) << "the current directory's files are not shown";
+}
+
+TEST_F(MainWindowTest, DownloadApplicationDefinitionsShowsTheWaitInTheCaption)
+{
+    InstallDataSet();
+    LocalHttpServer server;
+    const QByteArray definitions = "<Definitions>" + QByteArray(2000, 'd') + "</Definitions>";
+    server.Route("/GetDefinitions.aspx", Reply::Text(definitions));
+    EditionConfig edition = EditionConfig::Quorly();
+    edition.definitionsServer = server.BaseUrl();
+    Start(edition, {MessageAnswer::kYes});
+    QStringList captions;
+    QObject::connect(window.get(), &QWidget::windowTitleChanged, [&](const QString& title) { captions << title; });
+    const QString caption = window->windowTitle();
+
+    window->mnuAppDownloads->trigger();
+    EXPECT_EQ(captions, (QStringList{QStringLiteral("Downloading definitions,  please wait..."), caption}));
+    ASSERT_EQ(Boxes().size(), 2u);
+    EXPECT_TRUE(Boxes()[1].prompt.contains(QStringLiteral(" has been written")));
+    EXPECT_EQ(ReadBytes(dir.File(QStringLiteral("Definitions.xml"))), definitions + "\r\n");
 }
 
 // The source dialog of an update run, answered by its buttons and its close box.
@@ -380,7 +428,7 @@ TEST_F(MainWindowTest, CancelOnTheTransferWindowStopsADownload)
     poll.stop();
     ASSERT_TRUE(result.ok()) << result.error().description.toStdString();
     EXPECT_FALSE(result.value());
-    EXPECT_TRUE(label.startsWith(QStringLiteral("Get file:UPDATE_T_20070401.zip "))) << label.toStdString();
+    EXPECT_TRUE(label.startsWith(QStringLiteral("Get file:UPDATE_T_20070401.zip"))) << "label [" << label.toStdString() << "]";
     EXPECT_TRUE(wasTopMost);
     EXPECT_FALSE(QFileInfo::exists(dir.File(QStringLiteral("UPDATE_T_20070401.zip"))));
 }
