@@ -9,8 +9,6 @@
 namespace jet {
 namespace {
 
-constexpr int32_t kErrAccount = -2147217843; // 0x80040E4D
-
 bool EqualsNoCase(const std::string& a, const std::string& b)
 {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -30,9 +28,7 @@ ColumnType PublicType(const ColumnDef& c)
 
 Status TableNotFound(std::u16string_view name)
 {
-    return Status::NotFound("The Microsoft Jet database engine cannot find the input table or query '"
-                                + Utf16ToUtf8(name) + "'.  Make sure it exists and that its name is spelled correctly.",
-                            Status::kErrTableNotFound);
+    return Errors::TableNotFound(Utf16ToUtf8(name));
 }
 
 Database::~Database() = default;
@@ -43,8 +39,7 @@ Result<std::unique_ptr<Database>> Database::Open(const std::string& connectionSt
     const auto cs = ConnectionString::Parse(connectionString);
     const auto provider = cs.Get("Provider");
     if (!provider || !EqualsNoCase(*provider, "Microsoft.Jet.OLEDB.4.0"))
-        return Status::NotFound("Provider cannot be found. It may not be properly installed.",
-                                Status::kErrProviderNotFound);
+        return Errors::ProviderNotFound();
     std::string user = userId;
     if (user.empty())
         user = cs.Get("User ID").value_or("Admin");
@@ -53,7 +48,7 @@ Result<std::unique_ptr<Database>> Database::Open(const std::string& connectionSt
         accountPassword = cs.Get("Password").value_or("");
     // Without a workgroup file the only account is Admin with no password.
     if (!EqualsNoCase(user, "admin") || !accountPassword.empty())
-        return Status::InvalidArgument("Not a valid account name or password.", kErrAccount);
+        return Errors::BadAccount();
 
     const std::string path = cs.Get("Data Source").value_or("");
     const std::string dbPassword = cs.Get("Jet OLEDB:Database Password").value_or("");
@@ -70,11 +65,11 @@ Result<std::unique_ptr<Database>> Database::OpenFile(const std::string& path, co
                                                      const OpenOptions& options)
 {
     if (path.empty())
-        return Status::NotFound("Could not find file ''.");
+        return Errors::FileNotFound(path);
     auto file = OpenPosixFile(path, !options.readOnly);
     OpenOptions effective = options;
     if (!file.ok() && !options.readOnly && file.status().kind() == Status::Kind::kLocked
-        && file.status().number() != Status::kErrFileInUse) {
+        && file.status().number() != Errors::kFileInUse) {
         // A file we may only read opens read-only, as Jet does; one that
         // another writer holds is refused.
         file = OpenPosixFile(path, false);
@@ -105,7 +100,7 @@ Result<std::unique_ptr<DatabaseImpl>> DatabaseImpl::OpenWith(std::unique_ptr<Fil
     if (!header.ok())
         return header.status();
     if (!header->password.empty() && header->password != password)
-        return Status::BadPassword();
+        return Errors::BadPassword();
     (*pager)->SetEncryptionKey(header->encryptionKey);
 
     std::unique_ptr<DatabaseImpl> db(new DatabaseImpl());
@@ -115,7 +110,7 @@ Result<std::unique_ptr<DatabaseImpl>> DatabaseImpl::OpenWith(std::unique_ptr<Fil
     auto catalog = ReadCatalog(*db->m_pager);
     if (!catalog.ok()) {
         if (catalog.status().IsCorruption())
-            return Status::Corruption("Unrecognized database format '" + path + "'.");
+            return Errors::CorruptDatabase(path, catalog.status());
         return catalog.status();
     }
     db->m_catalog = std::move(catalog).value();
@@ -135,7 +130,7 @@ DatabaseImpl::~DatabaseImpl()
 
 Status DatabaseImpl::ClosedError() const
 {
-    return Status::InvalidArgument("Operation is not allowed when the object is closed.", 3704);
+    return Errors::ObjectClosed();
 }
 
 Result<std::vector<std::string>> DatabaseImpl::ListTables()
@@ -171,7 +166,7 @@ Result<Table*> DatabaseImpl::OpenTable(std::u16string_view name)
     for (const auto& e : m_catalog) {
         if (e.IsUserTable() && NamesEqual(e.name, name)) {
             if (e.id <= 0)
-                return Status::Corruption("Unrecognized database format '" + m_path + "'.");
+                return Errors::CorruptDatabase(m_path, Errors::CorruptPage(fmt::kCatalogPage, "a table has no definition page"));
             return TableAt(static_cast<PageNumber>(e.id), e.name);
         }
     }

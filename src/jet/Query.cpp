@@ -6,7 +6,6 @@
 namespace jet {
 namespace {
 
-constexpr int32_t kErrSyntax = -2147217900; // 0x80040E14
 
 class Lexer {
 public:
@@ -125,7 +124,7 @@ private:
 
 Status SyntaxError()
 {
-    return Status::InvalidArgument("Syntax error in FROM clause.", kErrSyntax);
+    return Errors::SyntaxError("FROM");
 }
 
 } // namespace
@@ -151,10 +150,10 @@ Result<QuerySource> ParseQuerySource(const std::string& source)
     if (lex.Keyword("where")) {
         auto column = lex.Name();
         if (!column || !lex.Symbol('='))
-            return Status::InvalidArgument("Syntax error in WHERE clause.", kErrSyntax);
+            return Errors::SyntaxError("WHERE");
         auto literal = lex.Literal();
         if (!literal)
-            return Status::InvalidArgument("Syntax error in WHERE clause.", kErrSyntax);
+            return Errors::SyntaxError("WHERE");
         q.filter = QuerySource::Filter{Utf8ToUtf16(*column), std::move(*literal)};
     }
     lex.Symbol(';');

@@ -11,22 +11,6 @@
 namespace jet {
 namespace {
 
-constexpr int32_t kErrTypeMismatch = -2147217913; // 0x80040E07
-
-Status NoCurrentRecord()
-{
-    return Status::NotFound(
-        "Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current "
-        "record.",
-        Status::kErrNoCurrentRecord);
-}
-
-Status ItemNotFound()
-{
-    return Status::NotFound("Item cannot be found in the collection corresponding to the requested name or ordinal.",
-                            Status::kErrItemNotFound);
-}
-
 RowId After(RowId id)
 {
     return id.row == 0xFF ? RowId{id.page + 1, 0} : RowId{id.page, static_cast<uint8_t>(id.row + 1)};
@@ -117,7 +101,7 @@ public:
             return first.status();
         if (!*first) {
             m_state = State::kEmptyBoth;
-            return NoCurrentRecord();
+            return Errors::NoCurrentRecord();
         }
         return Position(**first);
     }
@@ -133,7 +117,7 @@ public:
                 return prev.status();
             if (!*prev) {
                 m_state = State::kEmptyBoth;
-                return NoCurrentRecord();
+                return Errors::NoCurrentRecord();
             }
             auto matches = Matches(**prev);
             if (!matches.ok())
@@ -149,7 +133,7 @@ public:
         JET_RETURN_IF_ERROR(CheckUsable());
         JET_RETURN_IF_ERROR(Update());
         if (m_state != State::kRow)
-            return NoCurrentRecord();
+            return Errors::NoCurrentRecord();
         auto next = Seek(After(m_current));
         if (!next.ok())
             return next.status();
@@ -165,7 +149,7 @@ public:
     {
         const ColumnDef* column = m_table.def().FindColumn(Utf8ToUtf16(name));
         if (column == nullptr)
-            return ItemNotFound();
+            return Errors::ItemNotFound();
         return ValueOf(*column);
     }
 
@@ -181,7 +165,7 @@ public:
     Result<Value> FieldAt(int index) const override
     {
         if (index < 0 || index >= FieldCount())
-            return ItemNotFound();
+            return Errors::ItemNotFound();
         return ValueOf(m_table.def().columns[static_cast<size_t>(index)]);
     }
 
@@ -190,9 +174,9 @@ public:
         JET_RETURN_IF_ERROR(CheckUsable());
         const ColumnDef* col = m_table.def().FindColumn(Utf8ToUtf16(column));
         if (col == nullptr)
-            return ItemNotFound();
+            return Errors::ItemNotFound();
         if (m_state != State::kRow)
-            return NoCurrentRecord();
+            return Errors::NoCurrentRecord();
         std::optional<RowId> found;
         bool answered = false;
         if (!m_filter && (col->type == ColumnType::kText || col->type == ColumnType::kMemo)) {
@@ -235,16 +219,16 @@ public:
         JET_RETURN_IF_ERROR(CheckWritable());
         const ColumnDef* column = m_table.def().FindColumn(Utf8ToUtf16(name));
         if (column == nullptr)
-            return ItemNotFound();
+            return Errors::ItemNotFound();
         if (m_edit == Edit::kNone) {
             if (m_state != State::kRow)
-                return NoCurrentRecord();
+                return Errors::NoCurrentRecord();
             m_edit = Edit::kChange;
             m_pending.clear();
         }
         if (m_edit == Edit::kChange
             && (column->IsAutoNumber() || (column->flags & 0x40) != 0))
-            return Status::InvalidArgument("Field cannot be updated.", -2147217887);
+            return Errors::FieldNotUpdatable("");
         auto coerced = m_table.CoerceValue(*column, value);
         if (!coerced.ok())
             return coerced.status();
@@ -289,7 +273,7 @@ public:
             return Position(*id);
         }
         if (m_state != State::kRow)
-            return NoCurrentRecord();
+            return Errors::NoCurrentRecord();
         for (const auto& [p, v] : m_pending) {
             if (m_findHash && m_table.def().columns[p].number == m_findHash->column)
                 m_findHash.reset();
@@ -329,11 +313,9 @@ private:
     {
         JET_RETURN_IF_ERROR(CheckUsable());
         if (m_lock == LockType::kReadOnly)
-            return Status::NotSupported("Current Recordset does not support updating. This may be a limitation of "
-                                        "the provider, or of the selected locktype.",
-                                        3251);
+            return Errors::RecordsetReadOnly();
         if (m_db.pager().IsReadOnly())
-            return Status::NotSupported("Cannot update.  Database or object is read-only.", -2147217911);
+            return Errors::ReadOnly();
         return Status::OK();
     }
 
@@ -372,7 +354,7 @@ private:
                 return column.type == ColumnType::kBoolean ? Value(false) : Value();
         }
         if (m_state != State::kRow || !m_rowLoaded)
-            return NoCurrentRecord();
+            return Errors::NoCurrentRecord();
         return m_table.ReadField(m_row, column);
     }
 
@@ -405,13 +387,13 @@ private:
         const Value& literal = m_filter->literal;
         if (literal.IsText()) {
             if (!value->IsText())
-                return Status::InvalidArgument("Data type mismatch in criteria expression.", kErrTypeMismatch);
+                return Errors::CriteriaTypeMismatch();
             return TextEqualsNoCase(value->As<std::u16string>(), literal.As<std::u16string>());
         }
         auto number = AsNumber(*value);
         auto wanted = AsNumber(literal);
         if (!number || !wanted)
-            return Status::InvalidArgument("Data type mismatch in criteria expression.", kErrTypeMismatch);
+            return Errors::CriteriaTypeMismatch();
         return *number == *wanted;
     }
 
@@ -562,7 +544,7 @@ Result<std::unique_ptr<Recordset>> Recordset::Open(Database& db, const std::stri
 {
     auto* impl = dynamic_cast<DatabaseImpl*>(&db);
     if (impl == nullptr)
-        return Status::InvalidArgument("The connection cannot be used to perform this operation.", 3709);
+        return Errors::ConnectionUnusable();
     if (!impl->IsOpen())
         return impl->ClosedError();
     auto query = ParseQuerySource(source);
@@ -575,7 +557,7 @@ Result<std::unique_ptr<Recordset>> Recordset::Open(Database& db, const std::stri
     if (query->filter) {
         filterColumn = (*table)->def().FindColumn(query->filter->column);
         if (filterColumn == nullptr)
-            return Status::InvalidArgument("No value given for one or more required parameters.", -2147217904);
+            return Errors::MissingParameter();
     }
     auto rs = std::make_unique<RecordsetImpl>(*impl, **table, cursorType, lockType, std::move(query->filter),
                                               filterColumn);

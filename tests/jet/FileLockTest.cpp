@@ -37,7 +37,7 @@ TEST_F(FileLockTest, SecondWriterIsRefusedUntilTheFirstCloses)
 
     auto second = Open(path, false);
     ASSERT_FALSE(second.ok());
-    EXPECT_EQ(second.status().number(), jet::Status::kErrFileInUse);
+    EXPECT_EQ(second.status().number(), jet::Errors::kFileInUse);
     EXPECT_EQ(second.status().description(), "Could not use '" + path + "'; file already in use.");
 
     auto reader = Open(path, true);
@@ -57,7 +57,7 @@ TEST_F(FileLockTest, WriterInAnotherProcessIsRefused)
     ASSERT_GE(child, 0);
     if (child == 0) {
         auto other = Open(path, false);
-        _exit(!other.ok() && other.status().number() == jet::Status::kErrFileInUse ? 0 : 1);
+        _exit(!other.ok() && other.status().number() == jet::Errors::kFileInUse ? 0 : 1);
     }
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);

@@ -39,7 +39,7 @@ Result<std::vector<CatalogEntry>> ReadCatalog(Pager& pager)
     if (!idCol || !parentCol || !nameCol || !typeCol || !flagsCol || idCol->type != ColumnType::kLong
         || parentCol->type != ColumnType::kLong || nameCol->type != ColumnType::kText
         || typeCol->type != ColumnType::kInteger || flagsCol->type != ColumnType::kLong)
-        return CorruptPage(fmt::kCatalogPage, "the catalog lacks its columns");
+        return Errors::CorruptPage(fmt::kCatalogPage, "the catalog lacks its columns");
 
     std::vector<CatalogEntry> entries;
     LoadedRow row;

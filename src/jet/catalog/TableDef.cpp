@@ -30,7 +30,7 @@ bool KnownType(uint8_t code)
 
 Status Bad(PageNumber tdef, const std::string& what)
 {
-    return CorruptPage(tdef, "table definition: " + what);
+    return Errors::CorruptPage(tdef, "table definition: " + what);
 }
 
 // Reads a name stored as its byte length (u16) and UTF-16 code units at

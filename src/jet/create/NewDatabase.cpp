@@ -253,7 +253,7 @@ Result<std::unique_ptr<Database>> CreateDatabase(const std::string& path, const 
 
     std::error_code ec;
     if (std::filesystem::symlink_status(path, ec).type() != std::filesystem::file_type::not_found)
-        return Status::InvalidArgument("Database already exists.", 3204);
+        return Errors::DatabaseExists();
     auto file = CreatePosixFile(path);
     if (!file.ok())
         return file.status();

@@ -347,10 +347,6 @@ Result<std::vector<std::pair<PageNumber, Page>>> BuildTablePages(const PreparedT
 namespace jet {
 namespace {
 
-constexpr int32_t kErrTableExists = 3010;
-constexpr int32_t kErrDuplicateKey = 3022;
-constexpr int32_t kErrNullInIndex = 3058;
-
 // Calls `visit` with every live row of a table, in table order.
 Status ForEachRow(Table& table, const std::function<Status(const LoadedRow&)>& visit)
 {
@@ -378,7 +374,7 @@ Result<std::vector<Value>> RowByName(const TableDef& def,
     for (const auto& [name, value] : values) {
         const ColumnDef* c = def.FindColumn(name);
         if (c == nullptr)
-            return CorruptPage(def.tdefPage, "system table lacks column " + Utf16ToUtf8(name));
+            return Errors::CorruptPage(def.tdefPage, "system table lacks column " + Utf16ToUtf8(name));
         row[static_cast<size_t>(c - def.columns.data())] = value;
     }
     return row;
@@ -388,7 +384,7 @@ Result<Value> ReadNamed(Table& table, const LoadedRow& row, std::u16string_view 
 {
     const ColumnDef* c = table.def().FindColumn(name);
     if (c == nullptr)
-        return CorruptPage(table.def().tdefPage, "system table lacks column " + Utf16ToUtf8(name));
+        return Errors::CorruptPage(table.def().tdefPage, "system table lacks column " + Utf16ToUtf8(name));
     return table.ReadField(row, *c);
 }
 
@@ -492,12 +488,12 @@ Status CheckIndexKeys(Table& table, const std::vector<Value>& row)
         for (const auto& k : index.columns) {
             const ColumnDef* c = def.ColumnByNumber(k.columnNumber);
             if (c == nullptr)
-                return CorruptPage(def.tdefPage, "index names a missing column");
+                return Errors::CorruptPage(def.tdefPage, "index names a missing column");
             keyValues.push_back(row[static_cast<size_t>(c - def.columns.data())]);
         }
         const IndexNullRule rule = ClassifyNulls(index, keyValues);
         if (rule == IndexNullRule::kReject)
-            return Status::InvalidArgument("Index or primary key cannot contain a Null value.", kErrNullInIndex);
+            return Errors::NullInIndex();
         if (rule == IndexNullRule::kSkip)
             continue;
         auto key = EncodeIndexKey(index.columns, keyValues);
@@ -509,9 +505,7 @@ Status CheckIndexKeys(Table& table, const std::vector<Value>& row)
         if (!found.ok())
             return found.status();
         if (found->has_value())
-            return Status::InvalidArgument("The changes you requested to the table were not successful because they "
-                                           "would create duplicate values in the index, primary key, or relationship.",
-                                           kErrDuplicateKey);
+            return Errors::DuplicateKey();
     }
     return Status::OK();
 }
@@ -527,14 +521,14 @@ Status CreateTable(Database& db, const TableSpec& design)
         return impl->ClosedError();
     Pager& pager = impl->pager();
     if (pager.IsReadOnly() || impl->globalMap() == nullptr)
-        return Status::NotSupported("Cannot update.  Database or object is read-only.", -2147217911);
+        return Errors::ReadOnly();
 
     auto table = PrepareTable(design);
     if (!table.ok())
         return table.status();
     for (const auto& e : impl->catalog()) {
         if (e.parentId == catalog_id::kTables && NamesEqual(e.name, table->name))
-            return Status::InvalidArgument("Table '" + Utf16ToUtf8(table->name) + "' already exists.", kErrTableExists);
+            return Errors::TableExists(Utf16ToUtf8(table->name));
     }
     auto inherited = ReadInheritance(*impl);
     if (!inherited.ok())

@@ -29,7 +29,7 @@ public:
             if (n < 0)
                 return Error("read");
             if (n == 0)
-                return Status::IOError("Unexpected end of file '" + m_path + "'.");
+                return Errors::UnexpectedEnd(m_path);
             done += static_cast<size_t>(n);
         }
         return Status::OK();
@@ -76,8 +76,7 @@ public:
 private:
     Status Error(const char* what) const
     {
-        return Status::IOError("Disk or network error (" + std::string(what) + " '" + m_path
-                               + "': " + std::strerror(errno) + ").");
+        return Errors::DiskError(std::string(what) + " '" + m_path + "': " + std::strerror(errno));
     }
 
     int m_fd;
@@ -92,17 +91,15 @@ Result<std::unique_ptr<File>> OpenWithFlags(const std::string& path, int flags)
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) {
         if (errno == ENOENT || errno == EISDIR || errno == ENOTDIR)
-            return Status::NotFound("Could not find file '" + path + "'.");
+            return Errors::FileNotFound(path);
         if (errno == EACCES || errno == EROFS || errno == EPERM)
-            return Status::Locked("The Microsoft Jet database engine cannot open the file '" + path
-                                  + "'.  It is already opened exclusively by another user, or you need permission "
-                                    "to view its data.");
-        return Status::IOError("Disk or network error (open '" + path + "': " + std::strerror(errno) + ").");
+            return Errors::FileLocked(path);
+        return Errors::DiskError("open '" + path + "': " + std::strerror(errno));
     }
     struct stat st;
     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
         ::close(fd);
-        return Status::NotFound("Could not find file '" + path + "'.");
+        return Errors::FileNotFound(path);
     }
     if ((flags & O_ACCMODE) == O_RDWR) {
         // One writer per file: a second writer, in this process or another
@@ -116,7 +113,7 @@ Result<std::unique_ptr<File>> OpenWithFlags(const std::string& path, int flags)
         } while (locked != 0 && errno == EINTR);
         if (locked != 0 && errno == EWOULDBLOCK) {
             ::close(fd);
-            return Status::Locked("Could not use '" + path + "'; file already in use.", Status::kErrFileInUse);
+            return Errors::FileInUse(path);
         }
     }
     return std::unique_ptr<File>(new PosixFile(fd, path));

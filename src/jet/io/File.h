@@ -32,7 +32,7 @@ public:
 // Opens `path` for reading, or for reading and writing. A file opened for
 // writing is locked against every other writer (flock) until the File ends or
 // Unlock() is called; while another writer holds it, opening for writing
-// fails with kErrFileInUse. A missing file gives a NotFound status naming the
+// fails with Errors::FileInUse. A missing file gives a NotFound status naming the
 // path the way Jet does; other failures an I/O error.
 Result<std::unique_ptr<File>> OpenPosixFile(const std::string& path, bool writable);
 

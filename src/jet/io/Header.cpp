@@ -32,11 +32,6 @@ std::array<uint8_t, 4> DateMask(double creationDate)
     return mask;
 }
 
-Status Unrecognized(const std::string& path)
-{
-    return Status::NotSupported("Unrecognized database format '" + path + "'.");
-}
-
 } // namespace
 
 void ApplyHeaderMask(Page& page)
@@ -50,9 +45,9 @@ Result<DatabaseHeader> ParseHeader(const Page& raw, const std::string& path)
 {
     static const char kJetMagic[] = "Standard Jet DB";
     if (raw[0] != 0x00 || raw[1] != 0x01 || std::memcmp(raw.data() + fmt::kHeaderMagicOffset, kJetMagic, 15) != 0)
-        return Unrecognized(path);
+        return Errors::NotADatabase(path);
     if (raw[fmt::kHeaderVersionOffset] != fmt::kVersionJet4)
-        return Unrecognized(path);
+        return Errors::NotADatabase(path);
 
     DatabaseHeader header;
     header.plain = raw;

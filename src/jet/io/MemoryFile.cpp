@@ -14,7 +14,7 @@ Status MemoryFile::Read(uint64_t offset, uint8_t* out, size_t length)
 {
     std::lock_guard lock(m_mutex);
     if (offset > m_bytes->size() || length > m_bytes->size() - offset)
-        return Status::IOError("Unexpected end of file.");
+        return Errors::UnexpectedEnd("");
     std::memcpy(out, m_bytes->data() + offset, length);
     return Status::OK();
 }
@@ -31,7 +31,7 @@ Status MemoryFile::Write(uint64_t offset, const uint8_t* data, size_t length)
     if (m_writeBudget)
         *m_writeBudget -= allowed;
     if (allowed < length)
-        return Status::IOError("Disk or network error (injected write failure).");
+        return Errors::DiskError("injected write failure");
     return Status::OK();
 }
 
@@ -45,7 +45,7 @@ Status MemoryFile::Truncate(uint64_t size)
 {
     std::lock_guard lock(m_mutex);
     if (m_writeBudget && *m_writeBudget == 0)
-        return Status::IOError("Disk or network error (injected truncate failure).");
+        return Errors::DiskError("injected truncate failure");
     m_bytes->resize(size);
     return Status::OK();
 }
@@ -54,7 +54,7 @@ Status MemoryFile::Sync()
 {
     std::lock_guard lock(m_mutex);
     if (m_writeBudget && *m_writeBudget == 0)
-        return Status::IOError("Disk or network error (injected sync failure).");
+        return Errors::DiskError("injected sync failure");
     ++m_syncs;
     return Status::OK();
 }

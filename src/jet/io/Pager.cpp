@@ -16,7 +16,7 @@ Result<std::unique_ptr<Pager>> Pager::Open(std::unique_ptr<File> file, const std
     if (!size.ok())
         return size.status();
     if (*size == 0 || *size % kPageSize != 0 || *size / kPageSize > 0xFFFFFF)
-        return Status::NotSupported("Unrecognized database format '" + path + "'.");
+        return Errors::NotADatabase(path);
     return std::unique_ptr<Pager>(
         new Pager(std::move(file), path, options, static_cast<uint32_t>(*size / kPageSize)));
 }
@@ -36,7 +36,7 @@ Pager::~Pager() = default;
 
 Status Pager::ReadOnlyError() const
 {
-    return Status::NotSupported("Cannot update.  Database or object is read-only.", -2147217911);
+    return Errors::ReadOnly();
 }
 
 void Pager::Crypt(PageNumber n, uint8_t* page) const
@@ -311,7 +311,7 @@ Result<PageNumber> Pager::AllocatePage(const Page& page)
         JET_RETURN_IF_ERROR(WritePage(n, page));
     } else {
         if (m_pageCount >= 0xFFFFFF)
-            return Status::NotSupported("The database has reached its maximum size.");
+            return Errors::DatabaseFull();
         n = m_pageCount++;
         auto f = TakeFrame(n);
         if (!f.ok()) {

@@ -2,16 +2,11 @@
 
 namespace jet {
 
-Status CorruptPage(PageNumber page, const std::string& what)
-{
-    return Status::Corruption("Unrecognized database format (page " + std::to_string(page) + ": " + what + ").");
-}
-
 Result<uint16_t> DataPageSlotCount(const Page& data, PageNumber page)
 {
     const uint16_t count = LoadU16(data.data() + fmt::kDataRowCount);
     if (count > fmt::kMaxSlots || fmt::kDataSlots + 2u * count > kPageSize)
-        return CorruptPage(page, "bad row count " + std::to_string(count));
+        return Errors::CorruptPage(page, "bad row count " + std::to_string(count));
     return count;
 }
 
@@ -21,7 +16,7 @@ Result<RowSlot> DataPageSlot(const Page& data, PageNumber page, uint16_t slot)
     if (!count.ok())
         return count.status();
     if (slot >= *count)
-        return CorruptPage(page, "row " + std::to_string(slot) + " does not exist");
+        return Errors::CorruptPage(page, "row " + std::to_string(slot) + " does not exist");
     RowSlot s;
     s.raw = LoadU16(data.data() + fmt::kDataSlots + 2u * slot);
     s.start = s.raw & fmt::kSlotOffsetMask;
@@ -30,7 +25,7 @@ Result<RowSlot> DataPageSlot(const Page& data, PageNumber page, uint16_t slot)
                                               & fmt::kSlotOffsetMask);
     const uint32_t tableEnd = fmt::kDataSlots + 2u * *count;
     if (s.start < tableEnd || s.start > s.end || s.end > kPageSize)
-        return CorruptPage(page, "row " + std::to_string(slot) + " has bad offsets");
+        return Errors::CorruptPage(page, "row " + std::to_string(slot) + " has bad offsets");
     return s;
 }
 

@@ -22,8 +22,6 @@ struct RowSlot {
     uint16_t length() const { return static_cast<uint16_t>(end - start); }
 };
 
-Status CorruptPage(PageNumber page, const std::string& what);
-
 // Number of row slots of data page `page`, checked against the page size.
 Result<uint16_t> DataPageSlotCount(const Page& data, PageNumber page);
 

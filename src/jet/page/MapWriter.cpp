@@ -23,12 +23,12 @@ Result<RecordRef> ModifyRecord(Pager& pager, MapLocation where)
         return page.status();
     Page& p = **page;
     if (!IsDataPage(p))
-        return CorruptPage(where.page, "usage map holder is not a data page");
+        return Errors::CorruptPage(where.page, "usage map holder is not a data page");
     auto slot = DataPageSlot(p, where.page, where.row);
     if (!slot.ok())
         return slot.status();
     if (slot->IsDeleted() || slot->length() < 5)
-        return CorruptPage(where.page, "usage map row " + std::to_string(where.row) + " is empty");
+        return Errors::CorruptPage(where.page, "usage map row " + std::to_string(where.row) + " is empty");
     return RecordRef{&p, p.data() + slot->start, slot->length()};
 }
 
@@ -53,21 +53,16 @@ Page NewBitmapPage()
     return bm;
 }
 
-Status TooLarge()
-{
-    return Status::NotSupported("The database has reached its maximum size.");
-}
-
 Status SetReferenceBit(Pager& pager, MapLocation where, PageNumber page, bool present)
 {
     const uint32_t k = page / fmt::kPagesPerBitmapPage;
     if (k >= fmt::kReferenceSlots)
-        return TooLarge();
+        return Errors::DatabaseFull();
     auto rec = ModifyRecord(pager, where);
     if (!rec.ok())
         return rec.status();
     if (1 + 4 * (k + 1) > rec->length)
-        return CorruptPage(where.page, "reference usage map too short");
+        return Errors::CorruptPage(where.page, "reference usage map too short");
     PageNumber bitmapPage = LoadU32(rec->data + 1 + 4 * k);
     if (bitmapPage == 0) {
         if (!present)
@@ -82,12 +77,12 @@ Status SetReferenceBit(Pager& pager, MapLocation where, PageNumber page, bool pr
         StoreU32(rec->data + 1 + 4 * k, bitmapPage);
     }
     if (bitmapPage >= pager.PageCount())
-        return CorruptPage(where.page, "usage map bitmap page out of range");
+        return Errors::CorruptPage(where.page, "usage map bitmap page out of range");
     auto bm = pager.Modify(bitmapPage);
     if (!bm.ok())
         return bm.status();
     if ((**bm)[0] != static_cast<uint8_t>(fmt::PageType::kUsageBitmap))
-        return CorruptPage(bitmapPage, "not a usage map bitmap page");
+        return Errors::CorruptPage(bitmapPage, "not a usage map bitmap page");
     PutBit((**bm).data() + fmt::kBitmapPageHeader, page - k * fmt::kPagesPerBitmapPage, present);
     return Status::OK();
 }
@@ -168,7 +163,7 @@ Status SetMapPage(Pager& pager, MapLocation where, PageNumber page, bool present
     if (rec->data[0] == fmt::kMapReference)
         return SetReferenceBit(pager, where, page, present);
     if (rec->data[0] != fmt::kMapInline)
-        return CorruptPage(where.page, "unknown usage map type");
+        return Errors::CorruptPage(where.page, "unknown usage map type");
     uint8_t* bitmap = rec->data + 5;
     const uint32_t start = LoadU32(rec->data + 1);
     const uint32_t bits = (rec->length - 5) * 8;
@@ -341,7 +336,7 @@ Status GlobalMap::ConvertToReference(PageNumber page)
     std::vector<PageNumber> created;
     const uint32_t slots = (count - 1) / fmt::kPagesPerBitmapPage + 1;
     if (slots > fmt::kReferenceSlots)
-        return TooLarge();
+        return Errors::DatabaseFull();
     for (uint32_t k = 0; k < slots; ++k) {
         Page bm = NewBitmapPage();
         for (uint32_t i = 0; i < fmt::kPagesPerBitmapPage; ++i)
@@ -357,7 +352,7 @@ Status GlobalMap::ConvertToReference(PageNumber page)
         return view.status();
     copy = **view;
     if (!RepackDataPage(copy, {{0, record}}))
-        return CorruptPage(1, "cannot rewrite the free-page map");
+        return Errors::CorruptPage(1, "cannot rewrite the free-page map");
     auto target = m_pager.Modify(1);
     if (!target.ok())
         return target.status();
@@ -370,15 +365,15 @@ Status GlobalMap::ConvertToReference(PageNumber page)
 Status GlobalMap::MarkUsedInReference(PageNumber page, int depth)
 {
     if (depth > 4)
-        return TooLarge();
+        return Errors::DatabaseFull();
     const uint32_t k = page / fmt::kPagesPerBitmapPage;
     if (k >= fmt::kReferenceSlots)
-        return TooLarge();
+        return Errors::DatabaseFull();
     auto rec = ModifyRecord(m_pager, MapLocation{1, 0});
     if (!rec.ok())
         return rec.status();
     if (1 + 4 * (k + 1) > rec->length)
-        return CorruptPage(1, "free-page map record too short");
+        return Errors::CorruptPage(1, "free-page map record too short");
     PageNumber bitmapPage = LoadU32(rec->data + 1 + 4 * k);
     if (bitmapPage == 0) {
         // A new slot: pages below the end of the file are in use, the rest free.
@@ -397,12 +392,12 @@ Status GlobalMap::MarkUsedInReference(PageNumber page, int depth)
         JET_RETURN_IF_ERROR(MarkUsedInReference(bitmapPage, depth + 1));
     }
     if (bitmapPage >= m_pager.PageCount())
-        return CorruptPage(1, "free-page map bitmap page out of range");
+        return Errors::CorruptPage(1, "free-page map bitmap page out of range");
     auto bm = m_pager.Modify(bitmapPage);
     if (!bm.ok())
         return bm.status();
     if ((**bm)[0] != static_cast<uint8_t>(fmt::PageType::kUsageBitmap))
-        return CorruptPage(bitmapPage, "not a usage map bitmap page");
+        return Errors::CorruptPage(bitmapPage, "not a usage map bitmap page");
     PutBit((**bm).data() + fmt::kBitmapPageHeader, page - k * fmt::kPagesPerBitmapPage, false);
     return Status::OK();
 }

@@ -11,7 +11,7 @@ namespace {
 
 Status BadRow(PageNumber page, const std::string& what)
 {
-    return CorruptPage(page, "row " + what);
+    return Errors::CorruptPage(page, "row " + what);
 }
 
 uint16_t VarOffset(const RowLayout& layout, uint32_t j)
@@ -116,26 +116,26 @@ Result<Bytes> ReadLongValue(PageStore& store, ByteView descriptor, PageNumber pa
             return view.status();
         const Page& lval = **view;
         if (!IsDataPage(lval))
-            return CorruptPage(lvalPage, "long-value page is not a data page");
+            return Errors::CorruptPage(lvalPage, "long-value page is not a data page");
         auto slot = DataPageSlot(lval, lvalPage, RowPointerRow(next));
         if (!slot.ok())
             return slot.status();
         if (slot->IsDeleted())
-            return CorruptPage(lvalPage, "long-value row is deleted");
+            return Errors::CorruptPage(lvalPage, "long-value row is deleted");
         ByteView piece(lval.data() + slot->start, slot->length());
         if (kind == fmt::kLongValueSingle) {
             if (piece.size() < length)
-                return CorruptPage(lvalPage, "long-value row shorter than its value");
+                return Errors::CorruptPage(lvalPage, "long-value row shorter than its value");
             out.assign(piece.begin(), piece.begin() + length);
             break;
         }
         if (piece.size() < 4)
-            return CorruptPage(lvalPage, "long-value chain row too short");
+            return Errors::CorruptPage(lvalPage, "long-value chain row too short");
         next = LoadU32(piece.data());
         const size_t take = std::min<size_t>(piece.size() - 4, length - out.size());
         out.insert(out.end(), piece.begin() + 4, piece.begin() + 4 + take);
         if (out.size() < length && next == 0)
-            return CorruptPage(lvalPage, "long-value chain ends early");
+            return Errors::CorruptPage(lvalPage, "long-value chain ends early");
     }
     return out;
 }

@@ -128,32 +128,32 @@ Status Table::LoadRow(RowId id, LoadedRow& out)
         return view.status();
     const Page* page = *view;
     if (!OwnsPage(*page, m_def.tdefPage))
-        return CorruptPage(id.page, "not a data page of table " + std::to_string(m_def.tdefPage));
+        return Errors::CorruptPage(id.page, "not a data page of table " + std::to_string(m_def.tdefPage));
     auto slot = DataPageSlot(*page, id.page, id.row);
     if (!slot.ok())
         return slot.status();
     if ((slot->raw & fmt::kSlotHidden) != 0)
-        return Status::NotFound("Record is deleted.", 3167);
+        return Errors::RecordDeleted();
     out.id = id;
     out.dataAt = id;
     if (slot->IsOverflow()) {
         if (slot->length() < 4)
-            return CorruptPage(id.page, "overflow row too short");
+            return Errors::CorruptPage(id.page, "overflow row too short");
         const uint32_t pointer = LoadU32(page->data() + slot->start);
         const RowId target{RowPointerPage(pointer), RowPointerRow(pointer)};
         if (target.page >= m_pager.PageCount())
-            return CorruptPage(id.page, "overflow pointer out of range");
+            return Errors::CorruptPage(id.page, "overflow pointer out of range");
         view = m_pager.View(target.page);
         if (!view.ok())
             return view.status();
         page = *view;
         if (!OwnsPage(*page, m_def.tdefPage))
-            return CorruptPage(target.page, "overflow target is not a data page of the table");
+            return Errors::CorruptPage(target.page, "overflow target is not a data page of the table");
         slot = DataPageSlot(*page, target.page, target.row);
         if (!slot.ok())
             return slot.status();
         if (slot->IsDeleted() || slot->IsOverflow())
-            return CorruptPage(target.page, "overflow target is not a moved row");
+            return Errors::CorruptPage(target.page, "overflow target is not a moved row");
         out.dataAt = target;
     }
     out.bytes.assign(page->begin() + slot->start, page->begin() + slot->end);

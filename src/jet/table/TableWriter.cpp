@@ -23,37 +23,12 @@ constexpr size_t kCompressibleMemoChars = 1024;
 
 Status TypeMismatch(const ColumnDef& column)
 {
-    return Status::InvalidArgument("Type mismatch. (field '" + Utf16ToUtf8(column.name) + "')", -2147352571);
+    return Errors::TypeMismatch(Utf16ToUtf8(column.name));
 }
 
 Status TooSmall(const ColumnDef& column)
 {
-    return Status::InvalidArgument("The field is too small to accept the amount of data you attempted to add.  Try "
-                                   "inserting or pasting less data. (field '"
-                                       + Utf16ToUtf8(column.name) + "')",
-                                   -2147217887);
-}
-
-Status Duplicate(const std::u16string& index)
-{
-    return Status::InvalidArgument(
-        "The changes you requested to the table were not successful because they would create duplicate values in "
-        "the index, primary key, or relationship.  Change the data in the field or fields that contain duplicate "
-        "data, remove the index, or redefine the index to permit duplicate entries and try again. (index '"
-            + Utf16ToUtf8(index) + "')",
-        Status::kErrIntegrity);
-}
-
-Status NullInIndex(const std::u16string& index)
-{
-    return Status::InvalidArgument("Index or primary key cannot contain a Null value. (index '" + Utf16ToUtf8(index)
-                                       + "')",
-                                   Status::kErrIntegrity);
-}
-
-Status RecordTooLarge()
-{
-    return Status::InvalidArgument("Record is too large.", Status::kErrIntegrity);
+    return Errors::FieldTooSmall(Utf16ToUtf8(column.name));
 }
 
 std::optional<int64_t> AsInteger(const Value& v)
@@ -104,7 +79,7 @@ std::u16string IndexName(const TableDef& def, size_t realIndex)
 Status Table::CheckWritable() const
 {
     if (m_globalMap == nullptr || m_pager.IsReadOnly())
-        return Status::NotSupported("Cannot update.  Database or object is read-only.", -2147217911);
+        return Errors::ReadOnly();
     return Status::OK();
 }
 
@@ -376,7 +351,7 @@ Status Table::PlanRowLayout(const std::vector<FieldBytes>& fields, std::vector<L
     size_t size = baseSize;
     for (const auto& p : plans)
         size += p.isInline ? p.data.size() : 0;
-    return size > fmt::kMaxRowSize ? RecordTooLarge() : Status::OK();
+    return size > fmt::kMaxRowSize ? Errors::RecordTooLarge() : Status::OK();
 }
 
 void Table::PlanLongValues(std::vector<LongValuePlan>& plans, size_t fixedPart) const
@@ -410,7 +385,7 @@ Status Table::CheckIndexes(const RowValues& values, std::optional<RowId> self,
             primary = primary || (li.realIndex == i && li.IsPrimaryKey());
         const IndexNullRule rule = ClassifyNulls(ix, keyValues);
         if (rule == IndexNullRule::kReject || (primary && anyNull))
-            return NullInIndex(IndexName(m_def, i));
+            return Errors::NullInIndex(Utf16ToUtf8(IndexName(m_def, i)));
         if (rule == IndexNullRule::kSkip)
             continue;
         auto key = EncodeIndexKey(ix.columns, keyValues);
@@ -421,7 +396,7 @@ Status Table::CheckIndexes(const RowValues& values, std::optional<RowId> self,
             if (!found.ok())
                 return found.status();
             if (*found && (!self || **found != *self))
-                return Duplicate(IndexName(m_def, i));
+                return Errors::DuplicateKey(Utf16ToUtf8(IndexName(m_def, i)));
         }
         keys[i] = std::move(key).value();
     }
@@ -511,7 +486,7 @@ Result<RowId> Table::PlaceRow(const std::vector<uint8_t>& row, uint16_t flags, s
     if (!placed.ok())
         return placed.status();
     if (!*placed)
-        return RecordTooLarge();
+        return Errors::RecordTooLarge();
     return **placed;
 }
 
@@ -527,7 +502,7 @@ Result<std::vector<uint8_t>> Table::WriteLongValue(const ColumnDef& column, cons
     }
     const LongValueMaps* maps = m_def.MapsOfColumn(column.number);
     if (maps == nullptr)
-        return CorruptPage(m_def.tdefPage, "long-value column without usage maps");
+        return Errors::CorruptPage(m_def.tdefPage, "long-value column without usage maps");
     const MapLocation owned = MapLocation::FromPointer(maps->ownedMap);
     const std::optional<MapLocation> freeMap =
         maps->freeMap != 0 ? std::optional<MapLocation>(MapLocation::FromPointer(maps->freeMap)) : std::nullopt;
@@ -554,7 +529,7 @@ Result<std::vector<uint8_t>> Table::WriteLongValue(const ColumnDef& column, cons
                 return page.status();
             auto slot = AppendRow(**page, data);
             if (!slot)
-                return RecordTooLarge();
+                return Errors::RecordTooLarge();
             placed = RowId{*fresh, static_cast<uint8_t>(*slot)};
         }
         StoreU32(descriptor.data(), length | fmt::kLongValueSingle);
@@ -575,7 +550,7 @@ Result<std::vector<uint8_t>> Table::WriteLongValue(const ColumnDef& column, cons
         std::copy(data.begin() + static_cast<long>(begin), data.begin() + static_cast<long>(end), row.begin() + 4);
         Page page = EmptyDataPage(fmt::kLongValueOwner);
         if (!AppendRow(page, row))
-            return RecordTooLarge();
+            return Errors::RecordTooLarge();
         auto allocated = m_pager.AllocatePage(page);
         if (!allocated.ok())
             return allocated.status();
@@ -607,12 +582,12 @@ Status Table::FreeLongValue(const ColumnDef& column, ByteView descriptor)
         const PageNumber n = RowPointerPage(pointer);
         const uint16_t row = RowPointerRow(pointer);
         if (n == 0 || n >= m_pager.PageCount())
-            return CorruptPage(n, "long-value pointer out of range");
+            return Errors::CorruptPage(n, "long-value pointer out of range");
         auto view = m_pager.View(n);
         if (!view.ok())
             return view.status();
         if (!IsDataPage(**view) || LoadU32((**view).data() + fmt::kDataOwner) != fmt::kLongValueOwner)
-            return CorruptPage(n, "long value is not on a long-value page");
+            return Errors::CorruptPage(n, "long value is not on a long-value page");
         auto slot = DataPageSlot(**view, n, row);
         if (!slot.ok())
             return slot.status();
@@ -679,7 +654,7 @@ Result<RowId> Table::InsertRow(RowValues values)
             if (values[i].IsNull()) {
                 const int64_t next = static_cast<int64_t>(static_cast<int32_t>(autoNumber)) + m_def.autoIncrement;
                 if (next > INT32_MAX || next < INT32_MIN)
-                    return Status::InvalidArgument("AutoNumber values are exhausted.", Status::kErrIntegrity);
+                    return Errors::AutoNumberExhausted();
                 values[i] = Value(static_cast<int32_t>(next));
             }
         } else if ((c.flags & fmt::kColFlagAutoGuid) != 0 && c.type == ColumnType::kGuid && values[i].IsNull()) {
@@ -767,8 +742,7 @@ Status Table::ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& 
             return Status::InvalidArgument("no such column");
         const ColumnDef& c = m_def.columns[position];
         if (c.IsAutoNumber() || (c.flags & fmt::kColFlagAutoGuid) != 0)
-            return Status::InvalidArgument("Field cannot be updated. (field '" + Utf16ToUtf8(c.name) + "')",
-                                           -2147217887);
+            return Errors::FieldNotUpdatable(Utf16ToUtf8(c.name));
         auto coerced = CoerceValue(c, value);
         if (!coerced.ok())
             return coerced.status();
@@ -865,7 +839,7 @@ Status Table::ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& 
             if (!own.ok())
                 return own.status();
             if (!RepackDataPage(**own, {{id.row, pointer}}, {{id.row, fmt::kSlotOverflow}}))
-                return CorruptPage(id.page, "cannot store an overflow pointer");
+                return Errors::CorruptPage(id.page, "cannot store an overflow pointer");
             if (at != id) {
                 auto old = m_pager.Modify(at.page);
                 if (!old.ok())

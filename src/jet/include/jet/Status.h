@@ -1,5 +1,7 @@
 #pragma once
 
+#include <jet/Errors.h>
+
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -13,45 +15,37 @@ class [[nodiscard]] Status {
 public:
     enum class Kind { kOk, kNotFound, kCorruption, kNotSupported, kInvalidArgument, kIOError, kLocked, kBadPassword };
 
-    // Error numbers as the ADO/Jet OLE DB layer reports them.
-    static constexpr int32_t kErrGeneric = -2147467259;          // 0x80004005, E_FAIL
-    static constexpr int32_t kErrBadPassword = -2147217843;      // 0x80040E4D
-    static constexpr int32_t kErrProviderNotFound = 3706;
-    static constexpr int32_t kErrNoCurrentRecord = 3021;
-    static constexpr int32_t kErrItemNotFound = 3265;
-    static constexpr int32_t kErrInvalidArgument = 3001;
-    static constexpr int32_t kErrTableNotFound = -2147217865;    // 0x80040E37
-    static constexpr int32_t kErrIntegrity = -2147467259;
-    static constexpr int32_t kErrFileInUse = 3045;               // another writer has the file open
+    // For code that matches this number directly; Errors lists them all.
+    static constexpr int32_t kErrNoCurrentRecord = Errors::kNoCurrentRecord;
 
     Status() = default;
 
     static Status OK() { return Status(); }
-    static Status NotFound(std::string description, int32_t number = kErrGeneric)
+    static Status NotFound(std::string description, int32_t number = Errors::kUnspecified)
     {
         return Status(Kind::kNotFound, number, std::move(description));
     }
-    static Status Corruption(std::string description, int32_t number = kErrGeneric)
+    static Status Corruption(std::string description, int32_t number = Errors::kUnspecified)
     {
         return Status(Kind::kCorruption, number, std::move(description));
     }
-    static Status NotSupported(std::string description, int32_t number = kErrGeneric)
+    static Status NotSupported(std::string description, int32_t number = Errors::kUnspecified)
     {
         return Status(Kind::kNotSupported, number, std::move(description));
     }
-    static Status InvalidArgument(std::string description, int32_t number = kErrInvalidArgument)
+    static Status InvalidArgument(std::string description, int32_t number = Errors::kInvalidArgument)
     {
         return Status(Kind::kInvalidArgument, number, std::move(description));
     }
-    static Status IOError(std::string description, int32_t number = kErrGeneric)
+    static Status IOError(std::string description, int32_t number = Errors::kUnspecified)
     {
         return Status(Kind::kIOError, number, std::move(description));
     }
-    static Status Locked(std::string description, int32_t number = kErrGeneric)
+    static Status Locked(std::string description, int32_t number = Errors::kUnspecified)
     {
         return Status(Kind::kLocked, number, std::move(description));
     }
-    static Status BadPassword(std::string description = "Not a valid password.", int32_t number = kErrBadPassword)
+    static Status BadPassword(std::string description, int32_t number)
     {
         return Status(Kind::kBadPassword, number, std::move(description));
     }
