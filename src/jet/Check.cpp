@@ -7,6 +7,7 @@
 #include "io/MemoryFile.h"
 #include "page/DataPage.h"
 #include "page/UsageMap.h"
+#include "table/RowCursor.h"
 
 #include <jet/Database.h>
 
@@ -277,18 +278,11 @@ private:
             if (c.IsAutoNumber() && c.type == ColumnType::kLong)
                 autoColumn = &c;
         }
+        // Ids only: a row that fails to load is reported and the walk goes on.
         LoadedRow row;
-        RowId from{0, 0};
-        for (;;) {
-            auto next = table.NextRow(from);
-            if (!next.ok()) {
-                Problem("table " + name + ": " + next.status().description());
-                break;
-            }
-            if (!*next)
-                break;
-            const RowId id = **next;
-            from = id.row == 0xFF ? RowId{id.page + 1, 0} : RowId{id.page, static_cast<uint8_t>(id.row + 1)};
+        RowCursor cursor(table, RowCursorOptions{.loadRows = false});
+        for (cursor.SeekToFirst(); cursor.Valid(); cursor.Next()) {
+            const RowId id = cursor.id();
             Status loaded = table.LoadRow(id, row);
             if (!loaded.ok()) {
                 Problem("table " + name + " row " + RowText(id) + ": " + loaded.description());
@@ -308,6 +302,8 @@ private:
                 }
             }
         }
+        if (!cursor.status().ok())
+            Problem("table " + name + ": " + cursor.status().description());
         if (def.rowCount != rows.size()) {
             const std::string text = "table " + name + ": definition records " + std::to_string(def.rowCount)
                 + " rows, " + std::to_string(rows.size()) + " found";

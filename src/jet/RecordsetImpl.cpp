@@ -1,6 +1,7 @@
 #include "DatabaseImpl.h"
 #include "Query.h"
 #include "index/IndexKey.h"
+#include "table/RowCursor.h"
 
 #include <jet/Recordset.h>
 
@@ -10,11 +11,6 @@
 
 namespace jet {
 namespace {
-
-RowId After(RowId id)
-{
-    return id.row == 0xFF ? RowId{id.page + 1, 0} : RowId{id.page, static_cast<uint8_t>(id.row + 1)};
-}
 
 std::optional<double> AsNumber(const Value& v)
 {
@@ -134,7 +130,7 @@ public:
         JET_RETURN_IF_ERROR(Update());
         if (m_state != State::kRow)
             return Errors::NoCurrentRecord();
-        auto next = Seek(After(m_current));
+        auto next = Seek(RowCursor::After(m_current));
         if (!next.ok())
             return next.status();
         if (!*next) {
@@ -358,20 +354,30 @@ private:
         return m_table.ReadField(m_row, column);
     }
 
+    // A cursor that loads rows when the filter has to read them.
+    RowCursorOptions ScanOptions() const { return RowCursorOptions{.loadRows = m_filter.has_value()}; }
+
     // The first row at or after `from` that passes the filter.
     Result<std::optional<RowId>> Seek(RowId from)
     {
-        for (;;) {
-            auto next = m_table.NextRow(from);
-            if (!next.ok() || !*next)
-                return next;
-            auto matches = Matches(**next);
+        RowCursor cursor(m_table, ScanOptions());
+        for (cursor.Seek(from); cursor.Valid(); cursor.Next()) {
+            auto matches = Matches(cursor);
             if (!matches.ok())
                 return matches.status();
             if (*matches)
-                return next;
-            from = After(**next);
+                return std::optional<RowId>(cursor.id());
         }
+        if (!cursor.status().ok())
+            return cursor.status();
+        return std::optional<RowId>();
+    }
+
+    Result<bool> Matches(const RowCursor& cursor)
+    {
+        if (!m_filter)
+            return true;
+        return MatchesRow(cursor.row());
     }
 
     Result<bool> Matches(RowId id)
@@ -379,7 +385,13 @@ private:
         if (!m_filter)
             return true;
         JET_RETURN_IF_ERROR(m_table.LoadRow(id, m_scratch));
-        auto value = m_table.ReadField(m_scratch, *m_filterColumn);
+        return MatchesRow(m_scratch);
+    }
+
+    // REQUIRES: m_filter
+    Result<bool> MatchesRow(const LoadedRow& row)
+    {
+        auto value = m_table.ReadField(row, *m_filterColumn);
         if (!value.ok())
             return value.status();
         if (value->IsNull())
@@ -409,18 +421,22 @@ private:
     // The first row at or after `from` whose column holds exactly `text`.
     Result<std::optional<RowId>> FindByScan(const ColumnDef& column, const std::u16string& text, RowId from)
     {
-        for (;;) {
-            auto row = Seek(from);
-            if (!row.ok() || !*row)
-                return row;
-            JET_RETURN_IF_ERROR(m_table.LoadRow(**row, m_scratch));
-            auto value = m_table.ReadField(m_scratch, column);
+        RowCursor cursor(m_table);
+        for (cursor.Seek(from); cursor.Valid(); cursor.Next()) {
+            auto matches = Matches(cursor);
+            if (!matches.ok())
+                return matches.status();
+            if (!*matches)
+                continue;
+            auto value = m_table.ReadField(cursor.row(), column);
             if (!value.ok())
                 return value.status();
             if (ValueEqualsText(*value, text))
-                return row;
-            from = After(**row);
+                return std::optional<RowId>(cursor.id());
         }
+        if (!cursor.status().ok())
+            return cursor.status();
+        return std::optional<RowId>();
     }
 
     // Index entries with equal keys are ordered by row pointer, which is table
@@ -463,21 +479,16 @@ private:
         if (!m_findHash || m_findHash->column != column.number) {
             FindHash hash;
             hash.column = column.number;
-            RowId from{0, 0};
-            for (;;) {
-                auto next = m_table.NextRow(from);
-                if (!next.ok())
-                    return next.status();
-                if (!*next)
-                    break;
-                JET_RETURN_IF_ERROR(m_table.LoadRow(**next, m_scratch));
-                auto value = m_table.ReadField(m_scratch, column);
+            RowCursor cursor(m_table);
+            for (cursor.SeekToFirst(); cursor.Valid(); cursor.Next()) {
+                auto value = m_table.ReadField(cursor.row(), column);
                 if (!value.ok())
                     return value.status();
                 if (value->IsText())
-                    hash.first.emplace(value->As<std::u16string>(), **next);
-                from = After(**next);
+                    hash.first.emplace(value->As<std::u16string>(), cursor.id());
             }
+            if (!cursor.status().ok())
+                return cursor.status();
             m_findHash = std::move(hash);
         }
         auto it = m_findHash->first.find(text);
@@ -497,16 +508,17 @@ private:
         if (!m_filter)
             return m_table.CountRows();
         int64_t count = 0;
-        RowId from{0, 0};
-        for (;;) {
-            auto next = Seek(from);
-            if (!next.ok())
-                return next.status();
-            if (!*next)
-                return count;
-            ++count;
-            from = After(**next);
+        RowCursor cursor(m_table, ScanOptions());
+        for (cursor.SeekToFirst(); cursor.Valid(); cursor.Next()) {
+            auto matches = Matches(cursor);
+            if (!matches.ok())
+                return matches.status();
+            if (*matches)
+                ++count;
         }
+        if (!cursor.status().ok())
+            return cursor.status();
+        return count;
     }
 
     DatabaseImpl& m_db;

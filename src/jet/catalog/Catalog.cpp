@@ -3,6 +3,7 @@
 #include "FormatConstants.h"
 #include "catalog/TableDef.h"
 #include "page/DataPage.h"
+#include "table/RowCursor.h"
 #include "table/Table.h"
 
 namespace jet {
@@ -42,15 +43,9 @@ Result<std::vector<CatalogEntry>> ReadCatalog(Pager& pager)
         return Errors::CorruptPage(fmt::kCatalogPage, "the catalog lacks its columns");
 
     std::vector<CatalogEntry> entries;
-    LoadedRow row;
-    RowId position{0, 0};
-    for (;;) {
-        auto next = table.NextRow(position);
-        if (!next.ok())
-            return next.status();
-        if (!*next)
-            break;
-        JET_RETURN_IF_ERROR(table.LoadRow(**next, row));
+    RowCursor cursor(table);
+    for (cursor.SeekToFirst(); cursor.Valid(); cursor.Next()) {
+        const LoadedRow& row = cursor.row();
         CatalogEntry e;
         auto id = table.ReadField(row, *idCol);
         auto parent = table.ReadField(row, *parentCol);
@@ -72,12 +67,8 @@ Result<std::vector<CatalogEntry>> ReadCatalog(Pager& pager)
         if (flags->Is<int32_t>())
             e.flags = static_cast<uint32_t>(flags->As<int32_t>());
         entries.push_back(std::move(e));
-        if (next->value().row == 0xFF) {
-            position = RowId{next->value().page + 1, 0};
-        } else {
-            position = RowId{next->value().page, static_cast<uint8_t>(next->value().row + 1)};
-        }
     }
+    JET_RETURN_IF_ERROR(cursor.status());
     return entries;
 }
 

@@ -9,6 +9,7 @@
 #include "index/BTree.h"
 #include "index/IndexKey.h"
 #include "page/DataPage.h"
+#include "table/RowCursor.h"
 #include "table/Table.h"
 
 #include <algorithm>
@@ -350,19 +351,10 @@ namespace {
 // Calls `visit` with every live row of a table, in table order.
 Status ForEachRow(Table& table, const std::function<Status(const LoadedRow&)>& visit)
 {
-    LoadedRow row;
-    RowId position{0, 0};
-    for (;;) {
-        auto next = table.NextRow(position);
-        if (!next.ok())
-            return next.status();
-        if (!*next)
-            return Status::OK();
-        JET_RETURN_IF_ERROR(table.LoadRow(**next, row));
-        JET_RETURN_IF_ERROR(visit(row));
-        const RowId at = **next;
-        position = at.row == 0xFF ? RowId{at.page + 1, 0} : RowId{at.page, static_cast<uint8_t>(at.row + 1)};
-    }
+    RowCursor cursor(table);
+    for (cursor.SeekToFirst(); cursor.Valid(); cursor.Next())
+        JET_RETURN_IF_ERROR(visit(cursor.row()));
+    return cursor.status();
 }
 
 // A row of `def`, one value per column in def.columns order, from values by

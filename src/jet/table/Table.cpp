@@ -2,6 +2,7 @@
 
 #include "FormatConstants.h"
 #include "page/DataPage.h"
+#include "table/RowCursor.h"
 
 #include <algorithm>
 
@@ -30,33 +31,6 @@ Result<const std::vector<PageNumber>*> Table::DataPages()
         m_pagesLoaded = true;
     }
     return &m_pages;
-}
-
-Result<std::optional<RowId>> Table::NextRow(RowId from)
-{
-    auto pages = DataPages();
-    if (!pages.ok())
-        return pages.status();
-    const auto& list = **pages;
-    auto it = std::lower_bound(list.begin(), list.end(), from.page);
-    uint32_t firstSlot = (it != list.end() && *it == from.page) ? from.row : 0;
-    for (; it != list.end(); ++it, firstSlot = 0) {
-        auto view = m_pager.View(*it);
-        if (!view.ok())
-            return view.status();
-        const Page& page = **view;
-        if (!OwnsPage(page, m_def.tdefPage))
-            continue;
-        auto count = DataPageSlotCount(page, *it);
-        if (!count.ok())
-            return count.status();
-        for (uint32_t slot = firstSlot; slot < *count; ++slot) {
-            const uint16_t raw = LoadU16(page.data() + fmt::kDataSlots + 2 * slot);
-            if ((raw & fmt::kSlotHidden) == 0)
-                return std::optional<RowId>(RowId{*it, static_cast<uint8_t>(slot)});
-        }
-    }
-    return std::optional<RowId>();
 }
 
 Result<std::optional<RowId>> Table::PrevRow(std::optional<RowId> before)
@@ -99,25 +73,12 @@ Result<std::optional<RowId>> Table::PrevRow(std::optional<RowId> before)
 
 Result<int64_t> Table::CountRows()
 {
-    auto pages = DataPages();
-    if (!pages.ok())
-        return pages.status();
+    RowCursor cursor(*this, RowCursorOptions{.loadRows = false});
     int64_t count = 0;
-    for (PageNumber n : **pages) {
-        auto view = m_pager.View(n);
-        if (!view.ok())
-            return view.status();
-        const Page& page = **view;
-        if (!OwnsPage(page, m_def.tdefPage))
-            continue;
-        auto slots = DataPageSlotCount(page, n);
-        if (!slots.ok())
-            return slots.status();
-        for (uint32_t slot = 0; slot < *slots; ++slot) {
-            if ((LoadU16(page.data() + fmt::kDataSlots + 2 * slot) & fmt::kSlotHidden) == 0)
-                ++count;
-        }
-    }
+    for (cursor.SeekToFirst(); cursor.Valid(); cursor.Next())
+        ++count;
+    if (!cursor.status().ok())
+        return cursor.status();
     return count;
 }
 

@@ -49,11 +49,10 @@ public:
     // The pages the table's owned-pages map lists, ascending. Read once.
     Result<const std::vector<PageNumber>*> DataPages();
 
-    // The first live row at or after `from` in table order, nullopt at the end.
-    Result<std::optional<RowId>> NextRow(RowId from);
     // The last live row before `before` in table order (any row when `before`
     // is nullopt), nullopt when there is none.
     Result<std::optional<RowId>> PrevRow(std::optional<RowId> before);
+    // Forward walks go through RowCursor.
     // Number of live rows, found by scanning the row slots.
     Result<int64_t> CountRows();
 

@@ -6,6 +6,7 @@
 #include "index/BTree.h"
 #include "index/IndexKey.h"
 #include "io/File.h"
+#include "table/RowCursor.h"
 #include "jet/index/MemoryPageStore.h"
 
 #include "jet/JetTestSupport.h"
@@ -46,15 +47,10 @@ struct IndexTally {
 void ExpectedKeys(Table& table, const RealIndexDef& def, std::map<RowId, std::vector<uint8_t>>& keys,
                   IndexTally& tally)
 {
-    RowId from{0, 0};
-    for (;;) {
-        Result<std::optional<RowId>> next = table.NextRow(from);
-        ASSERT_TRUE(next.ok()) << next.status().ToString();
-        if (!next.value())
-            return;
-        const RowId id = *next.value();
-        LoadedRow row;
-        ASSERT_TRUE(table.LoadRow(id, row).ok());
+    RowCursor cursor(table);
+    for (cursor.SeekToFirst(); cursor.Valid(); cursor.Next()) {
+        const RowId id = cursor.id();
+        const LoadedRow& row = cursor.row();
         std::vector<Value> values;
         for (const IndexKeyColumn& column : def.columns) {
             const ColumnDef* columnDef = table.def().ColumnByNumber(column.columnNumber);
@@ -72,8 +68,8 @@ void ExpectedKeys(Table& table, const RealIndexDef& def, std::map<RowId, std::ve
             else
                 ADD_FAILURE() << key.status().ToString();
         }
-        from = id.row == 255 ? RowId{id.page + 1, 0} : RowId{id.page, static_cast<uint8_t>(id.row + 1)};
     }
+    ASSERT_TRUE(cursor.status().ok()) << cursor.status().ToString();
 }
 
 class IndexFixtureTest : public testing::TestWithParam<FixtureFile> {};
