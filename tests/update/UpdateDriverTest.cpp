@@ -5,7 +5,6 @@
 #include "net/zInternet.h"
 #include "support/AppContext.h"
 #include "testsupport/ExternalTools.h"
-#include "testsupport/FakeClock.h"
 #include "testsupport/JetDump.h"
 #include "testsupport/LocalHttpServer.h"
 #include "testsupport/QtPrinters.h"
@@ -175,7 +174,8 @@ protected:
     const QString data = root.File(QStringLiteral("data"));
     LocalHttpServer server;
     test::ScriptedOperator ui;
-    test::FakeClock clock;
+    // Real time: the transfers wait on the network.
+    Clock clock;
     AppContext ctx{EditionConfig::Quorly(), ui, clock};
 };
 

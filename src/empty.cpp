@@ -1,1 +1,0 @@
-// Keeps a layer library buildable before its first source file lands.

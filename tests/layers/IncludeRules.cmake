@@ -1,0 +1,108 @@
+# Checks every #include under src/ against the layers' rules and fails,
+# naming each offending line, when a file includes a layer above its own, an
+# engine-private header from outside src/jet/, a widget header below gui/, or
+# anything of the application from inside the engine.
+#
+#   cmake -DSOURCE_DIR=<src> [-DWIDGETS_DIR=<QtWidgets include dir>] -P IncludeRules.cmake
+#
+# The layers, as ARCHITECTURE.md draws them:
+#
+#    gui/ (Qt Widgets windows)      cli/ (command-line front end)
+#               \                          /
+#                shell/
+#      dataset/  update/  net/
+#             \     |     /
+#              support/
+#                jet/  (standalone engine: its public API is include/jet/*.h)
+#
+cmake_minimum_required(VERSION 3.25)
+
+# Allowed layer includes, by the including file's layer (update builds on
+# dataset and net: the driver reads the data dates and downloads through the
+# update-service client).
+set(allowed_support support)
+set(allowed_dataset dataset support)
+set(allowed_net net support)
+set(allowed_update update dataset net support)
+set(allowed_shell shell dataset update net support)
+set(allowed_cli cli shell dataset update net support)
+set(allowed_gui gui shell dataset update net support)
+set(allowed_tools tools)
+# The layers that speak to the engine through its public API.
+set(engine_users dataset update tools)
+
+set(layers support dataset net update shell cli gui tools)
+set(engine_private io page table index catalog create util)
+
+if(NOT SOURCE_DIR)
+    message(FATAL_ERROR "SOURCE_DIR not set")
+endif()
+
+set(problems "")
+file(GLOB_RECURSE files RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.cpp)
+foreach(file ${files})
+    string(REGEX MATCH "^[^/]+" layer "${file}")
+    file(STRINGS ${SOURCE_DIR}/${file} lines REGEX "^[ \t]*#[ \t]*include")
+    foreach(line ${lines})
+        if(NOT line MATCHES "#[ \t]*include[ \t]*([<\"])([^>\"]+)[>\"]")
+            continue()
+        endif()
+        set(bracket "${CMAKE_MATCH_1}")
+        set(target "${CMAKE_MATCH_2}")
+        string(REGEX MATCH "^[^/]+" first "${target}")
+        set(has_folder FALSE)
+        if(target MATCHES "/")
+            set(has_folder TRUE)
+        endif()
+
+        if(layer STREQUAL "jet")
+            if((bracket STREQUAL "<" AND target MATCHES "^Q") OR (has_folder AND first IN_LIST layers))
+                string(APPEND problems "${file}: the engine includes the application: ${line}\n")
+            endif()
+            continue()
+        endif()
+
+        # The engine: only its public headers, and only from its users.
+        if(first STREQUAL "jet" AND has_folder)
+            if(NOT EXISTS ${SOURCE_DIR}/jet/include/${target})
+                string(APPEND problems "${file}: engine-private header: ${line}\n")
+            elseif(NOT layer IN_LIST engine_users)
+                string(APPEND problems "${file}: ${layer}/ does not speak to the engine: ${line}\n")
+            endif()
+            continue()
+        endif()
+        if(has_folder AND first IN_LIST engine_private AND bracket STREQUAL "\"")
+            string(APPEND problems "${file}: engine-private header: ${line}\n")
+            continue()
+        endif()
+
+        # Layers above one's own.
+        if(has_folder AND first IN_LIST layers AND bracket STREQUAL "\"")
+            if(NOT first IN_LIST allowed_${layer})
+                string(APPEND problems "${file}: ${layer}/ may not include ${first}/: ${line}\n")
+            endif()
+            continue()
+        endif()
+
+        # Widgets belong to gui/ alone.
+        if(NOT layer STREQUAL "gui" AND bracket STREQUAL "<")
+            set(widget FALSE)
+            if(first STREQUAL "QtWidgets")
+                set(widget TRUE)
+            elseif(WIDGETS_DIR AND NOT has_folder AND target MATCHES "^Q" AND EXISTS ${WIDGETS_DIR}/${target})
+                set(widget TRUE)
+            elseif(target MATCHES "^Q(Widget|MainWindow|MessageBox|Dialog|Application|PushButton|Label)$")
+                set(widget TRUE)
+            endif()
+            if(widget)
+                string(APPEND problems "${file}: a widget header below gui/: ${line}\n")
+            endif()
+        endif()
+    endforeach()
+endforeach()
+
+if(problems)
+    message(FATAL_ERROR "Includes that break the layers:\n${problems}")
+endif()
+list(LENGTH files count)
+message(STATUS "${count} files keep the layers' include rules")
