@@ -101,13 +101,24 @@ private:
         bool isInline = false;
     };
 
+    class RowWriteGuard;
+    // Per real index: the key a row has in it, nullopt where the row has no entry.
+    using IndexKeys = std::vector<std::optional<std::vector<uint8_t>>>;
+
     Status CheckWritable() const;
     Result<FieldBytes> EncodeFixedOrVariable(const ColumnDef& column, const Value& value) const;
     Result<std::vector<uint8_t>> LongValueData(const ColumnDef& column, const Value& value) const;
     std::vector<uint8_t> EncodeRow(const std::vector<FieldBytes>& fields) const;
     static void PadRow(std::vector<uint8_t>& row, bool hasVariableTable, size_t targetLength);
-    Status CheckIndexes(const RowValues& values, std::optional<RowId> self,
-                        std::vector<std::optional<std::vector<uint8_t>>>& keys);
+    // The values of `values` (one per column) that make up a key of `index`.
+    std::vector<Value> IndexKeyValues(const RealIndexDef& index, const RowValues& values) const;
+    Status CheckIndexes(const RowValues& values, std::optional<RowId> self, IndexKeys& keys);
+    // Stores every planned long value and puts its descriptor in `fields`.
+    Status WriteLongValues(const std::vector<LongValuePlan>& plans, std::vector<FieldBytes>& fields);
+    // Moves row `id` from `oldKeys` to `newKeys` in every index whose key
+    // changes, then stores the row count, AutoNumber and unique-key counts.
+    Status UpdateIndexes(RowId id, const IndexKeys& oldKeys, const IndexKeys& newKeys, uint32_t rowCount,
+                         uint32_t autoNumber);
     Result<std::vector<uint8_t>> WriteLongValue(const ColumnDef& column, const std::vector<uint8_t>& data,
                                                 bool isInline);
     Status FreeLongValue(const ColumnDef& column, ByteView descriptor);

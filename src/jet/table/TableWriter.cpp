@@ -365,21 +365,26 @@ void Table::PlanLongValues(std::vector<LongValuePlan>& plans, size_t fixedPart) 
     }
 }
 
+std::vector<Value> Table::IndexKeyValues(const RealIndexDef& index, const RowValues& values) const
+{
+    std::vector<Value> keyValues;
+    for (const auto& kc : index.columns) {
+        size_t position = 0;
+        while (position < m_def.columns.size() && m_def.columns[position].number != kc.columnNumber)
+            ++position;
+        keyValues.push_back(position < values.size() ? values[position] : Value());
+    }
+    return keyValues;
+}
+
 Status Table::CheckIndexes(const RowValues& values, std::optional<RowId> self,
                            std::vector<std::optional<std::vector<uint8_t>>>& keys)
 {
     keys.assign(m_def.realIndexes.size(), std::nullopt);
     for (size_t i = 0; i < m_def.realIndexes.size(); ++i) {
         const RealIndexDef& ix = m_def.realIndexes[i];
-        std::vector<Value> keyValues;
-        bool anyNull = false;
-        for (const auto& kc : ix.columns) {
-            size_t position = 0;
-            while (position < m_def.columns.size() && m_def.columns[position].number != kc.columnNumber)
-                ++position;
-            keyValues.push_back(position < values.size() ? values[position] : Value());
-            anyNull = anyNull || keyValues.back().IsNull();
-        }
+        const std::vector<Value> keyValues = IndexKeyValues(ix, values);
+        const bool anyNull = std::any_of(keyValues.begin(), keyValues.end(), [](const Value& v) { return v.IsNull(); });
         bool primary = false;
         for (const auto& li : m_def.logicalIndexes)
             primary = primary || (li.realIndex == i && li.IsPrimaryKey());
@@ -639,6 +644,80 @@ void Table::ForgetAddedPages()
     m_pagesAdded.clear();
 }
 
+// One row write as a unit: the pager's change and the table's own notes of
+// where rows and long values go. Unless Commit() is called, leaving the
+// scope puts the pages back and forgets the notes, so a write that fails
+// half-way leaves the table as it was.
+class Table::RowWriteGuard {
+public:
+    explicit RowWriteGuard(Table& table)
+        : m_table(table)
+        , m_insertPage(table.m_insertPage)
+        , m_longValuePage(table.m_longValuePage)
+    {
+        m_table.m_pagesAdded.clear();
+        m_table.m_pager.BeginChange();
+    }
+    RowWriteGuard(const RowWriteGuard&) = delete;
+    RowWriteGuard& operator=(const RowWriteGuard&) = delete;
+
+    ~RowWriteGuard()
+    {
+        if (m_committed)
+            return;
+        m_table.m_pager.RollbackChange();
+        m_table.ForgetAddedPages();
+        m_table.m_insertPage = m_insertPage;
+        m_table.m_longValuePage = std::move(m_longValuePage);
+    }
+
+    void Commit()
+    {
+        m_table.m_pager.CommitChange();
+        m_committed = true;
+    }
+
+private:
+    Table& m_table;
+    std::optional<PageNumber> m_insertPage;
+    std::map<uint16_t, PageNumber> m_longValuePage;
+    bool m_committed = false;
+};
+
+Status Table::WriteLongValues(const std::vector<LongValuePlan>& plans, std::vector<FieldBytes>& fields)
+{
+    for (const auto& p : plans) {
+        auto descriptor = WriteLongValue(m_def.columns[p.column], p.data, p.isInline);
+        if (!descriptor.ok())
+            return descriptor.status();
+        fields[p.column].bytes = std::move(descriptor).value();
+    }
+    return Status::OK();
+}
+
+Status Table::UpdateIndexes(RowId id, const IndexKeys& oldKeys, const IndexKeys& newKeys, uint32_t rowCount,
+                            uint32_t autoNumber)
+{
+    std::vector<uint32_t> uniqueCounts;
+    for (size_t i = 0; i < m_def.realIndexes.size(); ++i) {
+        uint32_t count = m_def.realIndexes[i].uniqueEntryCount;
+        if (oldKeys[i] != newKeys[i]) {
+            if (oldKeys[i])
+                JET_RETURN_IF_ERROR(IndexTree(i).Remove(*oldKeys[i], id));
+            if (newKeys[i]) {
+                bool keyWasNew = false;
+                JET_RETURN_IF_ERROR(IndexTree(i).Insert(*newKeys[i], id, &keyWasNew));
+                count += keyWasNew ? 1 : 0;
+            }
+        }
+        uniqueCounts.push_back(count);
+    }
+    JET_RETURN_IF_ERROR(StoreDefinitionCounters(rowCount, autoNumber, uniqueCounts));
+    for (size_t i = 0; i < uniqueCounts.size(); ++i)
+        m_def.realIndexes[i].uniqueEntryCount = uniqueCounts[i];
+    return Status::OK();
+}
+
 Result<RowId> Table::InsertRow(RowValues values)
 {
     JET_RETURN_IF_ERROR(CheckWritable());
@@ -677,49 +756,18 @@ Result<RowId> Table::InsertRow(RowValues values)
     }
     JET_RETURN_IF_ERROR(PlanRowLayout(fields, plans));
 
-    std::vector<std::optional<std::vector<uint8_t>>> keys;
+    IndexKeys keys;
     JET_RETURN_IF_ERROR(CheckIndexes(values, std::nullopt, keys));
 
     // Everything is checked: from here on a failure can only come from the
     // file, and the change is rolled back as a whole.
-    m_pagesAdded.clear();
-    const auto insertPageBefore = m_insertPage;
-    const auto longValuePagesBefore = m_longValuePage;
-    m_pager.BeginChange();
-    auto commit = [&]() -> Result<RowId> {
-        for (const auto& p : plans) {
-            auto descriptor = WriteLongValue(m_def.columns[p.column], p.data, p.isInline);
-            if (!descriptor.ok())
-                return descriptor.status();
-            fields[p.column].bytes = std::move(descriptor).value();
-        }
-        auto id = PlaceRow(EncodeRow(fields), 0, std::nullopt);
-        if (!id.ok())
-            return id;
-        std::vector<uint32_t> uniqueCounts;
-        for (size_t i = 0; i < m_def.realIndexes.size(); ++i) {
-            uint32_t count = m_def.realIndexes[i].uniqueEntryCount;
-            if (keys[i]) {
-                bool keyWasNew = false;
-                JET_RETURN_IF_ERROR(IndexTree(i).Insert(*keys[i], *id, &keyWasNew));
-                count += keyWasNew ? 1 : 0;
-            }
-            uniqueCounts.push_back(count);
-        }
-        JET_RETURN_IF_ERROR(StoreDefinitionCounters(m_def.rowCount + 1, autoNumber, uniqueCounts));
-        for (size_t i = 0; i < uniqueCounts.size(); ++i)
-            m_def.realIndexes[i].uniqueEntryCount = uniqueCounts[i];
+    RowWriteGuard guard(*this);
+    JET_RETURN_IF_ERROR(WriteLongValues(plans, fields));
+    auto id = PlaceRow(EncodeRow(fields), 0, std::nullopt);
+    if (!id.ok())
         return id;
-    };
-    auto id = commit();
-    if (!id.ok()) {
-        m_pager.RollbackChange();
-        ForgetAddedPages();
-        m_insertPage = insertPageBefore;
-        m_longValuePage = longValuePagesBefore;
-        return id;
-    }
-    m_pager.CommitChange();
+    JET_RETURN_IF_ERROR(UpdateIndexes(*id, IndexKeys(keys.size()), keys, m_def.rowCount + 1, autoNumber));
+    guard.Commit();
     m_def.rowCount += 1;
     m_def.autoNumber = autoNumber;
     return id;
@@ -781,18 +829,12 @@ Status Table::ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& 
     JET_RETURN_IF_ERROR(PlanRowLayout(fields, plans));
 
     // Index entries whose key bytes change.
-    std::vector<std::optional<std::vector<uint8_t>>> newKeys;
+    IndexKeys newKeys;
     JET_RETURN_IF_ERROR(CheckIndexes(values, id, newKeys));
-    std::vector<std::optional<std::vector<uint8_t>>> oldKeys(m_def.realIndexes.size());
+    IndexKeys oldKeys(m_def.realIndexes.size());
     for (size_t i = 0; i < m_def.realIndexes.size(); ++i) {
         const RealIndexDef& ix = m_def.realIndexes[i];
-        std::vector<Value> keyValues;
-        for (const auto& kc : ix.columns) {
-            size_t position = 0;
-            while (position < m_def.columns.size() && m_def.columns[position].number != kc.columnNumber)
-                ++position;
-            keyValues.push_back(position < oldValues.size() ? oldValues[position] : Value());
-        }
+        const std::vector<Value> keyValues = IndexKeyValues(ix, oldValues);
         if (ClassifyNulls(ix, keyValues) == IndexNullRule::kSkip)
             continue;
         auto key = EncodeIndexKey(ix.columns, keyValues);
@@ -801,80 +843,45 @@ Status Table::ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& 
         oldKeys[i] = std::move(key).value();
     }
 
-    m_pagesAdded.clear();
-    const auto insertPageBefore = m_insertPage;
-    const auto longValuePagesBefore = m_longValuePage;
-    m_pager.BeginChange();
-    auto commit = [&]() -> Status {
-        for (const auto& p : plans) {
-            auto descriptor = WriteLongValue(m_def.columns[p.column], p.data, p.isInline);
-            if (!descriptor.ok())
-                return descriptor.status();
-            fields[p.column].bytes = std::move(descriptor).value();
-        }
-        for (size_t i = 0; i < m_def.columns.size(); ++i) {
-            if (changed[i] && !oldDescriptors[i].empty())
-                JET_RETURN_IF_ERROR(FreeLongValue(m_def.columns[i], oldDescriptors[i]));
-        }
-        std::vector<uint8_t> bytes = EncodeRow(fields);
-        const RowId at = row.dataAt;
-        auto page = m_pager.Modify(at.page);
-        if (!page.ok())
-            return page.status();
-        auto slot = DataPageSlot(**page, at.page, at.row);
-        if (!slot.ok())
-            return slot.status();
-        if (bytes.size() <= slot->length()) {
-            PadRow(bytes, m_def.varColumns > 0, slot->length());
-            std::copy(bytes.begin(), bytes.end(), (**page).begin() + slot->start);
-        } else if (!RepackDataPage(**page, {{at.row, bytes}})) {
-            // No room on its page: the data moves and the row's own slot
-            // points to it, so index entries keep naming the row.
-            auto target = PlaceRow(bytes, fmt::kSlotHidden, at.page);
-            if (!target.ok())
-                return target.status();
-            std::vector<uint8_t> pointer(4);
-            StoreU32(pointer.data(), (target->page << 8) | target->row);
-            auto own = m_pager.Modify(id.page);
-            if (!own.ok())
-                return own.status();
-            if (!RepackDataPage(**own, {{id.row, pointer}}, {{id.row, fmt::kSlotOverflow}}))
-                return Errors::CorruptPage(id.page, "cannot store an overflow pointer");
-            if (at != id) {
-                auto old = m_pager.Modify(at.page);
-                if (!old.ok())
-                    return old.status();
-                RepackDataPage(**old, {}, {{at.row, fmt::kSlotDeleted}});
-            }
-        }
-        std::vector<uint32_t> uniqueCounts;
-        for (size_t i = 0; i < m_def.realIndexes.size(); ++i) {
-            uint32_t count = m_def.realIndexes[i].uniqueEntryCount;
-            if (oldKeys[i] != newKeys[i]) {
-                if (oldKeys[i])
-                    JET_RETURN_IF_ERROR(IndexTree(i).Remove(*oldKeys[i], id));
-                if (newKeys[i]) {
-                    bool keyWasNew = false;
-                    JET_RETURN_IF_ERROR(IndexTree(i).Insert(*newKeys[i], id, &keyWasNew));
-                    count += keyWasNew ? 1 : 0;
-                }
-            }
-            uniqueCounts.push_back(count);
-        }
-        JET_RETURN_IF_ERROR(StoreDefinitionCounters(m_def.rowCount, m_def.autoNumber, uniqueCounts));
-        for (size_t i = 0; i < uniqueCounts.size(); ++i)
-            m_def.realIndexes[i].uniqueEntryCount = uniqueCounts[i];
-        return Status::OK();
-    };
-    Status s = commit();
-    if (!s.ok()) {
-        m_pager.RollbackChange();
-        ForgetAddedPages();
-        m_insertPage = insertPageBefore;
-        m_longValuePage = longValuePagesBefore;
-        return s;
+    RowWriteGuard guard(*this);
+    JET_RETURN_IF_ERROR(WriteLongValues(plans, fields));
+    for (size_t i = 0; i < m_def.columns.size(); ++i) {
+        if (changed[i] && !oldDescriptors[i].empty())
+            JET_RETURN_IF_ERROR(FreeLongValue(m_def.columns[i], oldDescriptors[i]));
     }
-    m_pager.CommitChange();
+    std::vector<uint8_t> bytes = EncodeRow(fields);
+    const RowId at = row.dataAt;
+    auto page = m_pager.Modify(at.page);
+    if (!page.ok())
+        return page.status();
+    auto slot = DataPageSlot(**page, at.page, at.row);
+    if (!slot.ok())
+        return slot.status();
+    if (bytes.size() <= slot->length()) {
+        PadRow(bytes, m_def.varColumns > 0, slot->length());
+        std::copy(bytes.begin(), bytes.end(), (**page).begin() + slot->start);
+    } else if (!RepackDataPage(**page, {{at.row, bytes}})) {
+        // No room on its page: the data moves and the row's own slot
+        // points to it, so index entries keep naming the row.
+        auto target = PlaceRow(bytes, fmt::kSlotHidden, at.page);
+        if (!target.ok())
+            return target.status();
+        std::vector<uint8_t> pointer(4);
+        StoreU32(pointer.data(), (target->page << 8) | target->row);
+        auto own = m_pager.Modify(id.page);
+        if (!own.ok())
+            return own.status();
+        if (!RepackDataPage(**own, {{id.row, pointer}}, {{id.row, fmt::kSlotOverflow}}))
+            return Errors::CorruptPage(id.page, "cannot store an overflow pointer");
+        if (at != id) {
+            auto old = m_pager.Modify(at.page);
+            if (!old.ok())
+                return old.status();
+            RepackDataPage(**old, {}, {{at.row, fmt::kSlotDeleted}});
+        }
+    }
+    JET_RETURN_IF_ERROR(UpdateIndexes(id, oldKeys, newKeys, m_def.rowCount, m_def.autoNumber));
+    guard.Commit();
     return Status::OK();
 }
 
