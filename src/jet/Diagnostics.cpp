@@ -1,5 +1,7 @@
 #include <jet/Diagnostics.h>
 
+#include "util/Numbers.h"
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -31,25 +33,13 @@ void CivilFromDays(int64_t z, int& y, int& m, int& d)
     y = static_cast<int>(static_cast<int64_t>(yoe) + era * 400 + (m <= 2));
 }
 
-std::string Shortest(double v, int maxPrecision, bool asFloat)
-{
-    char buf[64];
-    for (int precision = 1; precision <= maxPrecision; ++precision) {
-        std::snprintf(buf, sizeof buf, "%.*g", precision, v);
-        const double back = std::strtod(buf, nullptr);
-        if (asFloat ? static_cast<float>(back) == static_cast<float>(v) : back == v)
-            break;
-    }
-    return buf;
-}
-
 std::string NumberJson(double v, bool asFloat)
 {
     if (std::isnan(v))
         return "\"NaN\"";
     if (std::isinf(v))
         return v > 0 ? "\"Infinity\"" : "\"-Infinity\"";
-    return Shortest(v, asFloat ? 9 : 17, asFloat);
+    return ShortestText(v, asFloat ? 9 : 17, asFloat);
 }
 
 std::string Base64(const Bytes& data)
@@ -94,17 +84,6 @@ std::string MagnitudeDigits(std::array<uint32_t, 3> words)
         digits.insert(digits.begin(), static_cast<char>('0' + remainder));
     }
     return digits.empty() ? "0" : digits;
-}
-
-std::string ScaledText(bool negative, std::string digits, unsigned scale)
-{
-    if (scale > 0) {
-        if (digits.size() <= scale)
-            digits.insert(0, scale + 1 - digits.size(), '0');
-        digits.insert(digits.size() - scale, ".");
-    }
-    const bool zero = digits.find_first_not_of("0.") == std::string::npos;
-    return (negative && !zero ? "-" : "") + digits;
 }
 
 } // namespace
@@ -154,7 +133,7 @@ std::string FormatDateTime(DateTime value)
 {
     DateTimeParts p;
     if (!SplitDateTime(value, p))
-        return Shortest(value.days, 17, false);
+        return ShortestText(value.days, 17, false);
     char buf[40];
     if (p.millisecond != 0)
         std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d:%02d.%03d", p.year, p.month, p.day, p.hour, p.minute,
@@ -199,12 +178,7 @@ std::string ValueToJson(const Value& value)
         std::string operator()(uint8_t v) const { return std::to_string(v); }
         std::string operator()(int16_t v) const { return std::to_string(v); }
         std::string operator()(int32_t v) const { return std::to_string(v); }
-        std::string operator()(const Currency& v) const
-        {
-            const bool negative = v.scaled < 0;
-            const uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(v.scaled) : static_cast<uint64_t>(v.scaled);
-            return "\"" + ScaledText(negative, std::to_string(magnitude), 4) + "\"";
-        }
+        std::string operator()(const Currency& v) const { return "\"" + CurrencyText(v, true) + "\""; }
         std::string operator()(float v) const { return NumberJson(v, true); }
         std::string operator()(double v) const { return NumberJson(v, false); }
         std::string operator()(const DateTime& v) const { return "\"" + FormatDateTime(v) + "\""; }

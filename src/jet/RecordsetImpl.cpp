@@ -2,6 +2,7 @@
 #include "Query.h"
 #include "index/IndexKey.h"
 #include "table/RowCursor.h"
+#include "util/Numbers.h"
 
 #include <jet/Recordset.h>
 
@@ -11,27 +12,6 @@
 
 namespace jet {
 namespace {
-
-std::optional<double> AsNumber(const Value& v)
-{
-    if (v.Is<uint8_t>())
-        return v.As<uint8_t>();
-    if (v.Is<int16_t>())
-        return v.As<int16_t>();
-    if (v.Is<int32_t>())
-        return v.As<int32_t>();
-    if (v.Is<float>())
-        return v.As<float>();
-    if (v.Is<double>())
-        return v.As<double>();
-    if (v.Is<Currency>())
-        return static_cast<double>(v.As<Currency>().scaled) / 10000.0;
-    if (v.Is<DateTime>())
-        return v.As<DateTime>().days;
-    if (v.Is<bool>())
-        return v.As<bool>() ? -1.0 : 0.0;
-    return std::nullopt;
-}
 
 char16_t Fold(char16_t c)
 {
@@ -402,8 +382,8 @@ private:
                 return Errors::CriteriaTypeMismatch();
             return TextEqualsNoCase(value->As<std::u16string>(), literal.As<std::u16string>());
         }
-        auto number = AsNumber(*value);
-        auto wanted = AsNumber(literal);
+        auto number = NumberOf(*value, NumberKinds::kAnyNumeric);
+        auto wanted = NumberOf(literal, NumberKinds::kAnyNumeric);
         if (!number || !wanted)
             return Errors::CriteriaTypeMismatch();
         return *number == *wanted;

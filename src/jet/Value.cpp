@@ -1,5 +1,7 @@
 #include <jet/Value.h>
 
+#include "util/Numbers.h"
+
 #include <cstdio>
 
 namespace jet {
@@ -89,25 +91,10 @@ std::string Value::ToUtf8() const
         std::string operator()(uint8_t v) const { return std::to_string(v); }
         std::string operator()(int16_t v) const { return std::to_string(v); }
         std::string operator()(int32_t v) const { return std::to_string(v); }
-        std::string operator()(const Currency& v) const
-        {
-            const bool negative = v.scaled < 0;
-            const uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(v.scaled) : static_cast<uint64_t>(v.scaled);
-            std::string text = std::to_string(magnitude / 10000);
-            uint64_t fraction = magnitude % 10000;
-            if (fraction != 0) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "%04llu", static_cast<unsigned long long>(fraction));
-                std::string digits(buf);
-                while (!digits.empty() && digits.back() == '0')
-                    digits.pop_back();
-                text += "." + digits;
-            }
-            return negative ? "-" + text : text;
-        }
-        std::string operator()(float v) const { return Shortest(v); }
-        std::string operator()(double v) const { return Shortest(v); }
-        std::string operator()(const DateTime& v) const { return Shortest(v.days); }
+        std::string operator()(const Currency& v) const { return CurrencyText(v, false); }
+        std::string operator()(float v) const { return ShortestText(v); }
+        std::string operator()(double v) const { return ShortestText(v); }
+        std::string operator()(const DateTime& v) const { return ShortestText(v.days); }
         std::string operator()(const std::u16string& v) const { return Utf16ToUtf8(v); }
         std::string operator()(const Bytes& v) const { return std::string(v.begin(), v.end()); }
         std::string operator()(const Guid& v) const
@@ -119,17 +106,6 @@ std::string Value::ToUtf8() const
             return buf;
         }
         std::string operator()(const Decimal&) const { return "<decimal>"; }
-
-        static std::string Shortest(double v)
-        {
-            char buf[40];
-            for (int precision = 1; precision <= 17; ++precision) {
-                std::snprintf(buf, sizeof buf, "%.*g", precision, v);
-                if (std::strtod(buf, nullptr) == v)
-                    break;
-            }
-            return buf;
-        }
     };
     return std::visit(Visitor{}, m_v);
 }

@@ -1,6 +1,7 @@
 // The write side of Table: adding and replacing rows with their long values,
 // usage maps, indexes and definition counters.
 #include "table/Table.h"
+#include "util/Numbers.h"
 
 #include "FormatConstants.h"
 #include "index/IndexKey.h"
@@ -29,30 +30,6 @@ Status TypeMismatch(const ColumnDef& column)
 Status TooSmall(const ColumnDef& column)
 {
     return Errors::FieldTooSmall(Utf16ToUtf8(column.name));
-}
-
-std::optional<int64_t> AsInteger(const Value& v)
-{
-    if (v.Is<uint8_t>())
-        return v.As<uint8_t>();
-    if (v.Is<int16_t>())
-        return v.As<int16_t>();
-    if (v.Is<int32_t>())
-        return v.As<int32_t>();
-    if (v.Is<bool>())
-        return v.As<bool>() ? -1 : 0;
-    return std::nullopt;
-}
-
-std::optional<double> AsReal(const Value& v)
-{
-    if (auto i = AsInteger(v))
-        return static_cast<double>(*i);
-    if (v.Is<float>())
-        return v.As<float>();
-    if (v.Is<double>())
-        return v.As<double>();
-    return std::nullopt;
 }
 
 Page EmptyDataPage(uint32_t owner)
@@ -91,13 +68,13 @@ Result<Value> Table::CoerceValue(const ColumnDef& column, const Value& value) co
     case ColumnType::kBoolean:
         if (value.Is<bool>())
             return value;
-        if (auto i = AsInteger(value))
+        if (auto i = IntegerOf(value))
             return Value(*i != 0);
         return TypeMismatch(column);
     case ColumnType::kByte:
     case ColumnType::kInteger:
     case ColumnType::kLong: {
-        auto i = AsInteger(value);
+        auto i = IntegerOf(value);
         if (!i && value.Is<double>() && std::nearbyint(value.As<double>()) == value.As<double>()
             && std::fabs(value.As<double>()) < 1e10)
             i = static_cast<int64_t>(value.As<double>());
@@ -120,17 +97,17 @@ Result<Value> Table::CoerceValue(const ColumnDef& column, const Value& value) co
     case ColumnType::kCurrency:
         if (value.Is<Currency>())
             return value;
-        if (auto i = AsInteger(value))
+        if (auto i = IntegerOf(value))
             return Value(Currency{*i * 10000});
         return TypeMismatch(column);
     case ColumnType::kSingle:
         if (value.Is<float>())
             return value;
-        if (auto r = AsReal(value))
+        if (auto r = NumberOf(value, NumberKinds::kIntegersAndReals))
             return Value(static_cast<float>(*r));
         return TypeMismatch(column);
     case ColumnType::kDouble:
-        if (auto r = AsReal(value))
+        if (auto r = NumberOf(value, NumberKinds::kIntegersAndReals))
             return Value(*r);
         return TypeMismatch(column);
     case ColumnType::kDateTime:
