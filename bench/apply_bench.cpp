@@ -10,7 +10,10 @@
 // merge_bench) and copied for each run.
 
 #include "BenchSupport.h"
+#include "dataset/ZSundryVars.h"
 #include "dataset/zManager.h"
+#include "net/frmInternetAccessForm.h"
+#include "net/zInternet.h"
 #include "support/AppContext.h"
 #include "update/ZUpdateData.h"
 
@@ -81,10 +84,15 @@ int main(int argc, char** argv)
     ctx.dataDirectory = QString::fromStdString(runDir.string());
     ctx.brand.applicationName = QStringLiteral("apply_bench");
 
+    pafdm::ZSundryVars sundry(ctx);
+    pafdm::zManager manager(ctx, sundry);
+    pafdm::Transfers transfers;
+    pafdm::zInternet internet(ctx, transfers);
+
     const auto start = Clock::now();
     const double cpuStart = bench::CpuSeconds();
     const pafdm::Expected<pafdm::UpdateOutcome> outcome =
-        pafdm::UpdateData(ctx, ctx.Shared<pafdm::zManager>(), true, ctx.brand.applicationName, ctx.dataDirectory, true);
+        pafdm::UpdateData(ctx, manager, internet, true, ctx.brand.applicationName, ctx.dataDirectory, true);
     const auto end = Clock::now();
     const double cpu = bench::CpuSeconds() - cpuStart;
     const bool ok = outcome.ok() && outcome.value().applied == 1 && !outcome.value().Failed();

@@ -1,5 +1,6 @@
 #include "cli/Command.h"
 #include "cli/TerminalOperator.h"
+#include "shell/Program.h"
 #include "support/AppContext.h"
 
 #include <QDir>
@@ -75,7 +76,8 @@ int RunCli(const QStringList& arguments, CliIo& io)
         Clock clock;
         AppContext ctx(edition, terminal, clock);
         ctx.dataDirectory = QDir::cleanPath(QDir(dataDirectory).absolutePath());
-        return command->Execute(rest, ctx, io);
+        Program program(ctx);
+        return command->Execute(rest, ctx, program, io);
     }
     io.err << "pafdm-cli: unknown command '" << name << "'; see pafdm-cli --help" << Qt::endl;
     return ExitCode::kUsage;

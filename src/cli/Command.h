@@ -10,6 +10,7 @@
 namespace pafdm {
 
 class AppContext;
+struct Program;
 
 // Exit statuses of the command line.
 namespace ExitCode {
@@ -35,8 +36,9 @@ public:
     virtual QString Name() const = 0;
     virtual QString Description() const = 0;
     // `args` are the command's own arguments (after its name). `ctx` holds
-    // the data directory already chosen by the global options.
-    virtual int Execute(const QStringList& args, AppContext& ctx, CliIo& io) = 0;
+    // the data directory already chosen by the global options; `program` the
+    // program's single instances.
+    virtual int Execute(const QStringList& args, AppContext& ctx, Program& program, CliIo& io) = 0;
 };
 
 // Every command, in the order --help lists them.

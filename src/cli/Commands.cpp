@@ -1,4 +1,5 @@
 #include "cli/Command.h"
+#include "shell/Program.h"
 
 namespace pafdm {
 

@@ -1,4 +1,5 @@
 #include "cli/Command.h"
+#include "shell/Program.h"
 #include "cli/TerminalOperator.h"
 #include "shell/BrandSettings.h"
 #include "shell/DefinitionsDownload.h"
@@ -18,7 +19,7 @@ public:
         return QStringLiteral("download the application definitions into Definitions.xml");
     }
 
-    int Execute(const QStringList& args, AppContext& ctx, CliIo& io) override
+    int Execute(const QStringList& args, AppContext& ctx, Program& program, CliIo& io) override
     {
         QCommandLineParser parser;
         parser.setApplicationDescription(Description());
@@ -55,7 +56,7 @@ public:
         (void)GetBrandSettings(ctx);
         if (auto* terminal = dynamic_cast<TerminalOperator*>(&ctx.ui()); terminal != nullptr && parser.isSet(yes))
             terminal->SetAssumeYes(true);
-        return DownloadApplicationDefinitions(ctx) == DefinitionsOutcome::kWritten ? ExitCode::kOk
+        return DownloadApplicationDefinitions(ctx, program.transfers) == DefinitionsOutcome::kWritten ? ExitCode::kOk
                                                                                   : ExitCode::kFailed;
     }
 };

@@ -1,4 +1,5 @@
 #include "cli/Command.h"
+#include "shell/Program.h"
 #include "dataset/DataKind.h"
 #include "support/AppContext.h"
 #include "support/Operator.h"
@@ -20,7 +21,7 @@ public:
         return QStringLiteral("merge one update database into its data file (maintenance)");
     }
 
-    int Execute(const QStringList& args, AppContext& ctx, CliIo& io) override
+    int Execute(const QStringList& args, AppContext& ctx, Program& /*program*/, CliIo& io) override
     {
         if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
             io.out << "Usage: pafdm-cli [--data-dir DIR] merge UPDATE_FILE KIND DATE\n\n"

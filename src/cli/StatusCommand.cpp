@@ -1,4 +1,5 @@
 #include "cli/Command.h"
+#include "shell/Program.h"
 #include "dataset/zManager.h"
 #include "support/AppContext.h"
 
@@ -13,7 +14,7 @@ public:
     QString Name() const override { return QStringLiteral("status"); }
     QString Description() const override { return QStringLiteral("show the data files, their dates and the system"); }
 
-    int Execute(const QStringList& args, AppContext& ctx, CliIo& io) override
+    int Execute(const QStringList& args, AppContext& ctx, Program& program, CliIo& io) override
     {
         if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
             io.out << "Usage: pafdm-cli [--data-dir DIR] status\n\n"
@@ -27,7 +28,7 @@ public:
             io.err << "pafdm-cli status: unexpected argument '" << args.first() << "'" << Qt::endl;
             return ExitCode::kUsage;
         }
-        auto& manager = ctx.Shared<zManager>();
+        auto& manager = program.manager;
         const Expected<Done> built = manager.GetSummary(ctx.dataDirectory);
         if (!built) {
             io.err << "pafdm-cli status: error " << built.error().number << ": " << built.error().description

@@ -3,6 +3,7 @@
 // lists.
 
 #include "cli/Command.h"
+#include "shell/Program.h"
 #include "cli/TerminalOperator.h"
 #include "dataset/zManager.h"
 #include "shell/BrandSettings.h"
@@ -18,7 +19,7 @@ namespace {
 
 class UpdateRunCommand : public Command {
 public:
-    int Execute(const QStringList& args, AppContext& ctx, CliIo& io) override
+    int Execute(const QStringList& args, AppContext& ctx, Program& program, CliIo& io) override
     {
         QCommandLineParser parser;
         const QCommandLineOption yes(QStringLiteral("yes"), QStringLiteral("answer the question with yes"));
@@ -63,7 +64,7 @@ public:
             terminal->WatchInterrupts();
         }
         const Expected<UpdateOutcome> outcome =
-            UpdateData(ctx, ctx.Shared<zManager>(), true, ctx.brand.applicationName, ctx.dataDirectory,
+            UpdateData(ctx, program.manager, program.internet, true, ctx.brand.applicationName, ctx.dataDirectory,
                        ApplyUpdatesInDirectory());
         if (!outcome) {
             io.err << prefix << "error " << outcome.error().number << ": " << outcome.error().description << Qt::endl;

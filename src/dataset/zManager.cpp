@@ -48,8 +48,9 @@ QString UnescapeMountField(const QString& field)
 
 } // namespace
 
-zManager::zManager(AppContext& ctx)
+zManager::zManager(AppContext& ctx, ZSundryVars& sundry)
     : m_ctx(ctx)
+    , m_sundry(sundry)
 {
 }
 
@@ -180,7 +181,7 @@ Expected<Done> zManager::GetSummary(const QString& path)
     static const char* const kPresence[] = {"  Full PAF data present", "  Thorughfare (Street) PAF data present",
                                             "  PostZon data present"};
     const QString lineEnd = QStringLiteral("\r\n");
-    auto& sundry = m_ctx.Shared<ZSundryVars>();
+    ZSundryVars& sundry = m_sundry;
     QString text;
     for (int i = 0; i < 3; ++i) {
         const DataKind& kind = DataKinds()[i];
@@ -204,7 +205,7 @@ Expected<Done> zManager::GetSummary(const QString& path)
                                        : sundry.Data_UpdateDate_Z;
         const QDateTime when = DateFromYmd(stored);
         text += QLatin1String(kPresence[i]) + lineEnd;
-        text += QStringLiteral("  Last updated:") + QLocale().toString(when.date(), QStringLiteral("dd MMM yyyy"))
+        text += QStringLiteral("  Last updated:") + m_ctx.locale.toString(when.date(), QStringLiteral("dd MMM yyyy"))
             + lineEnd;
         text += QStringLiteral("  ") + lineEnd;
     }

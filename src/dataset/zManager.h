@@ -7,13 +7,15 @@
 namespace pafdm {
 
 class AppContext;
+class ZSundryVars;
 
 // The data-set manager: the three data files, their data dates, whether
 // the data set is in place, the machine that holds it and the status summary.
 // Failures reach the caller as an Error; nothing here logs or shows anything.
 class zManager {
 public:
-    explicit zManager(AppContext& ctx);
+    // `sundry` is the state file the summary records the data dates in.
+    zManager(AppContext& ctx, ZSundryVars& sundry);
 
     // Built by GetSummary; empty until the first call.
     QString DataSummary;
@@ -49,6 +51,7 @@ private:
     QString GetUNCComputerName(const QString& unc);
 
     AppContext& m_ctx;
+    ZSundryVars& m_sundry;
     QString m_mountTable = QStringLiteral("/proc/self/mounts");
 };
 

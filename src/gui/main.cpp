@@ -1,5 +1,6 @@
 #include "gui/MainWindow.h"
 #include "gui/QtOperator.h"
+#include "shell/Program.h"
 #include "shell/frmMain.h"
 #include "support/AppContext.h"
 
@@ -20,7 +21,8 @@ int main(int argc, char** argv)
     pafdm::Clock clock;
     pafdm::AppContext ctx(pafdm::EditionConfig::BuildDefault().WithEnvironmentOverrides(), ui, clock);
     ui.dataDirectory = [&ctx] { return QDir::toNativeSeparators(ctx.dataDirectory); };
-    pafdm::frmMain logic(ctx);
+    pafdm::Program program(ctx);
+    pafdm::frmMain logic(ctx, program);
     pafdm::MainWindow window(logic);
     ui.SetMainWindow(&window);
     // The start-up sequence runs before the window is first shown.

@@ -100,13 +100,15 @@ QString TimeOutMessage()
                           "service?");
 }
 
-frmInternetAccessForm::frmInternetAccessForm(AppContext& ctx)
+Transfers::Transfers() = default;
+Transfers::~Transfers() = default;
+
+frmInternetAccessForm::frmInternetAccessForm(AppContext& ctx, const TransferSettings& settings)
     : m_ctx(ctx)
+    , m_textFetchLimit(settings.textFetchLimit)
+    , m_proxyDirectory(settings.proxyDirectory)
     , m_manager(std::make_unique<QNetworkAccessManager>())
 {
-    const auto& settings = ctx.Shared<TransferSettings>();
-    m_textFetchLimit = settings.textFetchLimit;
-    m_proxyDirectory = settings.proxyDirectory;
 }
 
 frmInternetAccessForm::~frmInternetAccessForm()
@@ -318,11 +320,11 @@ bool frmInternetAccessForm::IsAcceptableDownloadName(const QString& name, const 
     return !IsProgramFileName(name, desktopProgram);
 }
 
-QString frmInternetAccessForm::FetchText(AppContext& ctx, std::unique_ptr<frmInternetAccessForm>& window,
-                                         const QString& url, int timeOutSecs)
+QString frmInternetAccessForm::FetchText(AppContext& ctx, Transfers& transfers, const QString& url, int timeOutSecs)
 {
+    std::unique_ptr<frmInternetAccessForm>& window = transfers.window;
     if (!window)
-        window = std::make_unique<frmInternetAccessForm>(ctx);
+        window = std::make_unique<frmInternetAccessForm>(ctx, transfers.settings);
     if (window->IsInUse())
         return QString();
     window->SetRequestTimeout(timeOutSecs);
@@ -413,9 +415,9 @@ bool frmInternetAccessForm::IsShiftCtrlDown() const
     return IsKeyDown(m_ctx.ui(), VirtualKey::kShift) && IsKeyDown(m_ctx.ui(), VirtualKey::kControl);
 }
 
-QString FetchURLText(AppContext& ctx, const QString& url, int timeOutSecs)
+QString FetchURLText(AppContext& ctx, Transfers& transfers, const QString& url, int timeOutSecs)
 {
-    return frmInternetAccessForm::FetchText(ctx, ctx.Shared<TransferWindowSlot>().window, url, timeOutSecs);
+    return frmInternetAccessForm::FetchText(ctx, transfers, url, timeOutSecs);
 }
 
 } // namespace pafdm

@@ -13,18 +13,31 @@ class QNetworkReply;
 namespace pafdm {
 
 class AppContext;
+class frmInternetAccessForm;
 
-// Settings every transfer window of one context reads when it is created.
-// The program keeps the defaults; tests shorten the limit or move the proxy file.
+// Settings every transfer window reads when it is created. The program
+// keeps the defaults; tests shorten the limit or move the proxy file.
 struct TransferSettings {
-    explicit TransferSettings(AppContext&) {}
-
     // Longest wait for a whole text reply, whatever request time-out the
     // caller set. Measured on Clock::Monotonic.
     std::chrono::milliseconds textFetchLimit{30000};
     // Directory that holds the proxy settings file; empty means the
     // process's current directory at the time of the fetch.
     QString proxyDirectory;
+};
+
+// What the program's transfers share: their settings and the one transfer
+// window while it exists. FetchURLText and zInternet create the window here
+// when it is missing and close it when done, so a transfer started while
+// another waits (during a yield) finds it in use. The program keeps one.
+struct Transfers {
+    Transfers();
+    ~Transfers();
+    Transfers(const Transfers&) = delete;
+    Transfers& operator=(const Transfers&) = delete;
+
+    TransferSettings settings;
+    std::unique_ptr<frmInternetAccessForm> window;
 };
 
 inline constexpr char kProxySettingsFileName[] = "RegServerProxySettings.xml";
@@ -60,7 +73,7 @@ constexpr qint64 kTransferFailed = 35750; // no usable reply from the server
 // REQUIRES: a QCoreApplication exists; used from its thread only.
 class frmInternetAccessForm {
 public:
-    explicit frmInternetAccessForm(AppContext& ctx);
+    frmInternetAccessForm(AppContext& ctx, const TransferSettings& settings);
     ~frmInternetAccessForm();
     frmInternetAccessForm(const frmInternetAccessForm&) = delete;
     frmInternetAccessForm& operator=(const frmInternetAccessForm&) = delete;
@@ -118,11 +131,10 @@ public:
     // program starts from the data directory (`desktopProgram`, may be empty).
     static bool IsAcceptableDownloadName(const QString& name, const QString& desktopProgram);
 
-    // FetchURLText's steps on the window held in `window` (created when
-    // empty, closed and dropped afterwards): "" when that window is in use,
+    // FetchURLText's steps on the window of `transfers` (created when
+    // missing, closed and dropped afterwards): "" when that window is in use,
     // otherwise GetURL's reply with kTimeOutReply replaced by TimeOutMessage().
-    static QString FetchText(AppContext& ctx, std::unique_ptr<frmInternetAccessForm>& window, const QString& url,
-                             int timeOutSecs);
+    static QString FetchText(AppContext& ctx, Transfers& transfers, const QString& url, int timeOutSecs);
 
 private:
     void ReadProxySettings();
@@ -145,18 +157,10 @@ private:
     int m_operationsRunning = 0;
 };
 
-// The one transfer window of a context while it exists: FetchURLText and
-// zInternet create it here when it is missing and close it when done, so a
-// transfer started while another waits (during a yield) finds it in use.
-struct TransferWindowSlot {
-    explicit TransferWindowSlot(AppContext&) {}
-    std::unique_ptr<frmInternetAccessForm> window;
-};
-
 // Fetches the text at `url` with a request time-out of `timeOutSecs` on a
 // fresh transfer window. Returns "" when this context's text fetch window is
 // still busy with another fetch, TimeOutMessage() on a time-out, a transfer
 // error or a cancel, otherwise the reply (see GetURL).
-QString FetchURLText(AppContext& ctx, const QString& url, int timeOutSecs);
+QString FetchURLText(AppContext& ctx, Transfers& transfers, const QString& url, int timeOutSecs);
 
 } // namespace pafdm

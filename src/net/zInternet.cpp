@@ -6,9 +6,10 @@
 
 namespace pafdm {
 
-zInternet::zInternet(AppContext& ctx)
+zInternet::zInternet(AppContext& ctx, Transfers& transfers)
     : ServerURL(ctx.edition.serverUrl)
     , m_ctx(ctx)
+    , m_transfers(transfers)
 {
 }
 
@@ -16,7 +17,7 @@ zInternet::~zInternet() = default;
 
 QString zInternet::GetDataFromHTTPRequest(const QString& url, int timeOutSecs)
 {
-    return frmInternetAccessForm::FetchText(m_ctx, m_ctx.Shared<TransferWindowSlot>().window, url, timeOutSecs);
+    return frmInternetAccessForm::FetchText(m_ctx, m_transfers, url, timeOutSecs);
 }
 
 QString zInternet::GetUpdateList(const QString& dateOfFullData, const QString& dateOfStreetDate,
@@ -34,9 +35,9 @@ QString zInternet::GetUpdateList(const QString& dateOfFullData, const QString& d
 Expected<bool> zInternet::GetHTTPFile(const QString& url, const QString& destinationPath, const QString& title,
                                       int timeOutSecs)
 {
-    std::unique_ptr<frmInternetAccessForm>& window = m_ctx.Shared<TransferWindowSlot>().window;
+    std::unique_ptr<frmInternetAccessForm>& window = m_transfers.window;
     if (!window)
-        window = std::make_unique<frmInternetAccessForm>(m_ctx);
+        window = std::make_unique<frmInternetAccessForm>(m_ctx, m_transfers.settings);
     if (window->IsInUse())
         return false;
     window->SetRequestTimeout(timeOutSecs);

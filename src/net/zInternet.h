@@ -7,16 +7,16 @@
 namespace pafdm {
 
 class AppContext;
+struct Transfers;
 
 // The client of the update service: asks which data updates follow the local
 // data dates and downloads the listed archives. Each request runs on the
-// context's transfer window (TransferWindowSlot), which FetchURLText shares:
-// while one request waits, another finds the window in use. One instance per
-// context (AppContext::Shared).
+// transfer window of `transfers`, which FetchURLText shares: while one
+// request waits, another finds the window in use. The program keeps one.
 class zInternet {
 public:
     // ServerURL starts as the edition's update server.
-    explicit zInternet(AppContext& ctx);
+    zInternet(AppContext& ctx, Transfers& transfers);
     ~zInternet();
     zInternet(const zInternet&) = delete;
     zInternet& operator=(const zInternet&) = delete;
@@ -45,6 +45,7 @@ public:
 
 private:
     AppContext& m_ctx;
+    Transfers& m_transfers;
 };
 
 } // namespace pafdm

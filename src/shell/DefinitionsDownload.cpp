@@ -30,7 +30,7 @@ QString DefinitionsRequestAddress(const EditionConfig& edition)
         + QString::number(kDefinitionsPv) + QLatin1String("&co=") + QString::number(kDefinitionsCo);
 }
 
-DefinitionsOutcome DownloadApplicationDefinitions(AppContext& ctx)
+DefinitionsOutcome DownloadApplicationDefinitions(AppContext& ctx, Transfers& transfers)
 {
     Operator& ui = ctx.ui();
     const std::optional<int> answer = ui.ShowMessage(
@@ -47,7 +47,7 @@ DefinitionsOutcome DownloadApplicationDefinitions(AppContext& ctx)
         const QString address = DefinitionsRequestAddress(ctx.edition);
         ui.SetMainCaption(QStringLiteral("Downloading definitions,  please wait..."));
         ctx.StageMarker = QStringLiteral("Definitions:Download:Stage 2");
-        const QString reply = FetchURLText(ctx, address, kTimeOutSecs);
+        const QString reply = FetchURLText(ctx, transfers, address, kTimeOutSecs);
         const QString path = ctx.DataPath(QStringLiteral("Definitions.xml"));
         ctx.StageMarker = QStringLiteral("Definitions:Download:Stage 3");
         if (reply.size() <= kMinimumDefinitionsLength) {

@@ -6,6 +6,7 @@ namespace pafdm {
 
 class AppContext;
 struct EditionConfig;
+struct Transfers;
 
 // How a definitions download ended.
 enum class DefinitionsOutcome {
@@ -31,6 +32,6 @@ QString DefinitionsRequestAddress(const EditionConfig& edition);
 // directory (plus CR LF), tells the operator the outcome and puts the main
 // caption back. Never fails; unexpected failures are logged and reported as
 // a failed download.
-DefinitionsOutcome DownloadApplicationDefinitions(AppContext& ctx);
+DefinitionsOutcome DownloadApplicationDefinitions(AppContext& ctx, Transfers& transfers);
 
 } // namespace pafdm

@@ -4,6 +4,7 @@
 #include "net/zInternet.h"
 #include "shell/BrandSettings.h"
 #include "shell/DefinitionsDownload.h"
+#include "shell/Program.h"
 #include "support/AppContext.h"
 #include "support/Logging.h"
 #include "support/Operator.h"
@@ -47,8 +48,9 @@ DevelopmentSettings DevelopmentSettings::Platform()
 #endif
 }
 
-frmMain::frmMain(AppContext& ctx, DevelopmentSettings development)
+frmMain::frmMain(AppContext& ctx, Program& program, DevelopmentSettings development)
     : m_ctx(ctx)
+    , m_program(program)
     , m_development(std::move(development))
 {
 }
@@ -101,12 +103,12 @@ void frmMain::Load(const QString& currentDirectory)
             return;
         const QString caption = m_ctx.ui().MainCaption();
         m_ctx.ui().SetMainCaption(QStringLiteral("Applying updates,  please wait..."));
-        (void)UpdateData(m_ctx, m_ctx.Shared<zManager>(), true, m_ctx.brand.applicationName, m_ctx.dataDirectory,
+        (void)UpdateData(m_ctx, m_program.manager, m_program.internet, true, m_ctx.brand.applicationName, m_ctx.dataDirectory,
                          true);
         setSummary();
         m_ctx.ui().SetMainCaption(caption);
     });
-    Attempt([&] { m_ctx.Shared<zInternet>().ServerURL = m_ctx.edition.serverUrl; });
+    Attempt([&] { m_program.internet.ServerURL = m_ctx.edition.serverUrl; });
     Attempt([&] { m_ctx.ui().SetMainCaption(Caption()); });
     Attempt([&] {
         if (!m_ctx.brand.IsInternetAllowed()) {
@@ -133,7 +135,7 @@ void frmMain::setSummary()
     Text1.clear();
     Label1.clear();
     Changed();
-    zManager& manager = m_ctx.Shared<zManager>();
+    zManager& manager = m_program.manager;
     if (!manager.GetSummary(m_ctx.dataDirectory))
         return;
     if (m_ctx.brand.IsInternetAllowed()) {
@@ -222,7 +224,7 @@ void frmMain::mnuCurrentData_Click()
 
 void frmMain::mnuAppDownloads_Click()
 {
-    (void)DownloadApplicationDefinitions(m_ctx);
+    (void)DownloadApplicationDefinitions(m_ctx, m_program.transfers);
 }
 
 void frmMain::mnuRefresh_Click()

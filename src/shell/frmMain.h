@@ -7,6 +7,7 @@
 namespace pafdm {
 
 class AppContext;
+struct Program;
 
 // Where the program looks for its development set-up: a flag file that, when
 // present, moves the data directory to a fixed development directory. Values
@@ -25,7 +26,7 @@ struct DevelopmentSettings {
 // Failures of the start-up and closing steps are skipped silently.
 class frmMain {
 public:
-    frmMain(AppContext& ctx, DevelopmentSettings development = DevelopmentSettings::Platform());
+    frmMain(AppContext& ctx, Program& program, DevelopmentSettings development = DevelopmentSettings::Platform());
 
     // What the window shows. Menu items hidden at start stay hidden.
     QString Text1;  // the data pane (DataSummary)
@@ -75,6 +76,7 @@ private:
     void Attempt(const std::function<void()>& action);
 
     AppContext& m_ctx;
+    Program& m_program;
     DevelopmentSettings m_development;
 };
 

@@ -6,11 +6,6 @@
 #include <QLocale>
 #include <QString>
 
-#include <functional>
-#include <memory>
-#include <typeindex>
-#include <unordered_map>
-
 namespace pafdm {
 
 class Operator;
@@ -29,8 +24,10 @@ struct BrandSettings {
 };
 
 // The process-wide values: data directory, brand settings, StageMarker, the
-// edition's configuration and the single shared instances of the program's
-// stateful classes. The program owns one; every test makes its own.
+// edition's configuration, the locale, and the operator and clock everything
+// shows and waits through. The program owns one; every test makes its own.
+// The program's stateful classes are not found here: whoever needs one is
+// handed it (see Program).
 class AppContext {
 public:
     AppContext(EditionConfig edition, Operator& op, Clock& clock);
@@ -52,23 +49,9 @@ public:
     // "<data directory><native separator><fileName>".
     QString DataPath(const QString& fileName) const;
 
-    // The single instance of T for this context, created on first use with
-    // T(AppContext&) and kept until the context ends.
-    template <typename T>
-    T& Shared()
-    {
-        auto it = m_shared.find(std::type_index(typeid(T)));
-        if (it == m_shared.end()) {
-            auto holder = std::shared_ptr<void>(new T(*this), [](void* p) { delete static_cast<T*>(p); });
-            it = m_shared.emplace(std::type_index(typeid(T)), std::move(holder)).first;
-        }
-        return *static_cast<T*>(it->second.get());
-    }
-
 private:
     Operator* m_operator;
     Clock* m_clock;
-    std::unordered_map<std::type_index, std::shared_ptr<void>> m_shared;
 };
 
 } // namespace pafdm

@@ -78,7 +78,9 @@ bool AreUpdatesPresent(const QString& path)
 QString ZUpdateData::GetListOfWhatToDownload(const QString& DateOfFullData, const QString& DateOfStreetDate,
                                              const QString& DateOfPostZonData)
 {
-    return m_ctx.Shared<zInternet>().GetUpdateList(DateOfFullData, DateOfStreetDate, DateOfPostZonData);
+    if (m_internet == nullptr)
+        return QStringLiteral("FAILED");
+    return m_internet->GetUpdateList(DateOfFullData, DateOfStreetDate, DateOfPostZonData);
 }
 
 UpdateOutcome ZUpdateData::Update(const QString& path, bool /*InternetIsAvailable*/, const QString& ProductName,
@@ -131,7 +133,7 @@ UpdateOutcome ZUpdateData::Update(const QString& path, bool /*InternetIsAvailabl
             for (int i = 1; !url.isEmpty(); ++i) {
                 m_ctx.StageMarker = QStringLiteral("Update:Stage 4 Downloading file");
                 LogActivity(m_ctx, QStringLiteral("Attempting download ") + url);
-                const Expected<bool> downloaded = m_ctx.Shared<zInternet>().GetHTTPFile(
+                const Expected<bool> downloaded = m_internet->GetHTTPFile(
                     url, path,
                     QStringLiteral("Downloading Update:") + name + QLatin1Char(' ') + QString::number(i)
                         + QLatin1Char('/') + QString::number(total),
@@ -263,7 +265,7 @@ Expected<ZUpdateData::ArchiveResult> ZUpdateData::ApplyArchive(const QString& pa
     return ArchiveResult{true, line};
 }
 
-Expected<UpdateOutcome> UpdateData(AppContext& ctx, zManager& manager, bool InternetIsAvailable,
+Expected<UpdateOutcome> UpdateData(AppContext& ctx, zManager& manager, zInternet& internet, bool InternetIsAvailable,
                                    const QString& ProductName, const QString& path, bool ApplyUpdatesInDirectory)
 {
     UpdateLock lock(path);
@@ -284,7 +286,7 @@ Expected<UpdateOutcome> UpdateData(AppContext& ctx, zManager& manager, bool Inte
     const Expected<QString> postZon = manager.GetLastUpdatePostZon(path);
     if (!postZon)
         return postZon.error();
-    ZUpdateData engine(ctx);
+    ZUpdateData engine(ctx, &internet);
     return engine.Update(path, InternetIsAvailable, ProductName, full.value(), street.value(), postZon.value(),
                          ApplyUpdatesInDirectory);
 }

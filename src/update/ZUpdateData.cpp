@@ -35,8 +35,9 @@ Error NoCurrentRecord()
 
 } // namespace
 
-ZUpdateData::ZUpdateData(AppContext& ctx)
+ZUpdateData::ZUpdateData(AppContext& ctx, zInternet* internet)
     : m_ctx(ctx)
+    , m_internet(internet)
 {
 }
 

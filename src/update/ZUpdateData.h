@@ -13,6 +13,7 @@ class Recordset;
 namespace pafdm {
 
 class AppContext;
+class zInternet;
 class zManager;
 
 // What one update run came to. The operator has been told all of it through
@@ -37,7 +38,9 @@ struct UpdateOutcome {
 // kind, row by row by postcode, after which the file's data date moves on.
 class ZUpdateData {
 public:
-    explicit ZUpdateData(AppContext& ctx);
+    // `internet` is the update-service client a run downloads through; a
+    // ZUpdateData made without one merges only (UpdateData).
+    explicit ZUpdateData(AppContext& ctx, zInternet* internet = nullptr);
 
     // Runs one update of the data directory `path` whose data files carry
     // the given dates (empty for an absent file). Unless
@@ -48,7 +51,8 @@ public:
     // merged when its date is newer than its kind's data date, then deleted;
     // the database of a failed merge stays. Outcomes reach the operator as
     // messages. `InternetIsAvailable` is not consulted.
-    // REQUIRES: the caller holds the data set's UpdateLock.
+    // REQUIRES: the caller holds the data set's UpdateLock; made with an
+    // update-service client.
     UpdateOutcome Update(const QString& path, bool InternetIsAvailable, const QString& ProductName,
                          const QString& DateOfFullData, const QString& DateOfStreetDate,
                          const QString& DateOfPostZonData, bool ApplyUpdatesInDirectory);
@@ -83,15 +87,16 @@ private:
                                          const QString (&dates)[3]);
 
     AppContext& m_ctx;
+    zInternet* m_internet;
     std::chrono::steady_clock::time_point m_lastRepaint{};
 };
 
 // The data-set manager's update entry: takes the data set's UpdateLock,
 // reads the three data dates through `manager` and runs one update with a
-// fresh ZUpdateData. When another updater holds the lock the operator is told
+// fresh ZUpdateData that downloads through `internet`. When another updater holds the lock the operator is told
 // so and nothing is touched (outcome `locked`). A data file whose date cannot
 // be read is the Error, and nothing runs.
-Expected<UpdateOutcome> UpdateData(AppContext& ctx, zManager& manager, bool InternetIsAvailable,
+Expected<UpdateOutcome> UpdateData(AppContext& ctx, zManager& manager, zInternet& internet, bool InternetIsAvailable,
                                    const QString& ProductName, const QString& path, bool ApplyUpdatesInDirectory);
 
 // True when the data directory `path` holds at least one ordinary file named

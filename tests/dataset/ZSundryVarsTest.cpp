@@ -138,11 +138,13 @@ TEST_F(ZSundryVarsTest, WriteFailureReachesTheSetterCaller)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
-TEST_F(ZSundryVarsTest, SharedInstanceLivesInTheContext)
+TEST_F(ZSundryVarsTest, TheStateFileLivesInTheDataDirectory)
 {
-    ZSundryVars& vars = ctx.Shared<ZSundryVars>();
+    ZSundryVars vars(ctx);
     ASSERT_TRUE(vars.SetData_UpdateDate_F(QStringLiteral("20070320")).ok());
-    EXPECT_EQ(ctx.Shared<ZSundryVars>().Data_UpdateDate_F, QStringLiteral("20070320"));
+    ZSundryVars again(ctx);
+    ASSERT_TRUE(again.load(true).ok());
+    EXPECT_EQ(again.Data_UpdateDate_F, QStringLiteral("20070320"));
     EXPECT_EQ(vars.FilePath(), ctx.DataPath(QStringLiteral("SundryVars.dat")));
 }
 

@@ -26,7 +26,7 @@ protected:
         manager().SetMountTablePath(dir.File(QStringLiteral("no-mounts")));
     }
 
-    zManager& manager() { return ctx.Shared<zManager>(); }
+    zManager& manager() { return m_manager; }
 
     void Install(const QString& fixture, const QString& asName) { dir.CopyFixture(fixture, asName); }
     void InstallDataSet()
@@ -44,6 +44,8 @@ protected:
     test::ScriptedOperator ui;
     test::FakeClock clock;
     AppContext ctx{EditionConfig::Quorly(), ui, clock};
+    ZSundryVars sundry{ctx};
+    zManager m_manager{ctx, sundry};
 };
 
 TEST_F(zManagerTest, NoDataFilesMeansNothingInPlaceAndNoDates)

@@ -4,6 +4,7 @@
 #include "gui/QtOperator.h"
 #include "net/frmInternetAccessForm.h"
 #include "net/zInternet.h"
+#include "shell/Program.h"
 #include "shell/frmMain.h"
 #include "support/AppContext.h"
 #include "support/Operator.h"
@@ -78,11 +79,18 @@ protected:
         savedPath = qgetenv("PATH");
     }
 
-    void TearDown() override
+    // The window, its logic and the program's instances go before their context.
+    void Reset()
     {
         window.reset();
         logic.reset();
+        program.reset();
         ctx.reset();
+    }
+
+    void TearDown() override
+    {
+        Reset();
         MessageBoxes::StopScripting();
         for (const char* scheme : {"http", "https", "file"})
             QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
@@ -101,10 +109,12 @@ protected:
                const QLocale& locale = QLocale(QLocale::English, QLocale::UnitedKingdom))
     {
         MessageBoxes::Script(std::move(answers));
+        Reset();
         ctx = std::make_unique<AppContext>(edition, ui, clock);
         ctx->locale = locale;
+        program = std::make_unique<Program>(*ctx);
         ui.dataDirectory = [this] { return ctx->dataDirectory; };
-        logic = std::make_unique<frmMain>(*ctx, DevelopmentSettings{dir.File(QStringLiteral("no-such.flg")),
+        logic = std::make_unique<frmMain>(*ctx, *program, DevelopmentSettings{dir.File(QStringLiteral("no-such.flg")),
                                                                     QStringLiteral("/nonexistent")});
         window = std::make_unique<MainWindow>(*logic);
         ui.SetMainWindow(window.get());
@@ -140,6 +150,7 @@ protected:
     QtOperator ui;
     FixedDayClock clock;
     std::unique_ptr<AppContext> ctx;
+    std::unique_ptr<Program> program;
     std::unique_ptr<frmMain> logic;
     std::unique_ptr<MainWindow> window;
     QByteArray savedPath;
@@ -262,11 +273,12 @@ TEST_F(MainWindowTest, TheQuorlyOfferAppliesWaitingArchivesWhenAnsweredYes)
     });
     poll.start(0);
     QStringList captions;
-    ctx.reset();
+    Reset();
     MessageBoxes::Script({MessageAnswer::kYes});
     ctx = std::make_unique<AppContext>(EditionConfig::Quorly(), ui, clock);
     ctx->locale = QLocale(QLocale::English, QLocale::UnitedKingdom);
-    logic = std::make_unique<frmMain>(*ctx, DevelopmentSettings{dir.File(QStringLiteral("no-such.flg")), QString()});
+    program = std::make_unique<Program>(*ctx);
+    logic = std::make_unique<frmMain>(*ctx, *program, DevelopmentSettings{dir.File(QStringLiteral("no-such.flg")), QString()});
     window = std::make_unique<MainWindow>(*logic);
     ui.SetMainWindow(window.get());
     QObject::connect(window.get(), &QWidget::windowTitleChanged, [&](const QString& title) { captions << title; });
@@ -332,7 +344,8 @@ TEST_F(MainWindowTest, TheDevelopmentFlagFileMovesTheDataDirectory)
     MessageBoxes::Script({});
     ctx = std::make_unique<AppContext>(EditionConfig::Vell(), ui, clock);
     ctx->locale = QLocale(QLocale::English, QLocale::UnitedKingdom);
-    logic = std::make_unique<frmMain>(*ctx, DevelopmentSettings{dir.File(QStringLiteral("ThisIsAdevMachine.flg")),
+    program = std::make_unique<Program>(*ctx);
+    logic = std::make_unique<frmMain>(*ctx, *program, DevelopmentSettings{dir.File(QStringLiteral("ThisIsAdevMachine.flg")),
                                                                 development.path()});
     logic->Load(dir.path());
     EXPECT_EQ(ctx->dataDirectory, development.path());
@@ -373,7 +386,7 @@ protected:
             answer(dialog);
         };
         const Expected<UpdateOutcome> outcome =
-            UpdateData(*ctx, ctx->Shared<zManager>(), true, ctx->brand.applicationName, ctx->dataDirectory, false);
+            UpdateData(*ctx, program->manager, program->internet, true, ctx->brand.applicationName, ctx->dataDirectory, false);
         ui.onChooseShown = nullptr;
         EXPECT_EQ(seenCaption, QStringLiteral("Update Local Data"));
         EXPECT_EQ(seenCommand2, QStringLiteral("Apply updates from files already in directory\n") + dir.path());
@@ -403,7 +416,7 @@ TEST_F(UpdateChooseTest, EachAnswerOfTheSourceDialog)
 
     LocalHttpServer server;
     server.Route("/xmlservice/UpdateDataList.aspx", Reply::Text("<Confirm>1</Confirm><list></list>"));
-    ctx->Shared<zInternet>().ServerURL = server.BaseUrl();
+    program->internet.ServerURL = server.BaseUrl();
     const auto internet = RunUpdate([](frmUpdateChoose& d) { d.Command1->click(); });
     EXPECT_FALSE(internet.Failed());
     ASSERT_EQ(server.requests.size(), 1u);
@@ -428,7 +441,7 @@ TEST_F(MainWindowTest, CancelOnTheTransferWindowStopsADownload)
         }
     });
     poll.start(10);
-    const Expected<bool> result = ctx->Shared<zInternet>().GetHTTPFile(
+    const Expected<bool> result = program->internet.GetHTTPFile(
         server.BaseUrl() + QStringLiteral("/files/UPDATE_T_20070401.zip"), dir.path(), QStringLiteral("Downloading"),
         6000);
     poll.stop();

@@ -38,7 +38,7 @@ protected:
         Settings().proxyDirectory = dir.path();
     }
 
-    TransferSettings& Settings() { return ctx.Shared<TransferSettings>(); }
+    TransferSettings& Settings() { return transfers.settings; }
     QString Url(const QString& path) const { return server.BaseUrl() + path; }
 
     QStringList Files() const
@@ -62,6 +62,7 @@ protected:
     Clock clock;
     TempDir dir;
     AppContext ctx;
+    Transfers transfers;
 };
 
 } // namespace pafdm::test

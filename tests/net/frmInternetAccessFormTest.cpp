@@ -4,6 +4,9 @@
 #include "testsupport/FakeClock.h"
 
 #include <QTcpServer>
+#include <QThread>
+
+#include <functional>
 
 using namespace std::chrono_literals;
 
@@ -18,7 +21,7 @@ TEST_F(TextFetchTest, ReturnsTheWholeReply)
 {
     const QByteArray body = "<Confirm>yes</Confirm>\r\n" + QByteArray(5000, 'x') + "\r\nend \xc2\xa3";
     server.Route("/text", Reply::Text(body));
-    EXPECT_EQ(FetchURLText(ctx, Url("/text?a=1&b=2"), 30), QString::fromUtf8(body));
+    EXPECT_EQ(FetchURLText(ctx, transfers, Url("/text?a=1&b=2"), 30), QString::fromUtf8(body));
     ASSERT_EQ(server.requests.size(), 1u);
     EXPECT_EQ(server.requests[0].method, "GET");
     EXPECT_EQ(server.requests[0].target, "/text?a=1&b=2");
@@ -27,7 +30,7 @@ TEST_F(TextFetchTest, ReturnsTheWholeReply)
 TEST_F(TextFetchTest, ReturnsServerErrorPagesUnchanged)
 {
     server.Route("/broken", Reply::Text("<html>Server Error in '/' Application.</html>", 500));
-    EXPECT_EQ(FetchURLText(ctx, Url("/broken"), 30), "<html>Server Error in '/' Application.</html>");
+    EXPECT_EQ(FetchURLText(ctx, transfers, Url("/broken"), 30), "<html>Server Error in '/' Application.</html>");
 }
 
 class AmpersandTest : public NetFixture, public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
@@ -35,7 +38,7 @@ class AmpersandTest : public NetFixture, public ::testing::WithParamInterface<st
 TEST_P(AmpersandTest, ReplacesEachEscapedAmpersandOnce)
 {
     server.Route("/amp", Reply::Text(GetParam().first));
-    EXPECT_EQ(FetchURLText(ctx, Url("/amp"), 30), QString::fromUtf8(GetParam().second));
+    EXPECT_EQ(FetchURLText(ctx, transfers, Url("/amp"), 30), QString::fromUtf8(GetParam().second));
 }
 
 INSTANTIATE_TEST_SUITE_P(Replies, AmpersandTest,
@@ -44,11 +47,11 @@ INSTANTIATE_TEST_SUITE_P(Replies, AmpersandTest,
 
 TEST_F(TextFetchTest, EmptyUrlRequestsNothingAndLeavesTheWindowIdle)
 {
-    frmInternetAccessForm form(ctx);
+    frmInternetAccessForm form(ctx, transfers.settings);
     EXPECT_EQ(form.GetURL(QString()), "");
     EXPECT_FALSE(form.Busy);
     EXPECT_TRUE(server.requests.empty());
-    EXPECT_EQ(FetchURLText(ctx, QString(), 30), "");
+    EXPECT_EQ(FetchURLText(ctx, transfers, QString(), 30), "");
 }
 
 // The limit is the fixed 30 seconds of elapsed time, whatever request time-out
@@ -61,10 +64,21 @@ TEST_P(TextFetchLimitTest, EndsInTimeOutAfterThirtySecondsWithoutAReply)
     server.Route("/never", Reply::Never());
     const QString url = refused ? QStringLiteral("http://127.0.0.1:%1/x").arg(LocalHttpServer::UnusedPort())
                                 : Url("/never");
-    FakeClock fake;
+    // Fake time runs only once the request is out (or refused), however
+    // long the machine takes to connect.
+    struct GatedClock : FakeClock {
+        std::function<bool()> open;
+        void Sleep(std::chrono::milliseconds duration) override
+        {
+            if (open())
+                FakeClock::Sleep(duration);
+            else
+                QThread::usleep(200);
+        }
+    } fake;
+    fake.open = [&] { return refused || !server.requests.empty(); };
     AppContext fakeCtx(EditionConfig::Quorly(), op, fake);
-    fakeCtx.Shared<TransferSettings>().proxyDirectory = dir.path();
-    frmInternetAccessForm form(fakeCtx);
+    frmInternetAccessForm form(fakeCtx, transfers.settings);
     form.SetRequestTimeout(6000);
 
     EXPECT_EQ(form.GetURL(url), QLatin1String(kTimeOutReply));
@@ -81,7 +95,7 @@ TEST_F(TextFetchTest, TimeOutBecomesTheTimeOutMessage)
 {
     server.Route("/never", Reply::Never());
     Settings().textFetchLimit = 150ms;
-    EXPECT_EQ(FetchURLText(ctx, Url("/never"), 30),
+    EXPECT_EQ(FetchURLText(ctx, transfers, Url("/never"), 30),
               "Sorry your internet connection timed out.   Is the internet working? or a firewall blocking service?");
 }
 
@@ -89,7 +103,7 @@ TEST_F(TextFetchTest, CancelEndsTheFetchAsTimeOut)
 {
     server.Route("/never", Reply::Never());
     op.cancelOnCall = {3};
-    frmInternetAccessForm form(ctx);
+    frmInternetAccessForm form(ctx, transfers.settings);
     EXPECT_EQ(form.GetURL(Url("/never")), QLatin1String(kTimeOutReply));
     EXPECT_EQ(op.cancelChecks, 4);
     EXPECT_FALSE(form.STOP_Internet_Download_Flg);
@@ -104,15 +118,15 @@ TEST_F(TextFetchTest, BusyWindowRefusesASecondFetch)
     QStringList nested;
     op.onYield = [&] {
         if (nested.isEmpty())
-            nested << FetchURLText(ctx, Url("/other"), 30);
+            nested << FetchURLText(ctx, transfers, Url("/other"), 30);
     };
-    FetchURLText(ctx, Url("/slow"), 30);
+    FetchURLText(ctx, transfers, Url("/slow"), 30);
     EXPECT_EQ(nested, QStringList{QString()});
     for (const auto& request : server.requests)
         EXPECT_EQ(request.target, "/slow");
 
     op.onYield = nullptr;
-    EXPECT_EQ(FetchURLText(ctx, Url("/other"), 30), "other"); // the next call gets a fresh window
+    EXPECT_EQ(FetchURLText(ctx, transfers, Url("/other"), 30), "other"); // the next call gets a fresh window
 }
 
 TEST_F(TextFetchTest, ShiftCtrlShowsCallAndReturnAndLeavesThemOnTheClipboard)
@@ -120,7 +134,7 @@ TEST_F(TextFetchTest, ShiftCtrlShowsCallAndReturnAndLeavesThemOnTheClipboard)
     server.Route("/diag", Reply::Text("a&amp;b"));
     op.keysDown = {VirtualKey::kShift, VirtualKey::kControl};
     const QString url = Url("/diag");
-    EXPECT_EQ(FetchURLText(ctx, url, 30), "a&b");
+    EXPECT_EQ(FetchURLText(ctx, transfers, url, 30), "a&b");
     ASSERT_EQ(op.messages.size(), 2u);
     EXPECT_EQ(op.messages[0].prompt, "Call:\r\n" + url);
     EXPECT_EQ(op.messages[0].style, 64);
@@ -137,7 +151,7 @@ TEST_F(TextFetchTest, ShiftAloneShowsNothing)
 {
     server.Route("/diag", Reply::Text("x"));
     op.keysDown = {VirtualKey::kShift};
-    FetchURLText(ctx, Url("/diag"), 30);
+    FetchURLText(ctx, transfers, Url("/diag"), 30);
     EXPECT_TRUE(op.messages.empty());
     EXPECT_TRUE(op.clipboard.isEmpty());
 }
@@ -156,7 +170,7 @@ TEST_F(ProxyTest, NamedProxyCarriesTheRequest)
 {
     proxy.Route("/GetDefinitions.aspx", Reply::Text("via proxy"));
     WriteProxyFile(QStringLiteral("127.0.0.1:%1").arg(proxy.Port()));
-    EXPECT_EQ(FetchURLText(ctx, "http://definitions.invalid/GetDefinitions.aspx?pv=99", 30), "via proxy");
+    EXPECT_EQ(FetchURLText(ctx, transfers, "http://definitions.invalid/GetDefinitions.aspx?pv=99", 30), "via proxy");
     ASSERT_EQ(proxy.requests.size(), 1u);
     EXPECT_EQ(proxy.requests[0].target, "http://definitions.invalid/GetDefinitions.aspx?pv=99");
 }
@@ -164,9 +178,9 @@ TEST_F(ProxyTest, NamedProxyCarriesTheRequest)
 TEST_F(ProxyTest, EmptyValueOrNoFileGoesDirect)
 {
     server.Route("/t", Reply::Text("direct"));
-    EXPECT_EQ(FetchURLText(ctx, Url("/t"), 30), "direct");
+    EXPECT_EQ(FetchURLText(ctx, transfers, Url("/t"), 30), "direct");
     WriteProxyFile(QString());
-    EXPECT_EQ(FetchURLText(ctx, Url("/t"), 30), "direct");
+    EXPECT_EQ(FetchURLText(ctx, transfers, Url("/t"), 30), "direct");
     EXPECT_EQ(server.requests.size(), 2u);
     EXPECT_TRUE(proxy.requests.empty());
 }
@@ -176,18 +190,18 @@ TEST_F(ProxyTest, FileIsReadOncePerWindow)
     proxy.Route("/t", Reply::Text("via proxy"));
     server.Route("/t", Reply::Text("direct"));
     WriteProxyFile(QStringLiteral("http://127.0.0.1:%1").arg(proxy.Port()));
-    frmInternetAccessForm form(ctx);
+    frmInternetAccessForm form(ctx, transfers.settings);
     EXPECT_EQ(form.GetURL(Url("/t")), "via proxy");
     QFile::remove(dir.File(QLatin1String(kProxySettingsFileName)));
     EXPECT_EQ(form.GetURL(Url("/t")), "via proxy");
-    EXPECT_EQ(FetchURLText(ctx, Url("/t"), 30), "direct");
+    EXPECT_EQ(FetchURLText(ctx, transfers, Url("/t"), 30), "direct");
 }
 
 class FileDownloadTest : public NetFixture {
 protected:
     Expected<bool> Download(const QString& path)
     {
-        frmInternetAccessForm form(ctx);
+        frmInternetAccessForm form(ctx, transfers.settings);
         form.SetRequestTimeout(6000);
         return form.GetHTTPFile(QStringLiteral("Downloading update"), Url(path), dir.path());
     }
@@ -254,7 +268,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(FileDownloadTest, RefusedConnectionFails)
 {
-    frmInternetAccessForm form(ctx);
+    frmInternetAccessForm form(ctx, transfers.settings);
     const auto result = form.GetHTTPFile(
         "t", QStringLiteral("http://127.0.0.1:%1/a.zip").arg(LocalHttpServer::UnusedPort()), dir.path());
     ASSERT_FALSE(result.ok());
@@ -274,7 +288,7 @@ TEST_F(FileDownloadTest, CancelMidDownloadKeepsTheOldFileAndLeavesNothingBehind)
     AppContext cancelCtx(EditionConfig::Quorly(), cancelling, clock);
     Write("a.zip", "old");
     server.Route("/a.zip", Reply::Bytes(Binary(100000)).StallingAfter(5000));
-    frmInternetAccessForm form(cancelCtx);
+    frmInternetAccessForm form(cancelCtx, transfers.settings);
     const Expected<bool> result = form.GetHTTPFile("t", Url("/a.zip"), dir.path());
     ASSERT_TRUE(result.ok());
     EXPECT_FALSE(result.value());

@@ -12,14 +12,14 @@ using Reply = LocalHttpServer::Reply;
 class zInternetTest : public NetFixture {
 protected:
     zInternetTest() { client.ServerURL = server.BaseUrl(); }
-    zInternet& client = ctx.Shared<zInternet>();
+    zInternet client{ctx, transfers};
 };
 
 TEST_F(zInternetTest, StartsOnTheEditionsServer)
 {
     ctx.edition.serverUrl = QStringLiteral("http://update.example");
     AppContext other(ctx.edition, op, clock);
-    EXPECT_EQ(other.Shared<zInternet>().ServerURL, "http://update.example");
+    EXPECT_EQ(zInternet(other, transfers).ServerURL, "http://update.example");
 }
 
 TEST_F(zInternetTest, UpdateListRequestCarriesTheDatesAsGiven)
@@ -64,7 +64,7 @@ TEST_F(zInternetTest, RequestsWhileTheWindowIsBusyAreRefused)
     Settings().textFetchLimit = 150ms;
     // The client's own fetch and the module's text fetch hold the same window.
     const std::vector<std::function<void()>> waits = {[&] { client.GetDataFromHTTPRequest(Url("/slow"), 30); },
-                                                      [&] { FetchURLText(ctx, Url("/slow"), 30); }};
+                                                      [&] { FetchURLText(ctx, transfers, Url("/slow"), 30); }};
     for (const auto& wait : waits) {
         QStringList lists;
         std::vector<Expected<bool>> downloads;

@@ -44,7 +44,7 @@ TEST(DefinitionsAddressTest, IsTheDefinitionsHostWithFixedValues)
 TEST_F(DefinitionsDownloadTest, NoFetchesNothingAndKeepsTheCaption)
 {
     op.answers = {MessageAnswer::kNo};
-    EXPECT_EQ(DownloadApplicationDefinitions(ctx), DefinitionsOutcome::kDeclined);
+    EXPECT_EQ(DownloadApplicationDefinitions(ctx, transfers), DefinitionsOutcome::kDeclined);
     ASSERT_EQ(op.messages.size(), 1u);
     EXPECT_EQ(op.messages[0].prompt, kQuestion);
     EXPECT_EQ(op.messages[0].style, 36);
@@ -60,7 +60,7 @@ TEST_F(DefinitionsDownloadTest, WritesALongReplyWithALineEnd)
     QStringList captionsDuringFetch;
     op.onYield = [&] { captionsDuringFetch << op.mainCaption; };
 
-    EXPECT_EQ(DownloadApplicationDefinitions(ctx), DefinitionsOutcome::kWritten);
+    EXPECT_EQ(DownloadApplicationDefinitions(ctx, transfers), DefinitionsOutcome::kWritten);
     ASSERT_EQ(server.requests.size(), 1u);
     EXPECT_EQ(server.requests[0].target, "/GetDefinitions.aspx?pv=99&co=1");
     EXPECT_EQ(Contents("Definitions.xml"), body + "\r\n");
@@ -81,7 +81,7 @@ TEST_P(DefinitionsLengthTest, MoreThanAThousandCharactersCount)
     const auto [length, written] = GetParam();
     Write("Definitions.xml", "previous");
     Serve(QByteArray(length - 1, 'a') + "\xc2\xa3"); // the last character takes two bytes
-    EXPECT_EQ(DownloadApplicationDefinitions(ctx),
+    EXPECT_EQ(DownloadApplicationDefinitions(ctx, transfers),
               written ? DefinitionsOutcome::kWritten : DefinitionsOutcome::kFailed);
     ASSERT_EQ(op.messages.size(), 2u);
     EXPECT_EQ(op.messages[1].prompt, written ? WrittenMessage() : kFailure);
@@ -97,7 +97,7 @@ TEST_F(DefinitionsDownloadTest, LongErrorPageIsStoredLikeDefinitions)
 {
     const QByteArray page = "<html>" + QByteArray(1500, 'e') + "</html>";
     Serve(page, 500);
-    EXPECT_EQ(DownloadApplicationDefinitions(ctx), DefinitionsOutcome::kWritten);
+    EXPECT_EQ(DownloadApplicationDefinitions(ctx, transfers), DefinitionsOutcome::kWritten);
     EXPECT_EQ(Contents("Definitions.xml"), page + "\r\n");
 }
 
@@ -105,7 +105,7 @@ TEST_F(DefinitionsDownloadTest, SilentServerIsAFailedDownload)
 {
     server.Route("/GetDefinitions.aspx", Reply::Never());
     Settings().textFetchLimit = 150ms;
-    EXPECT_EQ(DownloadApplicationDefinitions(ctx), DefinitionsOutcome::kFailed);
+    EXPECT_EQ(DownloadApplicationDefinitions(ctx, transfers), DefinitionsOutcome::kFailed);
     EXPECT_EQ(op.messages.back().prompt, kFailure);
     EXPECT_FALSE(QFile::exists(dir.File("Definitions.xml")));
     EXPECT_EQ(op.mainCaption, "Quorly Postcode 2.3.0");
@@ -115,7 +115,7 @@ TEST_F(DefinitionsDownloadTest, UnwritableFileIsNotReportedAsWritten)
 {
     Serve(QByteArray(1200, 'd'));
     ASSERT_TRUE(QDir(dir.path()).mkdir("Definitions.xml"));
-    EXPECT_EQ(DownloadApplicationDefinitions(ctx), DefinitionsOutcome::kFailed);
+    EXPECT_EQ(DownloadApplicationDefinitions(ctx, transfers), DefinitionsOutcome::kFailed);
     ASSERT_EQ(op.messages.size(), 2u);
     EXPECT_EQ(op.messages[1].prompt, "Unable to write the file " + dir.path() + "/Definitions.xml");
     EXPECT_TRUE(QFile::exists(dir.File("Error1.log")));

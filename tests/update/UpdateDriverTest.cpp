@@ -1,5 +1,6 @@
 #include "update/ZUpdateData.h"
 
+#include "dataset/ZSundryVars.h"
 #include "dataset/zManager.h"
 #include "net/frmInternetAccessForm.h"
 #include "net/zInternet.h"
@@ -77,8 +78,8 @@ protected:
         ctx.dataDirectory = data;
         ctx.brand.applicationName = QStringLiteral("Quorly Postcode");
         ctx.locale = QLocale(QLocale::English, QLocale::UnitedKingdom);
-        ctx.Shared<zInternet>().ServerURL = server.BaseUrl();
-        ctx.Shared<TransferSettings>().proxyDirectory = data;
+        internet.ServerURL = server.BaseUrl();
+        transfers.settings.proxyDirectory = data;
     }
 
     // The three data files: F 20070201, T 20070301, Z 20070115.
@@ -109,7 +110,7 @@ protected:
 
     Expected<UpdateOutcome> Run(bool applyUpdatesInDirectory)
     {
-        return UpdateData(ctx, ctx.Shared<zManager>(), true, ctx.brand.applicationName, data,
+        return UpdateData(ctx, manager, internet, true, ctx.brand.applicationName, data,
                           applyUpdatesInDirectory);
     }
 
@@ -146,7 +147,6 @@ protected:
 
     QString DataDate(int kind)
     {
-        auto& manager = ctx.Shared<zManager>();
         const Expected<QString> date = kind == 0 ? manager.GetLastUpdateFULL(data)
             : kind == 1                          ? manager.GetLastUpdateStreet(data)
                                                  : manager.GetLastUpdatePostZon(data);
@@ -177,6 +177,10 @@ protected:
     // Real time: the transfers wait on the network.
     Clock clock;
     AppContext ctx{EditionConfig::Quorly(), ui, clock};
+    ZSundryVars sundry{ctx};
+    zManager manager{ctx, sundry};
+    Transfers transfers;
+    zInternet internet{ctx, transfers};
 };
 
 TEST_F(UpdateDriverTest, AppliesAWaitingArchiveWithoutAskingOrDownloading)

@@ -1,6 +1,7 @@
 #include "update/ZUpdateData.h"
 
 #include "dataset/DataKind.h"
+#include "dataset/ZSundryVars.h"
 #include "dataset/zManager.h"
 #include "support/AppContext.h"
 #include "testsupport/ExternalTools.h"
@@ -59,6 +60,8 @@ protected:
     test::ScriptedOperator ui;
     test::FakeClock clock;
     AppContext ctx{EditionConfig::Quorly(), ui, clock};
+    ZSundryVars sundry{ctx};
+    zManager manager{ctx, sundry};
     QString description;
     qint64 count = -1;
 };
@@ -136,7 +139,7 @@ TEST_F(ZUpdateDataTest, PostZonDateReadsBackExactly)
     Install(QStringLiteral("fixtures/jet4/dataset/PAF_POSTZON.dat"), QStringLiteral("PAF_POSTZON.dat"));
     Install(QStringLiteral("fixtures/jet4/updates/UPDATE_Z_20070401.dat"), QStringLiteral("UPDATE_Z_20070401.dat"));
     ASSERT_TRUE(Merge(QStringLiteral("UPDATE_Z_20070401.dat"), QStringLiteral("Z"), QStringLiteral("20070401")));
-    EXPECT_EQ(ctx.Shared<zManager>().GetLastUpdatePostZon(dir.path()).value(), QStringLiteral("20070401"));
+    EXPECT_EQ(manager.GetLastUpdatePostZon(dir.path()).value(), QStringLiteral("20070401"));
 }
 
 TEST_F(ZUpdateDataTest, EmptyUpdateTableFailsAtStage5AndLeavesTheDataFileAlone)
@@ -187,7 +190,7 @@ TEST_F(ZUpdateDataTest, VersionTableWithoutRow2MergesEveryRowThenFailsAtStage7)
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_TRUE(ui.messages.front().prompt.contains(
         QStringLiteral("At position : Update:UpdateData:Stage 7 Updating the version date\r\n")));
-    EXPECT_EQ(ctx.Shared<zManager>().GetLastUpdateFULL(dir.path()).value(), QString());
+    EXPECT_EQ(manager.GetLastUpdateFULL(dir.path()).value(), QString());
     // 20 original rows; the update's 300 rows add 299 - (keys already among the 20) rows at most.
     const auto rows = test::ReadTableRows(dir.File(QStringLiteral("PAF_FULL.dat")), DatabasePassword(),
                                           QStringLiteral("PAF_FULLAddress"));
@@ -281,7 +284,7 @@ TEST_F(EngineMadeMergeTest, FailureAtRecord500KeepsTheFirst499AndTheOldDate)
         QStringLiteral("At position : Update:UpdateData:AddOrUpdateRecordAddress:Stage 4 ADD TOOLONG99 9ZZ\r\n")));
     EXPECT_TRUE(ReadAll(dir.File(QStringLiteral("Error1.log")))
                     .contains(QStringLiteral("\tUpdate:UpdateData:AddOrUpdateRecordAddress:Stage 4 ADD TOOLONG99 9ZZ\tError:\t")));
-    EXPECT_EQ(ctx.Shared<zManager>().GetLastUpdateFULL(dir.path()).value(), QStringLiteral("20070101"));
+    EXPECT_EQ(manager.GetLastUpdateFULL(dir.path()).value(), QStringLiteral("20070101"));
 
     // Records 1..499: 250 replacements of existing keys, 249 additions; the
     // first data row was replaced by update rows 1, 3 and 5.
@@ -306,7 +309,7 @@ TEST_F(EngineMadeMergeTest, KeysWithApostrophesAndLookalikesMatchExactly)
     for (size_t i = 0; i < rows.size(); ++i)
         EXPECT_EQ(rows[i].value(QStringLiteral("FT_Address")).toString(), addresses[static_cast<int>(i)]) << i;
     EXPECT_EQ(rows[4].value(QStringLiteral("FT_PostCode")).toString(), QStringLiteral("A'B 1"));
-    EXPECT_EQ(ctx.Shared<zManager>().GetLastUpdateFULL(dir.path()).value(), QStringLiteral("20070301"));
+    EXPECT_EQ(manager.GetLastUpdateFULL(dir.path()).value(), QStringLiteral("20070301"));
 }
 
 TEST_F(EngineMadeMergeTest, ProgressIsRepaintedBoundedlyButLabelsEveryRecord)
