@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace pafdm {
 namespace {
 
@@ -59,6 +61,12 @@ struct UsageCase {
     QStringList args;
     QString errorText;
 };
+
+// Cases print as their names.
+void PrintTo(const UsageCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CliUsageTest : public CliTest, public ::testing::WithParamInterface<UsageCase> {};
 

@@ -239,6 +239,12 @@ struct BadReply {
     qint64 error;
 };
 
+// Cases print as their names.
+void PrintTo(const BadReply& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class FileDownloadFailureTest : public FileDownloadTest, public ::testing::WithParamInterface<BadReply> {};
 
 TEST_P(FileDownloadFailureTest, FailsWithoutTouchingTheDirectory)
@@ -327,6 +333,12 @@ struct LabelCase {
     qint64 total;
     const char* label;
 };
+
+// Cases print as their names.
+void PrintTo(const LabelCase& c, std::ostream* os)
+{
+    *os << c.label;
+}
 
 class ProgressLabelTest : public ::testing::TestWithParam<LabelCase> {};
 

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace pafdm {
 namespace {
 
@@ -19,6 +21,12 @@ struct EditionCase {
     bool hidesMenus;
     bool offersUpdates;
 };
+
+// Cases print as their names.
+void PrintTo(const EditionCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class EditionConfigTest : public ::testing::TestWithParam<EditionCase> {
 protected:

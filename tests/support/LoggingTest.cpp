@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace pafdm {
 namespace {
 
@@ -119,6 +121,12 @@ struct NameCase {
     QString field;
 };
 
+// Cases print as their names.
+void PrintTo(const NameCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class LogApplicationNameTest : public LoggingTest, public ::testing::WithParamInterface<NameCase> {};
 
 TEST_P(LogApplicationNameTest, PaddedOrCutToTwenty)
@@ -141,6 +149,12 @@ struct DateTextCase {
     QTime time;
     QString expected;
 };
+
+// Cases print as their names.
+void PrintTo(const DateTextCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class LogDateTextTest : public ::testing::TestWithParam<DateTextCase> {};
 
@@ -182,6 +196,12 @@ struct CleanCase {
     QString text;
     QString expected;
 };
+
+// Cases print as their names.
+void PrintTo(const CleanCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CleanLogTextTest : public ::testing::TestWithParam<CleanCase> {};
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace pafdm {
 namespace {
 
@@ -14,6 +16,12 @@ struct TagCase {
     QString end;
     QString expected;
 };
+
+// Cases print as their names.
+void PrintTo(const TagCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class GetTagValueTest : public ::testing::TestWithParam<TagCase> {};
 
@@ -52,6 +60,12 @@ struct FieldCase {
     QString field;
     QString rest;
 };
+
+// Cases print as their names.
+void PrintTo(const FieldCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class NextFieldTest : public ::testing::TestWithParam<FieldCase> {};
 
@@ -124,6 +138,12 @@ struct DateCase {
     QString text;
     QDateTime expected;
 };
+
+// Cases print as their names.
+void PrintTo(const DateCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class DateFromYmdTest : public ::testing::TestWithParam<DateCase> {};
 

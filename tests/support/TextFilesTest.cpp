@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
@@ -220,6 +222,12 @@ struct ExistsCase {
     QString pattern;
     bool expected;
 };
+
+// Cases print as their names.
+void PrintTo(const ExistsCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class FileExistsTest : public ::testing::TestWithParam<ExistsCase> {
 protected:
