@@ -22,6 +22,9 @@ constexpr uint32_t kHeaderCreationDate = 0x72;   // double
 constexpr uint32_t kHeaderCommitSlots = 0xE00;   // 256 x 2 bytes
 
 // ---- Common page header ----
+// Page numbers are 24 bits wherever a row pointer names them.
+constexpr uint32_t kMaxPageCount = 0x1000000;
+
 enum class PageType : uint8_t {
     kHeader = 0x00,
     kData = 0x01,

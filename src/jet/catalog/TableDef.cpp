@@ -23,6 +23,10 @@ char16_t FoldCase(char16_t c)
     return c;
 }
 
+// The highest column type code any Access version writes (0x14, the
+// extended Date/Time of Access 2019).
+constexpr uint8_t kLastColumnTypeCode = 0x14;
+
 bool KnownType(uint8_t code)
 {
     return (code >= 0x01 && code <= 0x0C) || code == 0x0F || code == 0x10;
@@ -219,6 +223,12 @@ Result<TableDef> ReadTableDef(PageStore& store, PageNumber tdefPage)
         const ColumnDef& c = def.columns[i];
         if (c.number >= def.maxColumns || (i > 0 && def.columns[i - 1].number == c.number))
             return Bad(tdefPage, "bad column number " + std::to_string(c.number));
+        // Codes of later Access versions read as raw bytes; 0 and codes no
+        // version has used mean the definition itself is damaged, and reading
+        // such a column as bytes would silently return wrong values.
+        if (c.rawType == 0 || c.rawType > kLastColumnTypeCode)
+            return Bad(tdefPage, "column " + std::to_string(c.number) + " has no column type ("
+                                     + std::to_string(c.rawType) + ")");
         if (!KnownType(c.rawType))
             continue; // read as raw bytes, never as a typed value
         if (c.IsFixed()) {

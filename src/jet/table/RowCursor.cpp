@@ -42,7 +42,10 @@ void RowCursor::Seek(RowId from)
         if (!view.ok())
             return Stop(view.status());
         const Page& page = **view;
-        if (!Table::OwnsPage(page, m_table.def().tdefPage))
+        auto holds = m_table.HoldsRows(*it, page);
+        if (!holds.ok())
+            return Stop(holds.status());
+        if (!*holds)
             continue;
         auto count = DataPageSlotCount(page, *it);
         if (!count.ok())

@@ -18,8 +18,9 @@ struct RowCursorOptions {
 // Walks the live rows of a table in table order: the data pages its
 // owned-pages map lists, ascending, then each page's row slots. Deleted
 // slots and the hidden targets of moved rows are skipped (a moved row is
-// reached through its own slot). Pages the map lists but the table does not
-// own are passed over, as a scan of Jet does.
+// reached through its own slot). Data pages the map lists that another
+// table owns now are passed over, as a scan of Jet does; any other page
+// there stops the walk with a corruption status.
 //
 // Usage:
 //   RowCursor c(table);

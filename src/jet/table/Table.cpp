@@ -24,13 +24,40 @@ bool Table::OwnsPage(const Page& page, PageNumber tdefPage)
 Result<const std::vector<PageNumber>*> Table::DataPages()
 {
     if (!m_pagesLoaded) {
-        auto pages = ReadUsageMap(m_pager, MapLocation::FromPointer(m_def.ownedMap), m_pager.PageCount());
+        // Read without a limit: a table whose pages lie past the end of the
+        // file has lost rows (a truncated file), which must not read as a
+        // shorter table.
+        auto pages = ReadUsageMap(m_pager, MapLocation::FromPointer(m_def.ownedMap), fmt::kMaxPageCount);
         if (!pages.ok())
             return pages.status();
+        if (!pages->empty() && pages->back() >= m_pager.PageCount())
+            return Errors::CorruptPage(pages->back(), "a page of table " + std::to_string(m_def.tdefPage)
+                                                          + " lies beyond the end of the file");
         m_pages = std::move(pages).value();
         m_pagesLoaded = true;
     }
     return &m_pages;
+}
+
+Result<bool> Table::HoldsRows(PageNumber n, const Page& page)
+{
+    if (OwnsPage(page, m_def.tdefPage))
+        return true;
+    // A usage map may still list a page another table has taken since; any
+    // other page there means the map or the page is damaged, and passing it
+    // over would silently drop its rows.
+    if (IsDataPage(page)) {
+        const uint32_t owner = LoadU32(page.data() + fmt::kDataOwner);
+        if (owner != 0 && owner < m_pager.PageCount()) {
+            auto ownerPage = m_pager.View(owner);
+            if (!ownerPage.ok())
+                return ownerPage.status();
+            if ((**ownerPage)[0] == static_cast<uint8_t>(fmt::PageType::kTableDefinition))
+                return false;
+        }
+    }
+    return Errors::CorruptPage(n, "listed as a page of table " + std::to_string(m_def.tdefPage)
+                                      + " but not one of its data pages");
 }
 
 Result<std::optional<RowId>> Table::PrevRow(std::optional<RowId> before)
@@ -55,7 +82,10 @@ Result<std::optional<RowId>> Table::PrevRow(std::optional<RowId> before)
         if (!view.ok())
             return view.status();
         const Page& page = **view;
-        if (OwnsPage(page, m_def.tdefPage)) {
+        auto holds = HoldsRows(list[index], page);
+        if (!holds.ok())
+            return holds.status();
+        if (*holds) {
             auto count = DataPageSlotCount(page, list[index]);
             if (!count.ok())
                 return count.status();

@@ -87,6 +87,10 @@ public:
     // reason it cannot hold it (type, range, size).
     Result<Value> CoerceValue(const ColumnDef& column, const Value& value) const;
 
+    // Whether page `n`, listed in the table's owned-pages map, holds rows of
+    // the table: true when the table owns it, false for a data page another
+    // table has taken since, Corruption for anything else.
+    Result<bool> HoldsRows(PageNumber n, const Page& page);
     // True when `page` is one of this table's data pages (type and owner).
     static bool OwnsPage(const Page& page, PageNumber tdefPage);
 
