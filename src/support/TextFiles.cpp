@@ -9,9 +9,12 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace pafdm {
 
@@ -25,15 +28,53 @@ constexpr std::chrono::milliseconds kEncodedFirstPause{100};
 
 enum class ReadOutcome { kRead, kMissing, kFailed };
 
+// Windows-1252 where it differs from Latin-1: bytes 0x80 to 0x9F (0 where
+// the code page leaves a byte undefined; such bytes keep their Latin-1 value).
+constexpr char16_t kWindows1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+QString DecodeWindows1252(const QByteArray& bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        const char16_t mapped = byte >= 0x80 && byte <= 0x9F ? kWindows1252High[byte - 0x80] : 0;
+        text[i] = QChar(mapped != 0 ? mapped : char16_t(byte));
+    }
+    return text;
+}
+
 QString DecodeFileBytes(const QByteArray& bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8.decode(bytes);
-    // Files written on Windows machines arrive in an 8-bit code page; keep their
-    // characters rather than turning them into replacement marks.
+    // Files written on Windows machines arrive in the Windows-1252 code page;
+    // keep their characters ("€", curly quotes) rather than turning them into
+    // replacement marks or control characters.
     if (utf8.hasError())
-        return QString::fromLatin1(bytes);
+        return DecodeWindows1252(bytes);
     return text;
+}
+
+// True when a failed access to `path` cannot go away by waiting: permission
+// denied, a read-only file system, a folder that is missing or is no folder.
+// Waiting helps only while another program holds the file.
+bool IsLastingFailure(const QString& path, bool forWriting)
+{
+    const QByteArray file = QFile::encodeName(path);
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    struct stat st;
+    if (::stat(folder.constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return true;
+    auto lasting = [] { return errno == EACCES || errno == EPERM || errno == EROFS || errno == ENOTDIR; };
+    if (forWriting) {
+        if (::access(folder.constData(), W_OK | X_OK) != 0 && lasting())
+            return true;
+        return ::access(file.constData(), F_OK) == 0 && ::access(file.constData(), W_OK) != 0 && lasting();
+    }
+    return ::access(file.constData(), R_OK) != 0 && lasting();
 }
 
 ReadOutcome ReadOnce(const QString& path, QString& text)
@@ -69,6 +110,9 @@ QString ReadWithRetries(Clock& clock, const QString& path, const QString& barRep
         }
         if (outcome == ReadOutcome::kMissing && !retryWhenMissing)
             return {};
+        // A folder that is not there, or a file we may not read, stays so.
+        if (IsLastingFailure(path, false) && (outcome == ReadOutcome::kFailed || !QFileInfo(path).dir().exists()))
+            break;
     }
     if (failed != nullptr)
         *failed = outcome == ReadOutcome::kFailed;
@@ -88,9 +132,9 @@ bool WriteOnce(const QString& path, const QString& text)
     return file.commit();
 }
 
-Error AccessError()
+Error AccessError(const QString& path)
 {
-    return Error{75, QStringLiteral("Path/File access error")};
+    return Error{75, QStringLiteral("Path/File access error: ") + QDir::toNativeSeparators(path)};
 }
 
 bool HasWildcard(const QString& name)
@@ -146,6 +190,8 @@ bool WriteTextFile(Clock& clock, const QString& path, const QString& text)
             clock.Sleep(kFileRetryPause);
         if (WriteOnce(path, text))
             return true;
+        if (IsLastingFailure(path, true))
+            return false;
     }
     return false;
 }
@@ -157,6 +203,8 @@ bool WriteDownloadedFile(Clock& clock, const QString& path, const QString& text)
             clock.BusyPause();
         if (WriteOnce(path, text))
             return true;
+        if (IsLastingFailure(path, true))
+            return false;
     }
     return false;
 }
@@ -180,9 +228,11 @@ Expected<QString> ReadEncodedFile(Clock& clock, const QString& path)
         const QString text = ReadWithRetries(clock, path, QString(), true, &failed);
         if (!failed)
             return text.isEmpty() ? text : DecodeStoredText(text);
+        if (IsLastingFailure(path, false))
+            return AccessError(path);
         clock.Sleep(pause);
         if (attempt == kEncodedAttempts)
-            return AccessError();
+            return AccessError(path);
         pause *= 2;
     }
 }
@@ -194,9 +244,11 @@ Expected<Done> WriteEncodedFile(Clock& clock, const QString& path, const QString
     for (int attempt = 1;; ++attempt) {
         if (WriteTextFile(clock, path, encoded))
             return Done{};
+        if (IsLastingFailure(path, true))
+            return AccessError(path);
         clock.Sleep(pause);
         if (attempt == kEncodedAttempts)
-            return AccessError();
+            return AccessError(path);
         pause *= 2;
     }
 }
@@ -218,11 +270,11 @@ Expected<bool> FileExists(const QString& path)
         if (info.isFile())
             return true;
         if (!dir.isReadable())
-            return AccessError();
+            return AccessError(dir.path());
         return false;
     }
     if (!dir.isReadable())
-        return AccessError();
+        return AccessError(dir.path());
     // QDir::Files without QDir::Hidden/System leaves out dot files, devices, sockets and dangling links.
     const QStringList entries = dir.entryList(QDir::Files);
     for (const QString& entry : entries) {

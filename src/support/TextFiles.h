@@ -9,8 +9,11 @@ namespace pafdm {
 class Clock;
 
 // Whole-file text input and output with the program's retry rules. Text is
-// written as UTF-8 and read as UTF-8 (bytes that are not UTF-8 are read as
-// Latin-1). `clock` supplies the pauses.
+// written as UTF-8 and read as UTF-8 (a file that is not UTF-8 is read as
+// Windows-1252, the code page of files written on Windows). `clock` supplies
+// the pauses. The retries wait only for what waiting can cure (another
+// program holding the file): permission denied, a read-only file system or a
+// folder that is missing or no folder end them at once. Errors name the file.
 
 // The whole file; every "|" replaced by `barReplacement` when that is not
 // empty. A missing file gives "" at once unless `retryWhenMissing`; any other

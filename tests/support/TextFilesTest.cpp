@@ -67,6 +67,11 @@ TEST_F(TextFilesTest, ReadsEightBitTextThatIsNotUtf8)
 {
     const QString path = Put("brand.txt", "Price \xa3" "5");
     EXPECT_EQ(ReadTextFile(clock, path, QString(), false), QStringLiteral("Price \u00a3" "5"));
+    // Windows-1252, not Latin-1: the euro sign and curly quotes survive; an
+    // undefined byte keeps its value.
+    const QString windows = Put("brand.xml", "\x80" "5 \x93" "Acme\x94 \x85 caf\xe9 \x81");
+    EXPECT_EQ(ReadTextFile(clock, windows, QString(), false),
+              QStringLiteral("\u20ac" "5 \u201c" "Acme\u201d \u2026 caf\u00e9 \u0081"));
 }
 
 TEST_F(TextFilesTest, MissingFileGivesEmptyAtOnceWithoutRetryWhenMissing)
@@ -152,20 +157,45 @@ TEST_F(TextFilesTest, FailedWriteKeepsTheOldFileWhole)
     EXPECT_EQ(clock.busyPauses, 0);
 }
 
+// Something in the way that another program might take away: a folder
+// where the file goes.
 TEST_F(TextFilesTest, DownloadedFileWriterRetries30TimesWithBusyPauses)
 {
-    EXPECT_FALSE(WriteDownloadedFile(clock, dir.File("missing/Definitions.xml"), QStringLiteral("x")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("Definitions.xml"));
+    EXPECT_FALSE(WriteDownloadedFile(clock, dir.File("Definitions.xml"), QStringLiteral("x")));
     EXPECT_EQ(clock.busyPauses, 30);
     EXPECT_TRUE(clock.sleeps.empty());
+    ASSERT_TRUE(QDir(dir.path()).rmdir("Definitions.xml"));
     ASSERT_TRUE(WriteDownloadedFile(clock, dir.File("Definitions.xml"), QStringLiteral("<d/>")));
     EXPECT_EQ(Bytes("Definitions.xml"), QByteArray("<d/>\r\n"));
 }
 
-TEST_F(TextFilesTest, WriteIntoMissingDirectoryGivesUpAfter300Retries)
+TEST_F(TextFilesTest, ABlockedWriteGivesUpAfter300Retries)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("out.txt"));
+    EXPECT_FALSE(WriteTextFile(clock, dir.File("out.txt"), QStringLiteral("x")));
+    EXPECT_EQ(SleepsOf(20ms), 300);
+}
+
+// Waiting cannot bring a folder back: the writers and readers give up at once.
+TEST_F(TextFilesTest, AMissingOrFalseFolderEndsTheRetriesAtOnce)
 {
     EXPECT_FALSE(WriteTextFile(clock, dir.File("missing/out.txt"), QStringLiteral("x")));
-    EXPECT_EQ(SleepsOf(20ms), 300);
+    EXPECT_FALSE(WriteDownloadedFile(clock, dir.File("missing/Definitions.xml"), QStringLiteral("x")));
     EXPECT_FALSE(QFileInfo::exists(dir.File("missing")));
+    QFile plain(dir.File("plain"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    const Expected<Done> written = WriteEncodedFile(clock, dir.File("plain/s.dat"), QStringLiteral("x"));
+    ASSERT_FALSE(written.ok());
+    EXPECT_EQ(written.error().number, 75);
+    EXPECT_EQ(written.error().description,
+              QStringLiteral("Path/File access error: ") + QDir::toNativeSeparators(dir.File("plain/s.dat")));
+    const Expected<QString> read = ReadEncodedFile(clock, dir.File("missing/s.dat"));
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.value(), QString());
+    EXPECT_TRUE(clock.sleeps.empty());
+    EXPECT_EQ(clock.busyPauses, 0);
 }
 
 TEST_F(TextFilesTest, EncodedFileRoundTripsTagsAndLineBreaks)
@@ -211,7 +241,8 @@ TEST_F(TextFilesTest, EncodedReadOfUnreadableFileFailsAfterNineDoublingPauses)
 
 TEST_F(TextFilesTest, EncodedWriteFailureReachesCallerAfterNineDoublingPauses)
 {
-    const Expected<Done> written = WriteEncodedFile(clock, dir.File("missing/s.dat"), QStringLiteral("x"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("s.dat"));
+    const Expected<Done> written = WriteEncodedFile(clock, dir.File("s.dat"), QStringLiteral("x"));
     ASSERT_FALSE(written.ok());
     EXPECT_EQ(OuterPauses(clock.sleeps), kDoublingPauses);
     EXPECT_EQ(SleepsOf(20ms), 9 * 300);
