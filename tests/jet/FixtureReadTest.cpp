@@ -92,6 +92,11 @@ struct IndexFact {
     bool ascending;
 };
 
+void PrintTo(const IndexFact& c, std::ostream* os)
+{
+    *os << c.file << " " << c.table << "." << c.index;
+}
+
 class IndexDefinitionTest : public ::testing::TestWithParam<IndexFact> {};
 
 TEST_P(IndexDefinitionTest, MatchesTheDocumentedDefinition)

@@ -21,6 +21,11 @@ std::string FixtureFile::Name() const
     return name;
 }
 
+void PrintTo(const FixtureFile& f, std::ostream* os)
+{
+    *os << f.relative;
+}
+
 std::string FixtureFilePath(const std::string& relative)
 {
     return FixturePath(QString::fromStdString(relative)).toStdString();

@@ -24,6 +24,7 @@ struct FixtureFile {
     std::string expected; // .jsonl path under the fixtures folder, empty when none
     std::string Name() const; // a gtest-safe name
 };
+void PrintTo(const FixtureFile& f, std::ostream* os);
 
 // Every fixture database with an expected dump (Access-made and jet4 files).
 std::vector<FixtureFile> DumpedFixtures();

@@ -186,6 +186,11 @@ struct QueryCase {
     const char* firstText; // field "text" of the first row, or nullptr
 };
 
+void PrintTo(const QueryCase& c, std::ostream* os)
+{
+    *os << c.source;
+}
+
 class QueryTest : public RecordsetTest, public ::testing::WithParamInterface<QueryCase> {};
 
 TEST_P(QueryTest, SelectsRows)
@@ -222,6 +227,11 @@ struct BadQuery {
     const char* source;
     int32_t number;
 };
+
+void PrintTo(const BadQuery& c, std::ostream* os)
+{
+    *os << c.source;
+}
 
 class BadQueryTest : public RecordsetTest, public ::testing::WithParamInterface<BadQuery> {};
 

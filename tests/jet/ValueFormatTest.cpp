@@ -22,6 +22,11 @@ struct DecodeCase {
     std::u16string text;
 };
 
+void PrintTo(const DecodeCase& c, std::ostream* os)
+{
+    *os << jet::Utf16ToUtf8(c.text);
+}
+
 class DecodeTextTest : public ::testing::TestWithParam<DecodeCase> {};
 
 TEST_P(DecodeTextTest, Decodes)
@@ -47,6 +52,11 @@ struct EncodeCase {
     bool compress;
     std::vector<uint8_t> stored;
 };
+
+void PrintTo(const EncodeCase& c, std::ostream* os)
+{
+    *os << jet::Utf16ToUtf8(c.text) << (c.compress ? " (compressed)" : "");
+}
 
 class EncodeTextTest : public ::testing::TestWithParam<EncodeCase> {};
 
@@ -79,6 +89,11 @@ struct DateCase {
     const char* text;
 };
 
+void PrintTo(const DateCase& c, std::ostream* os)
+{
+    *os << c.text;
+}
+
 class FormatDateTimeTest : public ::testing::TestWithParam<DateCase> {};
 
 TEST_P(FormatDateTimeTest, Formats)
@@ -109,6 +124,11 @@ struct JsonCase {
     jet::Value value;
     const char* json;
 };
+
+void PrintTo(const JsonCase& c, std::ostream* os)
+{
+    *os << c.json;
+}
 
 class ValueToJsonTest : public ::testing::TestWithParam<JsonCase> {};
 

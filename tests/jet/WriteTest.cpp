@@ -282,6 +282,11 @@ struct Refusal {
     bool failsOnAssignment;
 };
 
+void PrintTo(const Refusal& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class RefusedWriteTest : public WriteTest, public ::testing::WithParamInterface<Refusal> {};
 
 TEST_P(RefusedWriteTest, ChangesNoByte)

@@ -282,6 +282,11 @@ struct BadSpec {
     TableSpec design;
 };
 
+void PrintTo(const BadSpec& c, std::ostream* os)
+{
+    *os << c.label;
+}
+
 std::vector<BadSpec> BadSpecs()
 {
     auto base = [] {

@@ -397,6 +397,11 @@ struct TreeDamage {
     bool rawFreeSpace = false;
 };
 
+void PrintTo(const TreeDamage& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class BTreeCheckTest : public BTreeDamageTest, public testing::WithParamInterface<TreeDamage> {};
 
 TEST_P(BTreeCheckTest, ReportsTheDamage)

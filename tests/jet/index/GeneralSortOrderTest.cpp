@@ -37,6 +37,11 @@ struct Example {
     const char* key;
 };
 
+void PrintTo(const Example& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class GeneralSortExampleTest : public testing::TestWithParam<Example> {};
 
 TEST_P(GeneralSortExampleTest, EncodesLikeTheEngine)

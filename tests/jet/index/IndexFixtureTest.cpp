@@ -157,6 +157,11 @@ struct EngineTree {
     size_t realIndex;
 };
 
+void PrintTo(const EngineTree& c, std::ostream* os)
+{
+    *os << c.file << " " << jet::Utf16ToUtf8(c.table);
+}
+
 class EngineTreeChangeTest : public testing::TestWithParam<EngineTree> {};
 
 TEST_P(EngineTreeChangeTest, InsertAndRemoveKeepTheTreeSound)

@@ -49,6 +49,11 @@ struct Example {
     const char* key;
 };
 
+void PrintTo(const Example& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class IndexKeyExampleTest : public testing::TestWithParam<Example> {};
 
 TEST_P(IndexKeyExampleTest, EncodesAsStoredByTheEngine)
@@ -203,6 +208,11 @@ struct Refusal {
     Value value;
     Status::Kind kind;
 };
+
+void PrintTo(const Refusal& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class IndexKeyRefusalTest : public testing::TestWithParam<Refusal> {};
 

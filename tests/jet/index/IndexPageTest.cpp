@@ -291,6 +291,11 @@ struct Damage {
     std::function<void(Page&)> apply;
 };
 
+void PrintTo(const Damage& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class IndexPageDamageTest : public testing::TestWithParam<Damage> {};
 
 TEST_P(IndexPageDamageTest, IsReportedAsCorruption)
