@@ -18,6 +18,8 @@
 namespace jet {
 namespace {
 
+// A badly damaged file would give a problem per row; the first few hundred
+// say what is wrong, and the bound keeps the report's memory small.
 constexpr size_t kMaxProblems = 500;
 
 class Checker {

@@ -309,7 +309,10 @@ private:
 
     Status Position(RowId id)
     {
-        JET_RETURN_IF_ERROR(m_table.LoadRow(id, m_row));
+        // Loaded aside first: a row that fails to load must leave the current
+        // row, whose layout views its bytes, intact.
+        JET_RETURN_IF_ERROR(m_table.LoadRow(id, m_scratch));
+        std::swap(m_row, m_scratch);
         m_current = id;
         m_rowLoaded = true;
         m_state = State::kRow;

@@ -21,6 +21,7 @@
 namespace jet {
 namespace {
 
+// The header keeps room for 20 UTF-16 password characters.
 constexpr uint32_t kMaxPasswordLength = 20;
 constexpr uint32_t kHeaderUnknownConstant = 0x000011A6;
 constexpr uint16_t kWindowsLatin1 = 1252;

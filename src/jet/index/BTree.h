@@ -75,7 +75,9 @@ public:
     // check could not run (an I/O error); damage is reported as problems.
     Status Check(std::vector<std::string>& problems);
 
-    // Deepest tree this code accepts; a deeper one is taken as damage.
+    // Deepest tree this code accepts; a deeper one is taken as damage (or a
+    // loop of child pointers). Even two entries a page reach 2^24 pages, the
+    // most a file holds, in 24 levels.
     static constexpr size_t kMaxDepth = 32;
 
 private:

@@ -27,6 +27,8 @@ Pager::Pager(std::unique_ptr<File> file, std::string path, const PagerOptions& o
     , m_options(options)
     , m_pageCount(pageCount)
 {
+    // One row write holds several pages at once (data page, definition,
+    // usage maps, an index path); fewer frames would evict them mid-change.
     m_options.cachePages = std::max<size_t>(m_options.cachePages, 16);
     m_fileSize = static_cast<uint64_t>(pageCount) * kPageSize;
     m_frameOf.assign(pageCount, kNone);

@@ -17,9 +17,17 @@
 namespace jet {
 namespace {
 
+// Long values up to this size stay in the row when it has room, as Access
+// keeps them: a short memo then costs no page of its own.
 constexpr uint32_t kInlineLimit = 64;
+// The largest long value stored as one row on a shared long-value page;
+// longer ones are chained over pages of their own.
 constexpr uint32_t kSingleRowLimit = 3816;
+// One piece of a chained value: what a page of its own holds next to its
+// header, its slot and the 4-byte pointer to the next piece, as Access
+// writes it.
 constexpr uint32_t kChainPiece = 4072;
+// Access stores memo text compressed only up to this many characters.
 constexpr size_t kCompressibleMemoChars = 1024;
 
 Status TypeMismatch(const ColumnDef& column)

@@ -48,6 +48,7 @@ struct TableInfo {
 
 // How a database is opened.
 struct OpenOptions {
+    // Never write the file, and take no writer's lock on it.
     bool readOnly = false;
     // Pages kept in memory at most (the pager's bound), 4 KiB each.
     size_t cachePages = 16384;
@@ -55,7 +56,12 @@ struct OpenOptions {
 
 class Recordset;
 
-// An open Jet 4.0 database file. Not thread-safe; one owner.
+// An open Jet 4.0 database file. Not thread-safe; one owner. Record sets
+// opened on it must be closed or destroyed before it is.
+//
+// Writes made through record sets stay in the page cache until Flush() or
+// Close() (or until the cache has to evict them); a file is only ever
+// changed by those writes.
 class Database {
 public:
     virtual ~Database();
@@ -65,27 +71,44 @@ public:
     // Opens a file through the connection recipe: connection string
     // "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=<path>;Jet OLEDB:Database Password=<pw>"
     // (keys case-insensitive), user id and password as the open call's second
-    // and third arguments. Refuses another provider, a missing file, a file that
-    // is not Jet 4.0 and a wrong database password, each with its own Status.
+    // and third arguments. "Mode=Read" (or 1) opens read-only.
+    //
+    // Refuses another provider (3706), an account other than Admin without a
+    // password (0x80040E4D), a missing file (NotFound), a file another writer
+    // holds (3045, Locked), a file that is not Jet 4.0 (NotSupported), a wrong
+    // database password (BadPassword) and a damaged catalog (Corruption,
+    // naming the page), each with the number and text Jet gives. A file this
+    // process may only read opens read-only, as Jet does.
+    //
+    // On failure the file is unchanged and no lock on it is kept. On success
+    // a writable database holds the file's writer lock until Close().
     static Result<std::unique_ptr<Database>> Open(const std::string& connectionString, const std::string& userId,
                                                   const std::string& password, const OpenOptions& options = {});
 
-    // Opens a file by path and database password directly.
+    // Opens a file by path and database password directly, with the same
+    // refusals and guarantees as Open().
     static Result<std::unique_ptr<Database>> OpenFile(const std::string& path, const std::string& databasePassword,
                                                       const OpenOptions& options = {});
 
-    // Names of the user tables, in catalog order.
+    // Names of the user tables, in catalog order. Fails (3704) once closed.
     virtual Result<std::vector<std::string>> ListTables() = 0;
     // Definition of a user table; name compared without regard to case.
+    // NotFound (0x80040E37) for no such table; Corruption for a damaged
+    // definition. Fails (3704) once closed.
     virtual Result<TableInfo> DescribeTable(const std::string& name) = 0;
 
     virtual bool HasPassword() const = 0;
     virtual bool IsEncrypted() const = 0;
     virtual const std::string& path() const = 0;
 
-    // Writes every changed page to the file. A no-op on read-only databases.
+    // Writes every changed page to the file and syncs it. A no-op on
+    // read-only databases. On failure the pages not written stay changed in
+    // the cache, so a later Flush() writes them again; the file then holds a
+    // mix of old and new pages until one succeeds.
     virtual Status Flush() = 0;
-    // Flushes and closes the file; further calls fail.
+    // Flushes and closes the file and releases its lock, even when the flush
+    // fails (whose status is returned: those changes are lost). Every later
+    // call on the database or its record sets fails (3704).
     virtual Status Close() = 0;
 
 protected:
