@@ -23,14 +23,22 @@ struct ExerciseResult {
     int errors = 0; // calls that returned an error status
 };
 
-inline ExerciseResult ExerciseDatabase(std::vector<uint8_t> image, const std::u16string& password, bool runCheck)
+// Opens a file image read-only, under the name "image"; a small cache so
+// that eviction paths run too.
+inline jet::Result<std::unique_ptr<jet::DatabaseImpl>> OpenImage(std::vector<uint8_t> image,
+                                                                 const std::u16string& password)
 {
-    ExerciseResult result;
     auto bytes = std::make_shared<std::vector<uint8_t>>(std::move(image));
     jet::OpenOptions options;
     options.readOnly = true;
     options.cachePages = 64;
-    auto db = jet::DatabaseImpl::OpenWith(std::make_unique<jet::MemoryFile>(bytes), "image", password, options);
+    return jet::DatabaseImpl::OpenWith(std::make_unique<jet::MemoryFile>(bytes), "image", password, options);
+}
+
+inline ExerciseResult ExerciseDatabase(std::vector<uint8_t> image, const std::u16string& password, bool runCheck)
+{
+    ExerciseResult result;
+    auto db = OpenImage(std::move(image), password);
     if (!db.ok())
         return result;
     result.opened = true;

@@ -72,11 +72,7 @@ ImageContents ReadContents(std::vector<uint8_t> image, const std::u16string& pas
                            const std::vector<std::string>& names)
 {
     ImageContents out;
-    auto bytes = std::make_shared<std::vector<uint8_t>>(std::move(image));
-    jet::OpenOptions options;
-    options.readOnly = true;
-    options.cachePages = 64;
-    auto db = jet::DatabaseImpl::OpenWith(std::make_unique<jet::MemoryFile>(bytes), "image", password, options);
+    auto db = pafdm::fuzz::OpenImage(std::move(image), password);
     if (Failed(db, out.openFailure))
         return out;
     for (const std::string& name : names) {
@@ -213,11 +209,7 @@ protected:
 
     jet::Result<std::vector<std::string>> ListTables(const std::vector<uint8_t>& image) const
     {
-        auto bytes = std::make_shared<std::vector<uint8_t>>(image);
-        jet::OpenOptions options;
-        options.readOnly = true;
-        auto db = jet::DatabaseImpl::OpenWith(std::make_unique<jet::MemoryFile>(bytes), "image", GetParam().password,
-                                              options);
+        auto db = pafdm::fuzz::OpenImage(image, GetParam().password);
         if (!db.ok())
             return db.status();
         return (*db)->ListTables();
