@@ -1,9 +1,11 @@
 #include "cli/Command.h"
 #include "cli/TerminalOperator.h"
+#include "shell/BrandSettings.h"
 #include "shell/Program.h"
 #include "support/AppContext.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace pafdm {
 
@@ -76,6 +78,14 @@ int RunCli(const QStringList& arguments, CliIo& io)
         Clock clock;
         AppContext ctx(edition, terminal, clock);
         ctx.dataDirectory = QDir::cleanPath(QDir(dataDirectory).absolutePath());
+        if (!QFileInfo(ctx.dataDirectory).isDir()) {
+            io.err << "pafdm-cli: the data directory '" << QDir::toNativeSeparators(ctx.dataDirectory) << "' "
+                   << (QFileInfo::exists(ctx.dataDirectory) ? "is not a directory" : "does not exist") << Qt::endl;
+            return ExitCode::kUsage;
+        }
+        // Messages and log lines carry the brand's application name, as the
+        // desktop program's start-up reads it over the edition's defaults.
+        (void)GetBrandSettings(ctx);
         Program program(ctx);
         return command->Execute(rest, ctx, program, io);
     }

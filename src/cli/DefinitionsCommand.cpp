@@ -1,7 +1,6 @@
 #include "cli/Command.h"
 #include "shell/Program.h"
 #include "cli/TerminalOperator.h"
-#include "shell/BrandSettings.h"
 #include "shell/DefinitionsDownload.h"
 #include "support/AppContext.h"
 
@@ -52,8 +51,6 @@ public:
                    << Qt::endl;
             return ExitCode::kUsage;
         }
-        // Messages carry the brand's application name, as in the desktop program.
-        (void)GetBrandSettings(ctx);
         if (auto* terminal = dynamic_cast<TerminalOperator*>(&ctx.ui()); terminal != nullptr && parser.isSet(yes))
             terminal->SetAssumeYes(true);
         return DownloadApplicationDefinitions(ctx, program.transfers) == DefinitionsOutcome::kWritten ? ExitCode::kOk

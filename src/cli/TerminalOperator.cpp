@@ -84,7 +84,9 @@ std::optional<int> TerminalOperator::ShowMessage(const QString& prompt, int styl
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     while (text.endsWith(QLatin1Char('\n')))
         text.chop(1);
-    PrintLine(icon == MessageStyle::kCritical ? m_err : m_out, QStringLiteral("[") + title + QStringLiteral("] ") + text);
+    // Failures and warnings go to standard error, everything else to standard output.
+    const bool failure = icon == MessageStyle::kCritical || icon == MessageStyle::kExclamation;
+    PrintLine(failure ? m_err : m_out, QStringLiteral("[") + title + QStringLiteral("] ") + text);
     if (buttons != MessageStyle::kYesNo && buttons != MessageStyle::kYesNoCancel && buttons != MessageStyle::kOkCancel)
         return MessageAnswer::kOk;
     const int yes = buttons == MessageStyle::kOkCancel ? MessageAnswer::kOk : MessageAnswer::kYes;

@@ -7,7 +7,7 @@
 namespace pafdm {
 
 // The Operator of the command line. Messages, captions and progress labels go
-// to standard output, critical messages (failures) to standard error. On a
+// to standard output, critical and warning messages to standard error. On a
 // terminal the progress label is one line rewritten in place; otherwise each
 // drawn label is a line of its own. Questions are answered from the terminal
 // when input is one, otherwise with the preset answer (yes with --yes, else

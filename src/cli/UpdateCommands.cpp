@@ -6,7 +6,6 @@
 #include "shell/Program.h"
 #include "cli/TerminalOperator.h"
 #include "dataset/zManager.h"
-#include "shell/BrandSettings.h"
 #include "support/AppContext.h"
 #include "support/Operator.h"
 #include "update/ZUpdateData.h"
@@ -40,9 +39,6 @@ public:
             io.err << prefix << "unexpected argument '" << parser.positionalArguments().first() << "'" << Qt::endl;
             return ExitCode::kUsage;
         }
-        // Messages and log lines carry the brand's application name, as in
-        // the desktop program.
-        (void)GetBrandSettings(ctx);
         auto* terminal = dynamic_cast<TerminalOperator*>(&ctx.ui());
         const bool assumeYes = parser.isSet(yes);
         if (terminal != nullptr)

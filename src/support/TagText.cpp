@@ -1,5 +1,7 @@
 #include "support/TagText.h"
 
+#include <algorithm>
+
 namespace pafdm {
 
 QString GetTagValue(const QString& startMarker, const QString& source, const QString& endMarker)
@@ -104,6 +106,13 @@ QDateTime DateFromYmd(const QString& text)
     if (!date.isValid())
         return ZeroDateTime();
     return QDateTime(date, QTime(0, 0, 0));
+}
+
+bool IsCalendarDateYmd(const QString& text)
+{
+    if (text.size() != 8 || !std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return false;
+    return text.at(0) != u'0' && QDate::fromString(text, QStringLiteral("yyyyMMdd")).isValid();
 }
 
 } // namespace pafdm

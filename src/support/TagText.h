@@ -38,4 +38,8 @@ QDateTime ZeroDateTime();
 // character; the zero date for an empty text or one that is no valid date.
 QDateTime DateFromYmd(const QString& text);
 
+// True for a data date that names a real calendar day: exactly eight digits
+// yyyymmdd (years 1000 to 9999).
+bool IsCalendarDateYmd(const QString& text);
+
 } // namespace pafdm

@@ -44,14 +44,6 @@ QString UpdateDatabaseName(const QString& archive)
     return name.replace(QStringLiteral(".zip"), QStringLiteral(".dat"), Qt::CaseInsensitive);
 }
 
-// True for a data date that names a real calendar day: eight digits yyyymmdd.
-bool IsCalendarDate(const QString& date)
-{
-    if (date.size() != 8 || !std::all_of(date.begin(), date.end(), [](QChar c) { return c.isDigit(); }))
-        return false;
-    return QDate::fromString(date, QStringLiteral("yyyyMMdd")).isValid();
-}
-
 // Deletes `filePath`; a file that is not there is already gone.
 Expected<Done> DeleteFile(const QString& filePath)
 {
@@ -239,7 +231,7 @@ Expected<ZUpdateData::ArchiveResult> ZUpdateData::ApplyArchive(const QString& pa
     bool merge = false;
     if (kind) {
         const QString& dataDate = dates[kindLetter == QLatin1String("F") ? 0 : kindLetter == QLatin1String("T") ? 1 : 2];
-        if (!IsCalendarDate(date)) {
+        if (!IsCalendarDateYmd(date)) {
             // A date that is no calendar day would stop every later update of
             // the kind once written into the version row.
             LogError(m_ctx, QStringLiteral("Not applied: the date in the archive name ") + file

@@ -1,6 +1,16 @@
 #include "cli/Command.h"
 
+#include "testsupport/ExternalTools.h"
 #include "testsupport/TempDir.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+
+#include <map>
+#include <unistd.h>
 
 #include <QLocale>
 
@@ -18,7 +28,9 @@ protected:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     }
 
-    int Run(QStringList args)
+    int Run(QStringList args) { return RunIn(dir.path(), std::move(args)); }
+
+    int RunIn(const QString& dataDirectory, QStringList args)
     {
         outText.clear();
         errText.clear();
@@ -27,12 +39,23 @@ protected:
         QString none;
         QTextStream in(&none);
         CliIo io{out, err, in, false};
-        args.prepend(dir.path());
+        args.prepend(dataDirectory);
         args.prepend(QStringLiteral("--data-dir"));
         const int code = RunCli(args, io);
         out.flush();
         err.flush();
         return code;
+    }
+
+    std::map<QString, QByteArray> Snapshot() const
+    {
+        std::map<QString, QByteArray> files;
+        for (const QString& name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden)) {
+            QFile file(dir.File(name));
+            if (!name.endsWith(QLatin1String(".log")) && file.open(QIODevice::ReadOnly))
+                files[name] = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+        }
+        return files;
     }
 
     test::TempDir dir;
@@ -84,6 +107,98 @@ TEST_F(DataCommandsTest, MergeReportsFailureAndUsage)
     EXPECT_EQ(Run({QStringLiteral("merge"), QStringLiteral("../UPDATE_T_20070401.dat"), QStringLiteral("T"),
                    QStringLiteral("20070401")}),
               2);
+}
+
+// What would damage the data is refused before anything is opened, with a
+// usage error naming the fault, and every file stays as it was.
+TEST_F(DataCommandsTest, MergeRefusesWhatWouldDamageTheData)
+{
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/dataset/PAF_FULL.dat"), QStringLiteral("PAF_FULL.dat"));
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.dat"),
+                    QStringLiteral("UPDATE_F_20070301.dat"));
+    ASSERT_TRUE(QFile::link(dir.File(QStringLiteral("PAF_FULL.dat")), dir.File(QStringLiteral("FULL_COPY.dat"))));
+    const auto before = Snapshot();
+    const std::vector<std::pair<QStringList, const char*>> refused = {
+        {{"UPDATE_F_20070301.dat", "X", "20070301"}, "KIND must be F, T or Z, not 'X'"},
+        {{"UPDATE_F_20070301.dat", "f", "20070301"}, "KIND must be F, T or Z"},
+        {{"UPDATE_F_20070301.dat", "F", "banana"}, "DATE must be a calendar date yyyymmdd, not 'banana'"},
+        {{"UPDATE_F_20070301.dat", "F", "20071399"}, "DATE must be a calendar date"},
+        {{"UPDATE_F_20070301.dat", "F", ""}, "DATE must be a calendar date"},
+        {{"UPDATE_F_20070301.dat", "F", "2007031"}, "DATE must be a calendar date"},
+        {{"UPDATE_F_20070301.dat", "F", "20070201"}, "already holds data of 20070201; DATE 20070201 is not newer"},
+        {{"UPDATE_F_20070301.dat", "F", "20061231"}, "is not newer"},
+        {{"PAF_FULL.dat", "F", "20070301"}, "PAF_FULL.dat is the data file itself"},
+        {{"FULL_COPY.dat", "F", "20070301"}, "FULL_COPY.dat is the data file itself"},
+    };
+    for (const auto& [args, why] : refused) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        EXPECT_EQ(Run(QStringList{QStringLiteral("merge")} + args), 2);
+        EXPECT_TRUE(errText.contains(QLatin1String(why))) << errText.toStdString();
+        EXPECT_EQ(Snapshot(), before);
+    }
+    // An older date goes in only when asked for.
+    EXPECT_EQ(Run({QStringLiteral("merge"), QStringLiteral("--force"), QStringLiteral("UPDATE_F_20070301.dat"),
+                   QStringLiteral("F"), QStringLiteral("20070115")}),
+              0)
+        << errText.toStdString();
+    ASSERT_EQ(Run({QStringLiteral("status")}), 0);
+    EXPECT_TRUE(outText.contains(QStringLiteral("Last updated:15 Jan 2007")));
+}
+
+TEST_F(DataCommandsTest, ADataDirectoryThatIsNoneIsAUsageErrorNamingIt)
+{
+    const QString missing = dir.File(QStringLiteral("no-such-dir"));
+    EXPECT_EQ(RunIn(missing, {QStringLiteral("status")}), 2);
+    EXPECT_TRUE(errText.contains(QStringLiteral("the data directory '") + missing + QStringLiteral("' does not exist")));
+    EXPECT_TRUE(outText.isEmpty());
+    QFile file(dir.File(QStringLiteral("a-file")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_EQ(RunIn(file.fileName(), {QStringLiteral("status")}), 2);
+    EXPECT_TRUE(errText.contains(QStringLiteral("is not a directory")));
+    EXPECT_FALSE(QFileInfo::exists(dir.File(QStringLiteral("a-file/SundryVars.dat"))));
+}
+
+TEST_F(DataCommandsTest, MessagesCarryTheBrandsApplicationName)
+{
+    QFile brand(dir.File(QStringLiteral("Brand.xml")));
+    ASSERT_TRUE(brand.open(QIODevice::WriteOnly));
+    brand.write("<ApplicationName>Acme Postcodes</ApplicationName>");
+    brand.close();
+    EXPECT_EQ(Run({QStringLiteral("merge"), QStringLiteral("UPDATE_T_20070401.dat"), QStringLiteral("T"),
+                   QStringLiteral("20070401")}),
+              1);
+    EXPECT_TRUE(errText.contains(QStringLiteral("[Acme Postcodes] Err : "))) << errText.toStdString();
+    QFile log(dir.File(QStringLiteral("Error1.log")));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(log.readAll().contains("\tAcme Postcodes      \t"));
+}
+
+// A data directory the user may read but not write: the status fails at once
+// naming the state file, instead of retrying for minutes.
+TEST_F(DataCommandsTest, AReadOnlyDataDirectoryFailsAtOnceNamingTheFile)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to run the command as another user";
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/dataset/PAF_POSTZON.dat"), QStringLiteral("PAF_POSTZON.dat"));
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                                          | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    QFile::setPermissions(dir.File(QStringLiteral("PAF_POSTZON.dat")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
+    QElapsedTimer timer;
+    timer.start();
+    const test::ProcessResult result = test::RunProgram(
+        QStringLiteral("/usr/sbin/runuser"),
+        {QStringLiteral("-u"), QStringLiteral("nobody"), QStringLiteral("--"),
+         QStringLiteral(PAFDM_BINARY_DIR "/src/cli/pafdm-cli"), QStringLiteral("--data-dir"), dir.path(),
+         QStringLiteral("status")});
+    if (result.err.contains(QStringLiteral("Permission denied")) && result.exitCode != 1)
+        GTEST_SKIP() << "the build cannot be run as another user here: " << result.err.toStdString();
+    EXPECT_LT(timer.elapsed(), 10000);
+    EXPECT_EQ(result.exitCode, 1) << result.out.toStdString() << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains(QStringLiteral("error 75: Path/File access error: ")
+                                    + QDir::toNativeSeparators(dir.File(QStringLiteral("SundryVars.dat")))))
+        << result.err.toStdString();
 }
 
 } // namespace

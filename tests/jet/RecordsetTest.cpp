@@ -230,7 +230,7 @@ struct BadQuery {
 
 void PrintTo(const BadQuery& c, std::ostream* os)
 {
-    *os << c.source;
+    *os << '"' << c.source << '"';
 }
 
 class BadQueryTest : public RecordsetTest, public ::testing::WithParamInterface<BadQuery> {};
