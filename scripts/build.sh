@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Configures and builds into build/ (or the folder given as the first argument);
+# Configures and builds into build/ (or the folder given as the first argument)
+# with the CMake preset PAFDM_PRESET (default: dev; see CMakePresets.json);
 # further arguments go to CMake.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=${1:-build}
 shift || true
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake --preset "${PAFDM_PRESET:-dev}" -B "$dir" "$@" >/dev/null
 cmake --build "$dir" -j "$(nproc)"
