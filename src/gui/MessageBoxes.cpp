@@ -1,6 +1,7 @@
 #include "gui/MessageBoxes.h"
 
 #include "support/Operator.h"
+#include "support/SystemHelpers.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -19,19 +20,6 @@ ScriptState& TheScript()
 {
     static ScriptState script;
     return script;
-}
-
-int NeutralAnswer(int buttons)
-{
-    switch (buttons) {
-    case MessageStyle::kOkCancel:
-    case MessageStyle::kYesNoCancel:
-        return MessageAnswer::kCancel;
-    case MessageStyle::kYesNo:
-        return MessageAnswer::kNo;
-    default:
-        return MessageAnswer::kOk;
-    }
 }
 
 QMessageBox::Icon IconOf(int style)

@@ -26,10 +26,11 @@ QString NameFromBuffer(const QString& name)
     return name.left(nul < 0 ? kNameBufferLength : std::min(nul, kNameBufferLength));
 }
 
-// The answer when no window could show the message at all: the choice that commits to nothing.
-int NeutralAnswer(int buttons)
+} // namespace
+
+int NeutralAnswer(int style)
 {
-    switch (buttons & 0x0F) {
+    switch (style & 0x0F) {
     case MessageStyle::kOkCancel:
     case MessageStyle::kYesNoCancel:
         return MessageAnswer::kCancel;
@@ -39,8 +40,6 @@ int NeutralAnswer(int buttons)
         return MessageAnswer::kOk;
     }
 }
-
-} // namespace
 
 int ShowTopMessage(AppContext& ctx, const QString& prompt, int buttons, const QString& title)
 {

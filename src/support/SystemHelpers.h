@@ -7,6 +7,11 @@ namespace pafdm {
 class AppContext;
 class Operator;
 
+// The answer to a message of `style` that nobody answered (no window could
+// show it, or it was closed): the choice that commits to nothing, OK, No or
+// Cancel, whichever the buttons offer.
+int NeutralAnswer(int style);
+
 // Shows a message above every other window and returns the answer. Buttons
 // -99 mean an OK button alone; an empty title means the application name.
 // Falls back to a beep and an ordinary message when the top-most window

@@ -1,4 +1,5 @@
 #include "cli/Command.h"
+#include "CliRunner.h"
 
 #include "support/EditionConfig.h"
 
@@ -18,20 +19,7 @@ namespace {
 
 class CliTest : public ::testing::Test {
 protected:
-    int Run(const QStringList& args)
-    {
-        outText.clear();
-        errText.clear();
-        QTextStream out(&outText);
-        QTextStream err(&errText);
-        QString none;
-        QTextStream in(&none);
-        CliIo io{out, err, in, false};
-        const int code = RunCli(args, io);
-        out.flush();
-        err.flush();
-        return code;
-    }
+    int Run(const QStringList& args) { return test::RunCliCapturing(args, outText, errText); }
 
     QString outText;
     QString errText;

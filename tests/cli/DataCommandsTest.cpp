@@ -1,4 +1,5 @@
 #include "cli/Command.h"
+#include "CliRunner.h"
 
 #include "testsupport/ExternalTools.h"
 #include "testsupport/TempDir.h"
@@ -30,21 +31,9 @@ protected:
 
     int Run(QStringList args) { return RunIn(dir.path(), std::move(args)); }
 
-    int RunIn(const QString& dataDirectory, QStringList args)
+    int RunIn(const QString& dataDirectory, const QStringList& args)
     {
-        outText.clear();
-        errText.clear();
-        QTextStream out(&outText);
-        QTextStream err(&errText);
-        QString none;
-        QTextStream in(&none);
-        CliIo io{out, err, in, false};
-        args.prepend(dataDirectory);
-        args.prepend(QStringLiteral("--data-dir"));
-        const int code = RunCli(args, io);
-        out.flush();
-        err.flush();
-        return code;
+        return test::RunCliCapturing(QStringList{QStringLiteral("--data-dir"), dataDirectory} + args, outText, errText);
     }
 
     std::map<QString, QByteArray> Snapshot() const

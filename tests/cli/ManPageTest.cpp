@@ -1,4 +1,5 @@
 #include "cli/Command.h"
+#include "CliRunner.h"
 
 #include "testsupport/ExternalTools.h"
 
@@ -16,13 +17,7 @@ QString HelpOf(const QStringList& args)
 {
     QString out;
     QString err;
-    QString none;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    QTextStream in(&none);
-    CliIo io{outStream, errStream, in, false};
-    RunCli(args, io);
-    outStream.flush();
+    test::RunCliCapturing(args, out, err);
     return out;
 }
 

@@ -1,4 +1,5 @@
 #include "cli/Command.h"
+#include "CliRunner.h"
 
 #include "testsupport/ExternalTools.h"
 #include "testsupport/LocalHttpServer.h"
@@ -53,21 +54,10 @@ protected:
         dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/") + name, QString::fromLatin1(name));
     }
 
-    int Run(QStringList args, const QString& input = QString(), bool inputIsTerminal = false)
+    int Run(const QStringList& args, const QString& input = QString(), bool inputIsTerminal = false)
     {
-        outText.clear();
-        errText.clear();
-        QTextStream out(&outText);
-        QTextStream err(&errText);
-        QString typed = input;
-        QTextStream in(&typed);
-        CliIo io{out, err, in, inputIsTerminal};
-        args.prepend(dir.path());
-        args.prepend(QStringLiteral("--data-dir"));
-        const int code = RunCli(args, io);
-        out.flush();
-        err.flush();
-        return code;
+        return test::RunCliCapturing(QStringList{QStringLiteral("--data-dir"), dir.path()} + args, outText, errText,
+                                     input, inputIsTerminal);
     }
 
     std::map<QString, QByteArray> Snapshot() const
