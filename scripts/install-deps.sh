@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages the build, the tests and the demo need.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libzip-dev zip libgtest-dev libgmock-dev googletest
-          libbenchmark-dev mdbtools xvfb xauth libqt6svg6)
+          libbenchmark-dev mdbtools xvfb xauth libqt6svg6
+          dpkg-dev debhelper lintian desktop-file-utils appstream clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -5,6 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
+echo "== desktop entry and metainfo"
+desktop-file-validate dist/pafdm.desktop
+appstreamcli validate --no-net --pedantic dist/org.pafdm.pafdm.metainfo.xml
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 git archive --format=tar --prefix=pafdm/ HEAD | tar -x -C "$work"
