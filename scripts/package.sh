@@ -8,6 +8,12 @@ root=$PWD
 echo "== desktop entry and metainfo"
 desktop-file-validate dist/pafdm.desktop
 appstreamcli validate --no-net --pedantic dist/org.pafdm.pafdm.metainfo.xml
+# The package is built away from the checkout: its tests must still find the
+# shared fixtures beside it.
+if [ -z "${PAFDM_FIXTURES_DIR:-}" ] && [ -d "$root/../shared/fixtures" ]; then
+    export PAFDM_FIXTURES_DIR
+    PAFDM_FIXTURES_DIR=$(cd "$root/../shared" && pwd)
+fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 git archive --format=tar --prefix=pafdm/ HEAD | tar -x -C "$work"
