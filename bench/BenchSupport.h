@@ -5,6 +5,7 @@
 
 #include "DemoData.h"
 #include "support/Operator.h"
+#include "testsupport/SilentOperator.h"
 
 #include <sys/resource.h>
 
@@ -16,45 +17,9 @@
 
 namespace bench {
 
-// Answers nothing and shows nothing; failure messages go to stderr. Every
-// progress call can be watched through `onProgress`.
-class SilentOperator : public pafdm::Operator {
-public:
-    std::optional<int> ShowMessage(const QString& prompt, int, const QString&, bool) override
-    {
-        std::fprintf(stderr, "message: %s\n", prompt.toUtf8().constData());
-        return 1;
-    }
-    pafdm::UpdateSource AskUpdateSource() override { return pafdm::UpdateSource::kCancel; }
-    void ShowProgress(const QString& caption) override { Watch("show", caption); }
-    void SetProgressCaption(const QString&) override {}
-    void SetProgressLabel(const QString& label) override { Watch("label", label); }
-    void SetProgressTopMost(bool) override {}
-    void SetProgressCancelVisible(bool) override {}
-    void RepaintProgress() override { ++repaints; }
-    void HideProgress() override { Watch("hide", QString()); }
-    bool TakeCancelRequest() override { return false; }
-    void OpenArchiveWindow(bool) override {}
-    void SetArchiveCaptions(const QString&, const QString&) override {}
-    void SetArchiveProgress(const QString&) override {}
-    void CloseArchiveWindow() override {}
-    void Yield() override {}
-    bool IsKeyDown(int) override { return false; }
-    void SetClipboardText(const QString&) override {}
-    bool OpenUrl(const QString&) override { return false; }
-    void Beep() override {}
-    QString MainCaption() const override { return {}; }
-    void SetMainCaption(const QString&) override {}
-
-    int repaints = 0;
-    std::function<void(const char* what, const QString& text)> onProgress;
-
-private:
-    void Watch(const char* what, const QString& text)
-    {
-        if (onProgress)
-            onProgress(what, text);
-    }
+// Shows nothing; failure messages go to stderr.
+struct SilentOperator : pafdm::test::SilentOperator {
+    SilentOperator() { printMessages = true; }
 };
 
 inline double Seconds(std::chrono::steady_clock::duration d)

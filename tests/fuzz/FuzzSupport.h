@@ -4,6 +4,7 @@
 // asks nothing, a clock that never sleeps, and scratch folders.
 #include "support/Clock.h"
 #include "support/Operator.h"
+#include "testsupport/SilentOperator.h"
 
 #include <unistd.h>
 
@@ -15,31 +16,7 @@
 
 namespace pafdm::fuzz {
 
-// Every question gets the neutral answer and nothing is shown.
-class SilentOperator : public Operator {
-public:
-    std::optional<int> ShowMessage(const QString&, int, const QString&, bool) override { return 1; }
-    UpdateSource AskUpdateSource() override { return UpdateSource::kCancel; }
-    void ShowProgress(const QString&) override {}
-    void SetProgressCaption(const QString&) override {}
-    void SetProgressLabel(const QString&) override {}
-    void SetProgressTopMost(bool) override {}
-    void SetProgressCancelVisible(bool) override {}
-    void RepaintProgress() override {}
-    void HideProgress() override {}
-    bool TakeCancelRequest() override { return false; }
-    void OpenArchiveWindow(bool) override {}
-    void SetArchiveCaptions(const QString&, const QString&) override {}
-    void SetArchiveProgress(const QString&) override {}
-    void CloseArchiveWindow() override {}
-    void Yield() override {}
-    bool IsKeyDown(int) override { return false; }
-    void SetClipboardText(const QString&) override {}
-    bool OpenUrl(const QString&) override { return false; }
-    void Beep() override {}
-    QString MainCaption() const override { return {}; }
-    void SetMainCaption(const QString&) override {}
-};
+using SilentOperator = test::SilentOperator;
 
 // Retry loops must not turn one input into seconds of sleeping.
 class NoWaitClock : public Clock {
