@@ -14,6 +14,8 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace bench {
 
@@ -40,6 +42,39 @@ inline long PeakRssMb()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss / 1024;
+}
+
+// The scale of a run: --rows N, --update-rows M, --work DIR (the folder the
+// generated files are kept in) and the flags in `flags`, which are set when
+// present.
+struct BenchScale {
+    uint32_t rows = 1'800'000;
+    uint32_t updateRows = 100'000;
+    std::filesystem::path work = std::filesystem::temp_directory_path() / "pafdm-merge-bench";
+};
+
+inline BenchScale ParseScale(int argc, char** argv, const std::vector<std::pair<std::string, bool*>>& flags = {})
+{
+    BenchScale scale;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        bool matched = false;
+        for (const auto& [name, target] : flags) {
+            if (arg == name) {
+                *target = true;
+                matched = true;
+            }
+        }
+        if (matched || i + 1 >= argc)
+            continue;
+        if (arg == "--rows")
+            scale.rows = static_cast<uint32_t>(std::stoul(argv[++i]));
+        else if (arg == "--update-rows")
+            scale.updateRows = static_cast<uint32_t>(std::stoul(argv[++i]));
+        else if (arg == "--work")
+            scale.work = argv[++i];
+    }
+    return scale;
 }
 
 // The generated full-address data file of `rows` rows and the update

@@ -30,26 +30,12 @@ using bench::Seconds;
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    uint32_t rows = 1'800'000;
-    uint32_t updateRows = 100'000;
-    std::filesystem::path work = std::filesystem::temp_directory_path() / "pafdm-merge-bench";
-    bool scan = true;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--no-scan") {
-            scan = false;
-            continue;
-        }
-        if (i + 1 >= argc)
-            break;
-        if (arg == "--rows")
-            rows = static_cast<uint32_t>(std::stoul(argv[i + 1]));
-        else if (arg == "--update-rows")
-            updateRows = static_cast<uint32_t>(std::stoul(argv[i + 1]));
-        else if (arg == "--work")
-            work = argv[i + 1];
-        ++i;
-    }
+    bool noScan = false;
+    const bench::BenchScale scale = bench::ParseScale(argc, argv, {{"--no-scan", &noScan}});
+    const bool scan = !noScan;
+    const uint32_t rows = scale.rows;
+    const uint32_t updateRows = scale.updateRows;
+    const std::filesystem::path work = scale.work;
     bench::BenchData prepared;
     if (!bench::PrepareBenchData(work, rows, updateRows, prepared))
         return 1;
