@@ -16,6 +16,8 @@ if [ -z "${PAFDM_FIXTURES_DIR:-}" ] && [ -d "$root/../shared/fixtures" ]; then
 fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# Open to every user: a test runs the built program as another one.
+chmod 755 "$work"
 git archive --format=tar --prefix=pafdm/ HEAD | tar -x -C "$work"
 (cd "$work/pafdm" && DEB_BUILD_OPTIONS="parallel=$(nproc) ${DEB_BUILD_OPTIONS:-}" dpkg-buildpackage -us -uc -b)
 mkdir -p "$root/packages"
