@@ -437,6 +437,19 @@ void CheckOpenDatabase(DatabaseImpl& db, CheckReport& report)
 
 Result<CheckReport> CheckDatabase(const std::string& path, const std::string& password)
 {
+    CheckReport report;
+    auto journal = InspectJournal(path);
+    if (!journal.ok())
+        return journal.status();
+    if (journal->kind == JournalState::Kind::kHot) {
+        // Until it is played back the file holds a half-made write: what a
+        // check of its pages would find is what recovery puts right.
+        report.problems.push_back(journal->Describe(path) + " Open it once with this engine, or recover it, "
+                                                             "before any other program uses it.");
+        return report;
+    }
+    if (journal->kind != JournalState::Kind::kNone)
+        report.warnings.push_back(journal->Describe(path));
     auto file = OpenPosixFile(path, false);
     if (!file.ok())
         return file.status();
@@ -446,7 +459,6 @@ Result<CheckReport> CheckDatabase(const std::string& path, const std::string& pa
     auto db = DatabaseImpl::OpenWith(std::move(file).value(), path, Utf8ToUtf16(password), options);
     if (!db.ok())
         return db.status();
-    CheckReport report;
     CheckOpenDatabase(**db, report);
     return report;
 }

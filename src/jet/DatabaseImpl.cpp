@@ -2,6 +2,7 @@
 
 #include "ConnectionString.h"
 #include "FormatConstants.h"
+#include "Recovery.h"
 
 #include <algorithm>
 #include <cctype>
@@ -66,6 +67,19 @@ Result<std::unique_ptr<Database>> Database::OpenFile(const std::string& path, co
 {
     if (path.empty())
         return Errors::FileNotFound(path);
+    // An interrupted write is undone before anything reads the file.
+    std::unique_ptr<JournalLocation> journal = JournalBeside(path);
+    JournalState recovery;
+    recovery.journal = journal->path();
+    auto exists = journal->Exists();
+    if (!exists.ok())
+        return exists.status();
+    if (*exists) {
+        auto recovered = RecoverBeforeOpen(path, *journal, options);
+        if (!recovered.ok())
+            return recovered.status();
+        recovery = std::move(recovered).value();
+    }
     auto file = OpenPosixFile(path, !options.readOnly);
     OpenOptions effective = options;
     if (!file.ok() && !options.readOnly && file.status().kind() == Status::Kind::kLocked
@@ -77,20 +91,29 @@ Result<std::unique_ptr<Database>> Database::OpenFile(const std::string& path, co
     }
     if (!file.ok())
         return file.status();
-    auto db = DatabaseImpl::OpenWith(std::move(file).value(), path, Utf8ToUtf16(databasePassword), effective);
+    if (!effective.journal || effective.readOnly)
+        journal.reset();
+    auto db = DatabaseImpl::OpenWith(std::move(file).value(), path, Utf8ToUtf16(databasePassword), effective,
+                                     std::move(journal));
     if (!db.ok())
         return db.status();
+    (*db)->SetRecovery(std::move(recovery));
     return std::unique_ptr<Database>(std::move(db).value());
 }
 
 Result<std::unique_ptr<DatabaseImpl>> DatabaseImpl::OpenWith(std::unique_ptr<File> file, const std::string& path,
                                                              const std::u16string& password,
-                                                             const OpenOptions& options)
+                                                             const OpenOptions& options,
+                                                             std::unique_ptr<JournalLocation> journal)
 {
     PagerOptions pagerOptions;
     pagerOptions.readOnly = options.readOnly;
     pagerOptions.cachePages = options.cachePages;
-    auto pager = Pager::Open(std::move(file), path, pagerOptions);
+    pagerOptions.rowsPerCommit = options.rowsPerCommit;
+    std::unique_ptr<JournalWriter> writer;
+    if (journal && !options.readOnly)
+        writer = std::make_unique<JournalWriter>(std::move(journal), DatabaseNameFor(path));
+    auto pager = Pager::Open(std::move(file), path, pagerOptions, std::move(writer));
     if (!pager.ok())
         return pager.status();
 
@@ -233,7 +256,7 @@ Status DatabaseImpl::Close()
 {
     if (m_closed)
         return ClosedError();
-    Status s = m_pager->Flush();
+    Status s = m_pager->Close();
     m_closed = true;
     m_pager->ReleaseFile();
     return s;

@@ -20,12 +20,17 @@ class DatabaseImpl final : public Database {
 public:
     // Opens `file` (already open) as a Jet 4.0 database. `path` names it in
     // error descriptions.
+    // `journal` (may be null: no journal) is where a writable database keeps
+    // its rollback journal.
     static Result<std::unique_ptr<DatabaseImpl>> OpenWith(std::unique_ptr<File> file, const std::string& path,
-                                                         const std::u16string& password, const OpenOptions& options);
+                                                         const std::u16string& password, const OpenOptions& options,
+                                                         std::unique_ptr<JournalLocation> journal = nullptr);
     ~DatabaseImpl() override;
 
     Result<std::vector<std::string>> ListTables() override;
     Result<TableInfo> DescribeTable(const std::string& name) override;
+    const JournalState& recovery() const override { return m_recovery; }
+    void SetRecovery(JournalState state) { m_recovery = std::move(state); }
     bool HasPassword() const override { return !m_header.password.empty(); }
     bool IsEncrypted() const override { return m_header.encryptionKey != 0; }
     const std::string& path() const override { return m_path; }
@@ -56,6 +61,7 @@ private:
     DatabaseHeader m_header;
     std::vector<CatalogEntry> m_catalog;
     std::map<PageNumber, std::unique_ptr<Table>> m_tables;
+    JournalState m_recovery;
     bool m_closed = false;
 };
 

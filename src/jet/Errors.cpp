@@ -48,6 +48,13 @@ Status Errors::FileInUse(const std::string& path)
     return Status::Locked("Could not use '" + path + "'; file already in use.", kFileInUse);
 }
 
+Status Errors::NeedsRecovery(const std::string& path, const std::string& journal)
+{
+    return Status::IOError("The database '" + path + "' needs recovery: a write to it was interrupted, and its journal '"
+                           + journal + "' must be played back by a program that may write the file and its folder "
+                                       "before the file can be read.");
+}
+
 Status Errors::NotADatabase(const std::string& path)
 {
     return Status::NotSupported("Unrecognized database format '" + path + "'.");

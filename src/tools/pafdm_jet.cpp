@@ -16,7 +16,10 @@ constexpr int kExitCannotOpen = 2;
 const char kHelp[] = R"(Usage: pafdm-jet COMMAND FILE [TABLE] [--password P]
 
 Looks inside a Jet 4.0 (Access 2000-2003) database file. The file is opened
-read-only and never changed.
+read-only, and changed only to undo a write that was interrupted (a crash or
+a power cut while this program wrote it left a journal "FILE-journal"
+beside it): info and dump undo it before they read the file and say so on
+standard error, check reports it and changes nothing, recover undoes it.
 
 Commands:
   info FILE            format, whether a database password is set, and each
@@ -34,7 +37,12 @@ Commands:
                        definitions, every row reachable and readable, row
                        counts, usage maps, long-value chains and every index
                        (order, one entry per row, keys, uniqueness); prints
-                       each problem found
+                       each problem found, and a journal left by an
+                       interrupted write as a problem
+  recover FILE         undoes an interrupted write now: puts back the pages
+                       saved in the journal beside FILE and removes it (a
+                       journal with nothing to undo, or of another file, is
+                       removed); needs write access to FILE and its folder
 
 Options:
   --password P         the database password (also --password=P)
@@ -45,7 +53,8 @@ Exit status:
   1  check found problems (each printed on standard output), or a dump or
      info stopped at an unreadable part of the file (message on standard error)
   2  usage error, or the file cannot be opened (missing, not a Jet 4.0
-     database, wrong password); the reason is printed on standard error
+     database, wrong password, in use by a writer for recover, needs recovery
+     that cannot be done here); the reason is printed on standard error
 )";
 
 struct Arguments {
@@ -151,6 +160,15 @@ int RunCheck(const std::string& path, const std::string& password)
     return report->problems.empty() ? kExitOk : kExitProblems;
 }
 
+int RunRecover(const std::string& path)
+{
+    auto state = jet::RecoverDatabase(path);
+    if (!state.ok())
+        return Fail(state.status(), kExitCannotOpen);
+    std::printf("%s\n", state->Describe(path).c_str());
+    return kExitOk;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -180,19 +198,24 @@ int main(int argc, char** argv)
         }
     }
     const size_t wanted = args.command == "dump" ? 2 : 1;
-    if ((args.command != "info" && args.command != "dump" && args.command != "check")
+    if ((args.command != "info" && args.command != "dump" && args.command != "check" && args.command != "recover")
         || args.positional.size() != wanted) {
-        std::fputs("Usage: pafdm-jet info|dump|check FILE [TABLE] [--password P]  (--help for more)\n", stderr);
+        std::fputs("Usage: pafdm-jet info|dump|check|recover FILE [TABLE] [--password P]  (--help for more)\n",
+                   stderr);
         return kExitCannotOpen;
     }
     const std::string& path = args.positional[0];
     if (args.command == "check")
         return RunCheck(path, args.password);
+    if (args.command == "recover")
+        return RunRecover(path);
 
     jet::OpenOptions options;
     options.readOnly = true;
     auto db = jet::Database::OpenFile(path, args.password, options);
     if (!db.ok())
         return Fail(db.status(), kExitCannotOpen);
+    if ((*db)->recovery().resolved)
+        std::fprintf(stderr, "pafdm-jet: %s\n", (*db)->recovery().Describe(path).c_str());
     return args.command == "info" ? RunInfo(**db) : RunDump(**db, args.positional[1]);
 }

@@ -134,7 +134,7 @@ TEST_F(MapWriterTest, RollbackRestoresPagesAndForgetsAppendedOnes)
     auto before = pager().View(2);
     ASSERT_TRUE(before.ok());
     const jet::Page original = **before;
-    pager().BeginChange();
+    ASSERT_TRUE(pager().BeginChange().ok());
     auto page = pager().Modify(2);
     ASSERT_TRUE(page.ok());
     (**page)[100] ^= 0xFF;

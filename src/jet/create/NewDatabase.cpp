@@ -272,7 +272,8 @@ Result<std::unique_ptr<Database>> CreateDatabase(const std::string& path, const 
     auto reopened = OpenPosixFile(path, true);
     if (!reopened.ok())
         return reopened.status();
-    auto db = DatabaseImpl::OpenWith(std::move(reopened).value(), path, password16, options);
+    auto db = DatabaseImpl::OpenWith(std::move(reopened).value(), path, password16, options,
+                                     options.journal ? JournalBeside(path) : nullptr);
     if (!db.ok()) {
         std::filesystem::remove(path, ec);
         return db.status();

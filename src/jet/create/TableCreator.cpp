@@ -538,7 +538,7 @@ Status CreateTable(Database& db, const TableSpec& design)
 
     // The table's own pages go in as one change: a failure leaves no trace.
     const TablePagePlan plan = PlanTablePages(*table);
-    pager.BeginChange();
+    JET_RETURN_IF_ERROR(pager.BeginChange());
     auto written = [&]() -> Result<PageNumber> {
         std::vector<PageNumber> allocated;
         for (uint32_t i = 0; i < plan.Total(); ++i) {

@@ -1,6 +1,7 @@
 #include "io/File.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -71,6 +72,11 @@ public:
         return Status::OK();
     }
 
+    void StartWriteback(uint64_t offset, uint64_t length) override
+    {
+        (void)::sync_file_range(m_fd, static_cast<off_t>(offset), static_cast<off_t>(length), SYNC_FILE_RANGE_WRITE);
+    }
+
     void Unlock() override { ::flock(m_fd, LOCK_UN); }
 
 private:
@@ -83,7 +89,7 @@ private:
     std::string m_path;
 };
 
-Result<std::unique_ptr<File>> OpenWithFlags(const std::string& path, int flags)
+Result<std::unique_ptr<File>> OpenWithFlags(const std::string& path, int flags, bool lock = true)
 {
     int fd;
     do {
@@ -101,7 +107,7 @@ Result<std::unique_ptr<File>> OpenWithFlags(const std::string& path, int flags)
         ::close(fd);
         return Errors::FileNotFound(path);
     }
-    if ((flags & O_ACCMODE) == O_RDWR) {
+    if (lock && (flags & O_ACCMODE) == O_RDWR) {
         // One writer per file: a second writer, in this process or another
         // (on NFS too, where the kernel maps this onto a record lock), would
         // interleave its pages with ours. Readers take no lock. The lock
@@ -124,6 +130,13 @@ Result<std::unique_ptr<File>> OpenWithFlags(const std::string& path, int flags)
 Result<std::unique_ptr<File>> OpenPosixFile(const std::string& path, bool writable)
 {
     return OpenWithFlags(path, writable ? O_RDWR : O_RDONLY);
+}
+
+Result<std::unique_ptr<File>> OpenUnlockedPosixFile(const std::string& path, bool writable, bool create)
+{
+    // Never through a link: a link planted in the journal's place must not
+    // send the originals elsewhere.
+    return OpenWithFlags(path, (writable ? O_RDWR : O_RDONLY) | (create ? O_CREAT : 0) | O_NOFOLLOW, /*lock=*/false);
 }
 
 Result<std::unique_ptr<File>> CreatePosixFile(const std::string& path)

@@ -24,6 +24,9 @@ public:
     virtual Status Truncate(uint64_t size) = 0;
     // Makes written data durable.
     virtual Status Sync() = 0;
+    // Asks the system to start writing `length` bytes at `offset` to the
+    // disk now, without waiting, so that a later Sync() has less to wait for.
+    virtual void StartWriteback(uint64_t /*offset*/, uint64_t /*length*/) {}
     // Gives up the writer's lock on the file (see OpenPosixFile) before the
     // file itself is closed, so another writer may open it at once.
     virtual void Unlock() {}
@@ -35,6 +38,11 @@ public:
 // fails with Errors::FileInUse. A missing file gives a NotFound status naming the
 // path the way Jet does; other failures an I/O error.
 Result<std::unique_ptr<File>> OpenPosixFile(const std::string& path, bool writable);
+
+// Opens `path` without the writer's lock, for reading, or for reading and
+// writing, creating it (empty, mode 0644) when `create`. For files that only
+// the holder of a database's lock touches, such as its journal.
+Result<std::unique_ptr<File>> OpenUnlockedPosixFile(const std::string& path, bool writable, bool create);
 
 // Creates (or truncates) `path` for reading and writing.
 Result<std::unique_ptr<File>> CreatePosixFile(const std::string& path);

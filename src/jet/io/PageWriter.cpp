@@ -16,6 +16,9 @@ void WriteBatch::Clear()
 {
     pages.clear();
     images.clear();
+    journalPages.clear();
+    transactionPageCount = 0;
+    commit = false;
 }
 
 void WriteBatch::Add(PageNumber n, const uint8_t* image)
@@ -34,6 +37,8 @@ const uint8_t* WriteBatch::Find(PageNumber n) const
 
 Status WriteBatchToFile(File& file, const WriteBatch& batch, uint64_t& end)
 {
+    if (batch.pages.empty())
+        return Status::OK();
     for (size_t i = 0; i < batch.pages.size();) {
         size_t stop = i + 1;
         while (stop < batch.pages.size() && stop - i < kMaxRunPages && batch.pages[stop] == batch.pages[stop - 1] + 1)
@@ -43,11 +48,32 @@ Status WriteBatchToFile(File& file, const WriteBatch& batch, uint64_t& end)
         end = std::max<uint64_t>(end, offset + (stop - i) * kPageSize);
         i = stop;
     }
+    // The disk gets on with these pages while the work goes on: the sync at
+    // the commit then waits for less.
+    const uint64_t first = static_cast<uint64_t>(batch.pages.front()) * kPageSize;
+    file.StartWriteback(first, static_cast<uint64_t>(batch.pages.back()) * kPageSize + kPageSize - first);
     return Status::OK();
 }
 
-BackgroundWriter::BackgroundWriter(File& file)
+Status WriteBatchJournaled(File& file, JournalWriter* journal, const WriteBatch& batch, uint64_t& end,
+                           bool& journalSaved)
+{
+    journalSaved = false;
+    if (journal != nullptr && !batch.journalPages.empty()) {
+        // The originals are durable before the first page is overwritten.
+        JET_RETURN_IF_ERROR(journal->Append(file, batch.journalPages, batch.transactionPageCount));
+    }
+    journalSaved = true;
+    JET_RETURN_IF_ERROR(WriteBatchToFile(file, batch, end));
+    if (!batch.commit)
+        return Status::OK();
+    JET_RETURN_IF_ERROR(file.Sync());
+    return journal != nullptr ? journal->Commit() : Status::OK();
+}
+
+BackgroundWriter::BackgroundWriter(File& file, JournalWriter* journal)
     : m_file(file)
+    , m_journal(journal)
     , m_thread([this] { Run(); })
 {
 }
@@ -87,6 +113,8 @@ Status BackgroundWriter::Wait(WriteBatch& done, uint64_t& end)
         status = m_status;
     }
     done = std::move(*m_inHand);
+    if (m_journalSaved)
+        done.journalPages.clear();
     m_inHand.reset();
     return status;
 }
@@ -102,9 +130,11 @@ void BackgroundWriter::Run()
         const std::shared_ptr<const WriteBatch> batch = m_pending;
         lock.unlock();
         uint64_t end = 0;
-        Status status = WriteBatchToFile(m_file, *batch, end);
+        bool journalSaved = false;
+        Status status = WriteBatchJournaled(m_file, m_journal, *batch, end, journalSaved);
         lock.lock();
         m_status = std::move(status);
+        m_journalSaved = journalSaved;
         m_end = std::max(m_end, end);
         m_pending.reset();
         m_changed.notify_all();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "io/File.h"
+#include "io/Journal.h"
 #include "io/PageStore.h"
 
 #include <condition_variable>
@@ -17,6 +18,12 @@ namespace jet {
 struct WriteBatch {
     std::vector<PageNumber> pages;
     std::vector<uint8_t> images; // pages.size() * kPageSize bytes
+    // Pages whose originals go to the journal before any page is written
+    // (ascending), and the transaction's page count.
+    std::vector<PageNumber> journalPages;
+    uint32_t transactionPageCount = 0;
+    // After the pages: sync the file and commit the journal's transaction.
+    bool commit = false;
 
     bool Empty() const { return pages.empty(); }
     void Clear();
@@ -30,13 +37,21 @@ struct WriteBatch {
 // is raised to the end of the last page written.
 Status WriteBatchToFile(File& file, const WriteBatch& batch, uint64_t& end);
 
+// Saves the originals of the batch's journal pages in `journal` (when not
+// null), then writes the batch, and for a commit batch syncs the file and
+// commits the journal. `journalSaved` tells whether the originals were saved,
+// whatever the outcome of the rest.
+Status WriteBatchJournaled(File& file, JournalWriter* journal, const WriteBatch& batch, uint64_t& end,
+                           bool& journalSaved);
+
 // Writes one batch at a time on a thread of its own, so that handing pages to
 // the system overlaps the caller's work. Batches are written in the order
 // they are given; the caller waits for one before giving the next.
 class BackgroundWriter {
 public:
     // Starts the thread; throws std::system_error when none can be had.
-    explicit BackgroundWriter(File& file);
+    // `journal` (may be null) saves originals before each batch is written.
+    BackgroundWriter(File& file, JournalWriter* journal);
     // Waits for the batch in hand.
     ~BackgroundWriter();
     BackgroundWriter(const BackgroundWriter&) = delete;
@@ -49,7 +64,8 @@ public:
     const WriteBatch* InHand() const { return m_inHand.get(); }
     // Waits until the batch in hand is written, moves it to `done` (its
     // buffers can be used again; on failure its pages are still to be
-    // written) and returns the outcome. `end` is raised as WriteBatchToFile
+    // written, and its journal pages are cleared when their originals were
+    // saved) and returns the outcome. `end` is raised as WriteBatchToFile
     // raises it. OK, with `done` untouched, when there was no batch.
     Status Wait(WriteBatch& done, uint64_t& end);
 
@@ -57,6 +73,7 @@ private:
     void Run();
 
     File& m_file;
+    JournalWriter* m_journal;
     std::mutex m_mutex;
     std::condition_variable m_changed;
     // The batch is shared read-only between the caller (to read pages back)
@@ -65,6 +82,7 @@ private:
     std::shared_ptr<const WriteBatch> m_pending; // the thread's: still to write
     bool m_stop = false;
     Status m_status;
+    bool m_journalSaved = false;
     uint64_t m_end = 0;
     std::thread m_thread; // last: starts once everything it uses exists
 };

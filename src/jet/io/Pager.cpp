@@ -10,19 +10,23 @@
 namespace jet {
 
 Result<std::unique_ptr<Pager>> Pager::Open(std::unique_ptr<File> file, const std::string& path,
-                                           const PagerOptions& options)
+                                           const PagerOptions& options, std::unique_ptr<JournalWriter> journal)
 {
     auto size = file->Size();
     if (!size.ok())
         return size.status();
     if (*size == 0 || *size % kPageSize != 0 || *size / kPageSize > 0xFFFFFF)
         return Errors::NotADatabase(path);
-    return std::unique_ptr<Pager>(
-        new Pager(std::move(file), path, options, static_cast<uint32_t>(*size / kPageSize)));
+    if (options.readOnly)
+        journal.reset();
+    return std::unique_ptr<Pager>(new Pager(std::move(file), path, options, static_cast<uint32_t>(*size / kPageSize),
+                                            std::move(journal)));
 }
 
-Pager::Pager(std::unique_ptr<File> file, std::string path, const PagerOptions& options, uint32_t pageCount)
+Pager::Pager(std::unique_ptr<File> file, std::string path, const PagerOptions& options, uint32_t pageCount,
+             std::unique_ptr<JournalWriter> journal)
     : m_file(std::move(file))
+    , m_journal(std::move(journal))
     , m_path(std::move(path))
     , m_options(options)
     , m_pageCount(pageCount)
@@ -32,6 +36,10 @@ Pager::Pager(std::unique_ptr<File> file, std::string path, const PagerOptions& o
     m_options.cachePages = std::max<size_t>(m_options.cachePages, 16);
     m_fileSize = static_cast<uint64_t>(pageCount) * kPageSize;
     m_frameOf.assign(pageCount, kNone);
+    m_options.rowsPerCommit = std::max<uint32_t>(m_options.rowsPerCommit, 1);
+    m_transactionPageCount = pageCount;
+    if (m_journal)
+        m_journaled.assign(pageCount, false);
 }
 
 Pager::~Pager() = default;
@@ -111,6 +119,33 @@ void Pager::CollectChangedPages(WriteBatch& batch)
     addOlderUntil(UINT32_MAX);
     m_dirtyCount = 0;
     m_unwritten.Clear();
+    ChooseJournalPages(batch);
+}
+
+void Pager::ChooseJournalPages(WriteBatch& batch)
+{
+    batch.journalPages.clear();
+    batch.transactionPageCount = m_transactionPageCount;
+    if (!m_journal)
+        return;
+    // Pages appended in this transaction have no original: rolling back cuts
+    // them off.
+    for (PageNumber n : batch.pages) {
+        if (n < m_transactionPageCount && !m_journaled[n]) {
+            m_journaled[n] = true;
+            ++m_journaledCount;
+            batch.journalPages.push_back(n);
+        }
+    }
+}
+
+void Pager::KeepFailedBatch(WriteBatch&& batch)
+{
+    for (PageNumber n : batch.journalPages)
+        m_journaled[n] = false;
+    m_journaledCount -= batch.journalPages.size();
+    batch.journalPages.clear();
+    m_unwritten = std::move(batch);
 }
 
 Status Pager::FinishBackgroundWrite()
@@ -119,18 +154,71 @@ Status Pager::FinishBackgroundWrite()
         return Status::OK();
     WriteBatch done;
     Status s = m_writer->Wait(done, m_fileSize);
-    if (!s.ok())
-        m_unwritten = std::move(done);
-    else
+    if (!s.ok()) {
+        if (done.commit)
+            m_failure = s;
+        KeepFailedBatch(std::move(done));
+    } else {
         m_spare = std::move(done);
+    }
     return s;
+}
+
+bool Pager::EnsureWriter()
+{
+    if (m_writer != nullptr)
+        return true;
+    try {
+        m_writer = std::make_unique<BackgroundWriter>(*m_file, m_journal.get());
+    } catch (const std::system_error&) {
+        // No thread to be had: batches are written by the caller.
+    }
+    return m_writer != nullptr;
+}
+
+void Pager::StartTransaction()
+{
+    if (m_journal) {
+        m_transactionPageCount = m_pageCount;
+        m_journaled.assign(m_pageCount, false);
+        m_journaledCount = 0;
+    }
+    m_rowsSinceCommit = 0;
+}
+
+Status Pager::CommitInBackground()
+{
+    if (!m_failure.ok())
+        return m_failure;
+    // Pages appended and rolled back may lie past the end: a flush here and
+    // now cuts them off.
+    if (m_fileSize > static_cast<uint64_t>(m_pageCount) * kPageSize || !EnsureWriter())
+        return Flush();
+    JET_RETURN_IF_ERROR(FinishBackgroundWrite());
+    WriteBatch batch = std::move(m_spare);
+    CollectChangedPages(batch);
+    if (batch.Empty() && !m_unsynced && m_journaledCount == 0) {
+        m_spare = std::move(batch);
+        StartTransaction();
+        return Status::OK();
+    }
+    if (m_journaledCount > 0)
+        ++m_commits;
+    m_pagesWritten += batch.pages.size();
+    batch.commit = true;
+    m_writer->Start(std::move(batch));
+    m_unsynced = false;
+    StartTransaction();
+    return Status::OK();
 }
 
 Status Pager::WriteChangedPages(bool inBackground)
 {
     // A failed batch stops the work that notices it; a flush writes its
     // pages again at once and fails only if that fails too.
-    if (Status waited = FinishBackgroundWrite(); !waited.ok() && inBackground)
+    if (!m_failure.ok())
+        return m_failure;
+    if (Status waited = FinishBackgroundWrite(); !waited.ok() && (inBackground || !m_failure.ok()))
         return waited;
     WriteBatch batch = std::move(m_spare);
     CollectChangedPages(batch);
@@ -138,20 +226,16 @@ Status Pager::WriteChangedPages(bool inBackground)
         return Status::OK();
     m_unsynced = true;
     m_pagesWritten += batch.pages.size();
-    if (inBackground && m_writer == nullptr) {
-        try {
-            m_writer = std::make_unique<BackgroundWriter>(*m_file);
-        } catch (const std::system_error&) {
-            // No thread to be had: the batch is written here and now.
-        }
-    }
-    if (inBackground && m_writer != nullptr) {
+    if (inBackground && EnsureWriter()) {
         m_writer->Start(std::move(batch));
         return Status::OK();
     }
-    Status s = WriteBatchToFile(*m_file, batch, m_fileSize);
+    bool journalSaved = false;
+    Status s = WriteBatchJournaled(*m_file, m_journal.get(), batch, m_fileSize, journalSaved);
+    if (journalSaved)
+        batch.journalPages.clear();
     if (!s.ok())
-        m_unwritten = std::move(batch);
+        KeepFailedBatch(std::move(batch));
     else
         m_spare = std::move(batch);
     return s;
@@ -350,18 +434,26 @@ void Pager::RememberOriginal(PageNumber n, const Frame& frame)
     ++m_originalCount;
 }
 
-void Pager::BeginChange()
+Status Pager::BeginChange()
 {
+    // A transaction commits once it holds rowsPerCommit rows, or once it has
+    // saved as many originals as the cache holds pages: by then most of its
+    // changed pages have had to leave the cache.
+    if (m_journal && !m_inChange
+        && (m_rowsSinceCommit >= m_options.rowsPerCommit || m_journaledCount >= m_options.cachePages))
+        JET_RETURN_IF_ERROR(CommitInBackground());
     m_inChange = true;
     m_pageCountAtBegin = m_pageCount;
     m_originalCount = 0;
     m_reusableAtBegin = m_reusable;
+    return Status::OK();
 }
 
 void Pager::CommitChange()
 {
     m_inChange = false;
     m_originalCount = 0;
+    ++m_rowsSinceCommit;
 }
 
 void Pager::RollbackChange()
@@ -415,11 +507,35 @@ Status Pager::Flush()
         m_fileSize = size;
         m_unsynced = true;
     }
-    if (!m_unsynced)
-        return Status::OK();
-    JET_RETURN_IF_ERROR(m_file->Sync());
-    m_unsynced = false;
+    if (m_unsynced) {
+        JET_RETURN_IF_ERROR(m_file->Sync());
+        m_unsynced = false;
+    }
+    if (m_journal) {
+        // The commit point: the file is synced, so the originals can go.
+        if (m_journal->InTransaction())
+            ++m_commits;
+        JET_RETURN_IF_ERROR(m_journal->Commit());
+    }
+    StartTransaction();
     return Status::OK();
+}
+
+Status Pager::Close()
+{
+    if (m_options.readOnly)
+        return Status::OK();
+    Status flushed = Flush();
+    if (!m_journal)
+        return flushed;
+    if (flushed.ok())
+        return m_journal->Remove();
+    // The changes since the last commit are lost: put the file back as it
+    // was then. Nothing is being written any more.
+    (void)FinishBackgroundWrite();
+    m_writer.reset();
+    (void)m_journal->RollBack(*m_file);
+    return flushed;
 }
 
 } // namespace jet

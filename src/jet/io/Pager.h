@@ -17,6 +17,9 @@ struct PagerOptions {
     bool readOnly = true;
     size_t cachePages = 16384;
     uint32_t encryptionKey = 0; // non-zero: every page but page 0 is RC4-encrypted on disk
+    // With a journal: row changes after which a transaction commits at the
+    // start of the next one.
+    uint32_t rowsPerCommit = 4096;
 };
 
 // The page cache between the engine and the file. Pages are decrypted on the
@@ -26,15 +29,25 @@ struct PagerOptions {
 // the work goes on; the pages stay cached, and a page needed again before its
 // batch is written is taken from the batch. A batch that fails is kept and
 // written again with the next one; its error is returned by the next
-// eviction that waits for it, while Flush() writes its pages again at once. Every batch goes through
-// one function (WriteChangedPages), the place where a rollback journal saving
-// original pages would hook in.
+// eviction that waits for it, while Flush() writes its pages again at once.
+//
+// With a journal, the changes between two commits form a transaction that
+// reaches the file whole or not at all: every batch first saves the original
+// of each page it overwrites for the first time in the transaction (see
+// Journal.h). Flush() commits; so does the start of a row change once the
+// transaction holds rowsPerCommit row changes or has saved a cache's worth
+// of originals, so a long run of writes commits in batches, each atomic.
+// Those commits run on the writer thread while the next transaction goes on
+// in the cache; its first batch waits for them.
 class Pager final : public PageStore {
 public:
     // Takes ownership of `file`. `path` is used in error descriptions. A file
     // whose size is not a whole number of pages is refused as unrecognized.
+    // `journal` (writable files only; may be null) makes writes atomic per
+    // transaction.
     static Result<std::unique_ptr<Pager>> Open(std::unique_ptr<File> file, const std::string& path,
-                                               const PagerOptions& options);
+                                               const PagerOptions& options,
+                                               std::unique_ptr<JournalWriter> journal = nullptr);
     ~Pager() override;
 
     Status ReadPage(PageNumber n, Page& out) override;
@@ -63,8 +76,10 @@ public:
 
     // ---- Changes as a unit (one committed row) ----
     // Starts remembering the original of every page changed and every page
-    // appended until CommitChange() or RollbackChange().
-    void BeginChange();
+    // appended until CommitChange() or RollbackChange(). With a journal,
+    // first commits the transaction when it is due; a failure to commit is
+    // returned and no change begins.
+    Status BeginChange();
     // Keeps the changes; they reach the file on Flush() (or eviction).
     void CommitChange();
     // Puts every page changed since BeginChange() back as it was and forgets
@@ -76,9 +91,17 @@ public:
     // such pages before it appends.
     void ReleasePage(PageNumber n) { m_reusable.push_back(n); }
 
-    // Writes every changed page and syncs the file. A page that could not be
-    // written stays changed, so a later Flush() retries it.
+    // Writes every changed page and syncs the file: with a journal, commits
+    // the transaction. A page that could not be written stays changed, so a
+    // later Flush() retries it (the transaction stays open meanwhile).
     Status Flush();
+    // Flushes for the last time and removes the journal. When the flush
+    // fails, the file is rolled back to the last commit (with a journal) and
+    // the flush's error returned; a journal that cannot be played back now is
+    // left for the next open to play back.
+    Status Close();
+    // Waits until the batch on the writer thread (if any) is written.
+    Status FinishWrites() { return FinishBackgroundWrite(); }
     // Ends the writer's hold on the file once nothing more will be written.
     void ReleaseFile() { m_file->Unlock(); }
     bool IsReadOnly() const { return m_options.readOnly; }
@@ -91,6 +114,8 @@ public:
     // Counters for tests and benchmarks.
     uint64_t pagesRead() const { return m_pagesRead; }
     uint64_t pagesWritten() const { return m_pagesWritten; }
+    uint64_t commits() const { return m_commits; }
+    uint64_t journalBytes() const { return m_journal ? m_journal->bytesWritten() : 0; }
 
 private:
     // The cache replaces pages by the clock algorithm with credits: a hit
@@ -108,7 +133,8 @@ private:
     static constexpr uint8_t kMaxCredit = 3;
     static constexpr uint32_t kNone = 0xFFFFFFFF;
 
-    Pager(std::unique_ptr<File> file, std::string path, const PagerOptions& options, uint32_t pageCount);
+    Pager(std::unique_ptr<File> file, std::string path, const PagerOptions& options, uint32_t pageCount,
+          std::unique_ptr<JournalWriter> journal);
 
     Result<Frame*> Load(PageNumber n);
     Result<Frame*> TakeFrame(PageNumber n);
@@ -123,13 +149,26 @@ private:
     Status WriteChangedPages(bool inBackground);
     // Waits for the batch on the writer thread.
     Status FinishBackgroundWrite();
+    // Starts the writer thread when there is none; false when none can be had.
+    bool EnsureWriter();
+    // Commits on the writer thread: the last pages of the transaction, the
+    // sync and the journal's commit go there, and the next transaction begins
+    // at once in the cache. Its first batch waits for the commit.
+    Status CommitInBackground();
+    // Begins the next transaction after a commit.
+    void StartTransaction();
     Status ReadOnlyError() const;
+    // Chooses the pages of `batch` whose originals the journal must save.
+    void ChooseJournalPages(WriteBatch& batch);
+    // A batch that failed: originals it did not save must be saved again.
+    void KeepFailedBatch(WriteBatch&& batch);
     void RememberOriginal(PageNumber n, const Frame& frame);
     void DropFrame(uint32_t index);
     // Gives page `n` a new version stamp; called wherever its content changes.
     void Touch(PageNumber n);
 
     std::unique_ptr<File> m_file;
+    std::unique_ptr<JournalWriter> m_journal; // before m_writer, which uses it
     std::string m_path;
     PagerOptions m_options;
     uint32_t m_pageCount = 0;
@@ -158,6 +197,16 @@ private:
     std::unique_ptr<BackgroundWriter> m_writer; // after m_file: finishes before the file closes
     uint64_t m_pagesRead = 0;
     uint64_t m_pagesWritten = 0;
+
+    // The open transaction (with a journal).
+    uint32_t m_transactionPageCount = 0; // pages when it began; later pages need no original
+    std::vector<bool> m_journaled;       // page number -> original saved (or chosen to be)
+    size_t m_journaledCount = 0;
+    uint32_t m_rowsSinceCommit = 0;
+    // A commit on the writer thread that failed: the transaction can no
+    // longer be completed, only rolled back (on Close()).
+    Status m_failure;
+    uint64_t m_commits = 0;
 };
 
 } // namespace jet

@@ -641,7 +641,6 @@ public:
         , m_longValuePage(table.m_longValuePage)
     {
         m_table.m_pagesAdded.clear();
-        m_table.m_pager.BeginChange();
     }
     RowWriteGuard(const RowWriteGuard&) = delete;
     RowWriteGuard& operator=(const RowWriteGuard&) = delete;
@@ -655,6 +654,9 @@ public:
         m_table.m_insertPage = m_insertPage;
         m_table.m_longValuePage = std::move(m_longValuePage);
     }
+
+    // Starts the change (which may first commit the transaction before it).
+    Status Begin() { return m_table.m_pager.BeginChange(); }
 
     void Commit()
     {
@@ -747,6 +749,7 @@ Result<RowId> Table::InsertRow(RowValues values)
     // Everything is checked: from here on a failure can only come from the
     // file, and the change is rolled back as a whole.
     RowWriteGuard guard(*this);
+    JET_RETURN_IF_ERROR(guard.Begin());
     JET_RETURN_IF_ERROR(WriteLongValues(plans, fields));
     auto id = PlaceRow(EncodeRow(fields), 0, std::nullopt);
     if (!id.ok())
@@ -829,6 +832,7 @@ Status Table::ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& 
     }
 
     RowWriteGuard guard(*this);
+    JET_RETURN_IF_ERROR(guard.Begin());
     JET_RETURN_IF_ERROR(WriteLongValues(plans, fields));
     for (size_t i = 0; i < m_def.columns.size(); ++i) {
         if (changed[i] && !oldDescriptors[i].empty())

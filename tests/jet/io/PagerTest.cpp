@@ -157,7 +157,7 @@ TEST_F(PagerTest, AFailedBatchIsReportedAndWrittenAgain)
 TEST_F(PagerTest, ARolledBackChangeNeverReachesTheFileEvenWhenBatchesFail)
 {
     m_file->inner().FailWritesAfter(0);
-    m_pager->BeginChange();
+    ASSERT_TRUE(m_pager->BeginChange().ok());
     // Far more pages than the cache holds, so batches (failing ones) carry
     // pages of the change away, and the rollback must fetch them back.
     for (PageNumber n = 1; n < kPages; ++n) {

@@ -52,6 +52,40 @@ struct OpenOptions {
     bool readOnly = false;
     // Pages kept in memory at most (the pager's bound), 4 KiB each.
     size_t cachePages = 16384;
+    // Writes go through a rollback journal beside the file ("<file>-journal"),
+    // so that a crash or a power cut leaves the file as it was at the last
+    // commit. Without it writes are faster and a crash can damage the file.
+    bool journal = true;
+    // A journal left by an interrupted write is played back before anything
+    // reads the file (this needs write access to the file and its folder).
+    // When false, such a file is refused (NeedsRecovery) and left as it is.
+    bool recover = true;
+    // With the journal, a transaction commits at the start of a row change
+    // once it holds this many row changes (or once the page cache had to write
+    // changed pages to the file); Flush() and Close() commit too. After a
+    // crash the file holds every row change up to some commit and none after.
+    uint32_t rowsPerCommit = 4096;
+};
+
+// What was found of a journal beside a database file, and done with it.
+struct JournalState {
+    enum class Kind {
+        kNone,    // no journal
+        kStale,   // a journal with nothing to undo (the interrupted write had not reached the file)
+        kHot,     // the file needs its interrupted write undone
+        kForeign, // a journal that belongs to another file, or to an earlier copy of this one
+        kLive,    // another program is writing the file: the journal is its own
+    };
+    Kind kind = Kind::kNone;
+    uint32_t pages = 0;  // original pages in a hot journal
+    std::string journal; // the journal's path
+    std::string reason;  // why a journal is foreign
+    // Whether the journal was dealt with: played back (kHot) or removed
+    // (kStale, kForeign).
+    bool resolved = false;
+
+    // One line for an operator or a log, naming the database `path`.
+    std::string Describe(const std::string& path) const;
 };
 
 class Recordset;
@@ -73,9 +107,13 @@ public:
     // (keys case-insensitive), user id and password as the open call's second
     // and third arguments. "Mode=Read" (or 1) opens read-only.
     //
+    // Plays back a journal left by an interrupted write first (see
+    // OpenOptions::recover and recovery()).
+    //
     // Refuses another provider (3706), an account other than Admin without a
     // password (0x80040E4D), a missing file (NotFound), a file another writer
-    // holds (3045, Locked), a file that is not Jet 4.0 (NotSupported), a wrong
+    // holds (3045, Locked), a file whose interrupted write cannot be undone
+    // here (NeedsRecovery), a file that is not Jet 4.0 (NotSupported), a wrong
     // database password (BadPassword) and a damaged catalog (Corruption,
     // naming the page), each with the number and text Jet gives. A file this
     // process may only read opens read-only, as Jet does.
@@ -97,22 +135,36 @@ public:
     // definition. Fails (3704) once closed.
     virtual Result<TableInfo> DescribeTable(const std::string& name) = 0;
 
+    // What opening did about a journal left by an interrupted write.
+    virtual const JournalState& recovery() const = 0;
+
     virtual bool HasPassword() const = 0;
     virtual bool IsEncrypted() const = 0;
     virtual const std::string& path() const = 0;
 
-    // Writes every changed page to the file and syncs it. A no-op on
-    // read-only databases. On failure the pages not written stay changed in
-    // the cache, so a later Flush() writes them again; the file then holds a
-    // mix of old and new pages until one succeeds.
+    // Writes every changed page to the file and syncs it: with the journal,
+    // commits. A no-op on read-only databases. On failure the pages not
+    // written stay changed in the cache, so a later Flush() writes them again;
+    // until one succeeds the file holds a mix of old and new pages, which
+    // the journal undoes should the program stop meanwhile.
     virtual Status Flush() = 0;
     // Flushes and closes the file and releases its lock, even when the flush
-    // fails (whose status is returned: those changes are lost). Every later
-    // call on the database or its record sets fails (3704).
+    // fails (whose status is returned: the changes since the last commit are
+    // lost, and with the journal the file is put back as it was then). Every
+    // later call on the database or its record sets fails (3704).
     virtual Status Close() = 0;
 
 protected:
     Database() = default;
 };
+
+// The journal beside the database file `path`, read without changing
+// anything. kLive when another writer holds the file.
+Result<JournalState> InspectJournal(const std::string& path);
+
+// Plays back a hot journal beside `path` now (removing a stale or foreign
+// one), as opening does. Fails with 3045 while another writer holds the
+// file, and with NeedsRecovery when the file or its folder cannot be written.
+Result<JournalState> RecoverDatabase(const std::string& path);
 
 } // namespace jet

@@ -48,6 +48,8 @@ struct Errors {
     // The file may not be opened for writing (permissions, exclusive use).
     static Status FileLocked(const std::string& path);      // E_FAIL, Locked
     static Status FileInUse(const std::string& path);       // 3045, Locked: another writer holds it
+    // E_FAIL, IOError: a hot journal that this process cannot play back.
+    static Status NeedsRecovery(const std::string& path, const std::string& journal);
     // Not a Jet 4 file at all (size, header), NotSupported.
     static Status NotADatabase(const std::string& path);    // E_FAIL
     // A Jet 4 file whose structures are damaged; `reason` (the status that
