@@ -78,6 +78,7 @@ Expected<QString> zManager::ReadDataDate(const QString& fullPath)
                                   jet::OpenOptions{.readOnly = true, .cachePages = 256});
     if (!db.ok())
         return FromJet(db.status());
+    LogRecovery(m_ctx, **db);
     auto rs = jet::Recordset::Open(**db, "SELECT * From [version] WHERE [id]=2;", jet::CursorType::kStatic,
                                    jet::LockType::kReadOnly);
     if (!rs.ok())

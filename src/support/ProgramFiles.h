@@ -10,7 +10,8 @@ namespace pafdm {
 inline constexpr char kUpdateLockFileName[] = "pafdm-update.lock";
 
 // The files of the program's own in the data directory: the data files, the
-// branding, state, definitions and proxy files, the logs and the update lock.
+// branding, state, definitions and proxy files, the logs, the update lock and
+// the data files' journals.
 // Nothing that arrives from outside (a download, an archive member) may be
 // written under one of these names.
 const QStringList& ProgramFileNames();

@@ -16,6 +16,10 @@ namespace demo {
 
 namespace {
 
+// A file being made: until it is whole and renamed into place it is nobody's
+// data, so it is written without a journal.
+constexpr jet::OpenOptions kNewFile{.journal = false};
+
 constexpr const char* kPassword = "tallowmere";
 
 // Postcode areas in alphabetical order, so the sequence is in postcode order.
@@ -206,7 +210,7 @@ std::string PostcodeAt(uint32_t index)
 
 jet::Status WriteDataFile(Kind kind, const std::string& path, const DataSetOptions& options)
 {
-    auto db = jet::CreateDatabase(path, kPassword);
+    auto db = jet::CreateDatabase(path, kPassword, kNewFile);
     if (!db.ok())
         return db.status();
     JET_RETURN_IF_ERROR(jet::CreateTable(**db, VersionTable(kind != Kind::kThoroughfare)));
@@ -235,7 +239,7 @@ jet::Status WriteDataFile(Kind kind, const std::string& path, const DataSetOptio
 
 jet::Status WriteUpdateDatabase(Kind kind, const std::string& path, const UpdateOptions& options)
 {
-    auto db = jet::CreateDatabase(path, kPassword);
+    auto db = jet::CreateDatabase(path, kPassword, kNewFile);
     if (!db.ok())
         return db.status();
     JET_RETURN_IF_ERROR(jet::CreateTable(**db, AddressTable(kind, true)));

@@ -79,13 +79,15 @@ bool ZUpdateData::UpdateData(const QString& path, const QString& DatefileToRead,
         if (!openedUpdate.ok())
             return FromJet(openedUpdate.status());
         updateDb = std::move(openedUpdate.value());
+        LogRecovery(m_ctx, *updateDb);
 
         m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 4 Opening data file to update");
         auto openedData = jet::Database::Open(ConnectionString(path + QDir::separator() + fileName).toStdString(),
-                                              "admin", "", jet::OpenOptions{});
+                                              "admin", "", m_dataOptions);
         if (!openedData.ok())
             return FromJet(openedData.status());
         dataDb = std::move(openedData.value());
+        LogRecovery(m_ctx, *dataDb);
 
         m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 5");
         auto rows = jet::Recordset::Open(*updateDb, query.toStdString(), jet::CursorType::kStatic,

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <jet/Database.h>
+
 #include <chrono>
 
 namespace jet {
@@ -67,9 +69,16 @@ public:
     // row. Returns false after a failure, which has then been logged and shown
     // to the operator; rows merged before it stay in the data file and the
     // data date is unchanged. `DataTypeDesc` gets the kind's description,
-    // `RecordCount` the number of update rows once counted.
+    // `RecordCount` the number of update rows once counted. The data file
+    // commits in batches (see jet::OpenOptions): after a crash it holds the
+    // rows of the batches committed and the old date, or everything and the
+    // new date, which goes in with the last batch.
     bool UpdateData(const QString& path, const QString& DatefileToRead, const QString& DataType,
                     const QString& UpdateDateYYYYMMDD, QString& DataTypeDesc, qint64& RecordCount);
+
+    // How UpdateData opens the data file (journal, batch size, cache): the
+    // engine's defaults unless a benchmark or a test says otherwise.
+    void SetDataFileOptions(const jet::OpenOptions& options) { m_dataOptions = options; }
 
     // Merges the current row of `DataRec` into `TableToUpdate`: replaces the
     // first row (table order) with the same postcode, or adds one.
@@ -89,6 +98,7 @@ private:
     AppContext& m_ctx;
     zInternet* m_internet;
     std::chrono::steady_clock::time_point m_lastRepaint{};
+    jet::OpenOptions m_dataOptions{};
 };
 
 // The data-set manager's update entry: takes the data set's UpdateLock,

@@ -3,7 +3,10 @@
 #include "util/Coding.h"
 #include "util/Hash.h"
 
+#include <jet/Diagnostics.h>
+
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <climits>
@@ -228,6 +231,10 @@ private:
     std::string m_directory;
 };
 
+std::atomic<uint64_t> g_fileBytes{0};
+std::atomic<uint64_t> g_journalBytes{0};
+std::atomic<uint64_t> g_commits{0};
+
 std::string Resolved(const std::string& path)
 {
     char buffer[PATH_MAX];
@@ -241,6 +248,18 @@ std::string Resolved(const std::string& path)
 std::string JournalPathFor(const std::string& databasePath)
 {
     return Resolved(databasePath) + "-journal";
+}
+
+void CountWrites(uint64_t fileBytes, uint64_t journalBytes, uint64_t commits)
+{
+    g_fileBytes += fileBytes;
+    g_journalBytes += journalBytes;
+    g_commits += commits;
+}
+
+WriteCounters ProcessWriteCounters()
+{
+    return WriteCounters{g_fileBytes.load(), g_journalBytes.load(), g_commits.load()};
 }
 
 std::string DatabaseNameFor(const std::string& databasePath)
@@ -342,6 +361,7 @@ Status JournalWriter::Append(File& database, const std::vector<PageNumber>& page
             JET_RETURN_IF_ERROR(m_file->Write(at, m_buffer.data(), m_buffer.size()));
             at += m_buffer.size();
             m_bytesWritten += m_buffer.size();
+            CountWrites(0, m_buffer.size(), 0);
             m_buffer.clear();
         }
     }

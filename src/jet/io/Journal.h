@@ -90,6 +90,9 @@ Result<JournalContents> InspectJournal(File& database, const std::string& databa
 // database's writer lock.
 Result<JournalContents> PlayBackJournal(File& database, const std::string& databaseName, JournalLocation& location);
 
+// Process-wide counters behind ProcessWriteCounters().
+void CountWrites(uint64_t fileBytes, uint64_t journalBytes, uint64_t commits);
+
 // The writing side, used by the pager. One transaction at a time:
 // Append() any number of times, then Commit(). Not thread-safe; the pager
 // calls it from one thread at a time.

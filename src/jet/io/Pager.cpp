@@ -202,9 +202,12 @@ Status Pager::CommitInBackground()
         StartTransaction();
         return Status::OK();
     }
-    if (m_journaledCount > 0)
+    if (m_journaledCount > 0) {
         ++m_commits;
+        CountWrites(0, 0, 1);
+    }
     m_pagesWritten += batch.pages.size();
+    CountWrites(static_cast<uint64_t>(batch.pages.size()) * kPageSize, 0, 0);
     batch.commit = true;
     m_writer->Start(std::move(batch));
     m_unsynced = false;
@@ -226,6 +229,7 @@ Status Pager::WriteChangedPages(bool inBackground)
         return Status::OK();
     m_unsynced = true;
     m_pagesWritten += batch.pages.size();
+    CountWrites(static_cast<uint64_t>(batch.pages.size()) * kPageSize, 0, 0);
     if (inBackground && EnsureWriter()) {
         m_writer->Start(std::move(batch));
         return Status::OK();
@@ -513,8 +517,10 @@ Status Pager::Flush()
     }
     if (m_journal) {
         // The commit point: the file is synced, so the originals can go.
-        if (m_journal->InTransaction())
+        if (m_journal->InTransaction()) {
             ++m_commits;
+            CountWrites(0, 0, 1);
+        }
         JET_RETURN_IF_ERROR(m_journal->Commit());
     }
     StartTransaction();

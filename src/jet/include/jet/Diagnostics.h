@@ -59,4 +59,14 @@ struct CheckReport {
 // password); every problem found afterwards goes into the report.
 Result<CheckReport> CheckDatabase(const std::string& path, const std::string& password);
 
+// What this process's databases have written since it started, for
+// benchmarks: bytes of pages handed to their files, bytes written to their
+// journals, and transactions committed.
+struct WriteCounters {
+    uint64_t fileBytes = 0;
+    uint64_t journalBytes = 0;
+    uint64_t commits = 0;
+};
+WriteCounters ProcessWriteCounters();
+
 } // namespace jet

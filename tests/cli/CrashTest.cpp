@@ -1,0 +1,154 @@
+// A merge killed (SIGKILL) at points spread over its whole run: each time the
+// next open puts the file back to its last commit, the file checks out with
+// this engine and with mdbtools, the data date has not moved, and merging
+// again gives exactly the rows of an uninterrupted merge.
+
+#include "testsupport/ExternalTools.h"
+#include "testsupport/TempDir.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+
+#include <jet/Database.h>
+#include <jet/Recordset.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <thread>
+
+namespace pafdm {
+namespace {
+
+const QString kCli = QStringLiteral(PAFDM_BINARY_DIR "/src/cli/pafdm-cli");
+const QString kJet = QStringLiteral(PAFDM_BINARY_DIR "/src/tools/pafdm-jet");
+const QString kDemo = QStringLiteral(PAFDM_BINARY_DIR "/src/tools/pafdm-demo");
+const QStringList kMerge = {QStringLiteral("merge"), QStringLiteral("UPDATE_F_20070201.dat"), QStringLiteral("F"),
+                            QStringLiteral("20070201")};
+
+void CopyFolder(const QString& from, const QString& to)
+{
+    QDir().mkpath(to);
+    for (const QString& name : QDir(from).entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(from + QLatin1Char('/') + name, to + QLatin1Char('/') + name)) << name.toStdString();
+}
+
+// Every row of the address table as text, sorted.
+std::vector<std::string> Rows(const QString& path)
+{
+    std::vector<std::string> rows;
+    auto db = jet::Database::OpenFile(path.toStdString(), "tallowmere", {.readOnly = true});
+    EXPECT_TRUE(db.ok()) << db.status().ToString();
+    if (!db.ok())
+        return rows;
+    auto rs = jet::Recordset::Open(**db, "PAF_FULLAddress", jet::CursorType::kStatic, jet::LockType::kReadOnly);
+    EXPECT_TRUE(rs.ok());
+    if (!rs.ok())
+        return rows;
+    while (!(*rs)->IsEOF()) {
+        std::string row;
+        for (int i = 0; i < (*rs)->FieldCount(); ++i)
+            row += (*rs)->FieldAt(i).value().ToUtf8() + '\x1f';
+        rows.push_back(std::move(row));
+        if (!(*rs)->MoveNext().ok())
+            break;
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+std::string DataDate(const QString& path)
+{
+    auto db = jet::Database::OpenFile(path.toStdString(), "tallowmere", {.readOnly = true});
+    if (!db.ok())
+        return "unreadable: " + db.status().ToString();
+    auto rs = jet::Recordset::Open(**db, "SELECT * From [version] WHERE [id]=2;", jet::CursorType::kStatic,
+                                   jet::LockType::kReadOnly);
+    return rs.ok() && !(*rs)->IsEOF() ? (*rs)->Field("text").value().ToUtf8() : std::string("no version row");
+}
+
+int RunTool(const QString& program, const QStringList& args, QString* output = nullptr)
+{
+    const test::ProcessResult result = test::RunProgram(program, args);
+    if (output != nullptr)
+        *output = result.out + result.err;
+    return result.exitCode;
+}
+
+TEST(CrashTest, AMergeKilledAnywhereIsRolledBackToItsLastCommit)
+{
+    test::TempDir dir;
+    const QString master = dir.File(QStringLiteral("master"));
+    // 12,000 update rows into 20,000: the merge commits three times.
+    ASSERT_EQ(RunTool(kDemo, {master, QStringLiteral("--rows"), QStringLiteral("20000"), QStringLiteral("--update-rows"),
+                              QStringLiteral("12000"), QStringLiteral("--unpacked")}),
+              0);
+
+    const QString reference = dir.File(QStringLiteral("reference"));
+    CopyFolder(master, reference);
+    QElapsedTimer timer;
+    timer.start();
+    QString output;
+    ASSERT_EQ(RunTool(kCli, QStringList{QStringLiteral("--data-dir"), reference} + kMerge, &output), 0)
+        << output.toStdString();
+    const qint64 runMs = std::max<qint64>(timer.elapsed(), 50);
+    const auto expected = Rows(reference + QStringLiteral("/PAF_FULL.dat"));
+    ASSERT_EQ(DataDate(reference + QStringLiteral("/PAF_FULL.dat")), "20070201");
+
+    const int kPoints = 12;
+    int interrupted = 0;
+    int rolledBack = 0;
+    for (int point = 1; point <= kPoints; ++point) {
+        SCOPED_TRACE("killed at " + std::to_string(point) + "/" + std::to_string(kPoints + 1) + " of the run");
+        const QString run = dir.File(QStringLiteral("run%1").arg(point));
+        CopyFolder(master, run);
+        const QString file = run + QStringLiteral("/PAF_FULL.dat");
+
+        QProcess merge;
+        merge.start(kCli, QStringList{QStringLiteral("--data-dir"), run} + kMerge);
+        ASSERT_TRUE(merge.waitForStarted(10000));
+        std::this_thread::sleep_for(std::chrono::milliseconds(runMs * point / (kPoints + 1)));
+        const bool finished = merge.state() == QProcess::NotRunning;
+        if (!finished)
+            ::kill(static_cast<pid_t>(merge.processId()), SIGKILL);
+        merge.waitForFinished(10000);
+        interrupted += finished ? 0 : 1;
+        const bool hot = QFile::exists(file + QStringLiteral("-journal"));
+
+        // The next open (here the status summary) undoes the interrupted write.
+        ASSERT_EQ(RunTool(kCli, {QStringLiteral("--data-dir"), run, QStringLiteral("status")}, &output), 0)
+            << output.toStdString();
+        EXPECT_FALSE(QFile::exists(file + QStringLiteral("-journal")));
+        QFile log(run + QStringLiteral("/Activity1.log"));
+        if (hot && log.open(QIODevice::ReadOnly) && log.readAll().contains("Rolled back an interrupted write"))
+            ++rolledBack;
+
+        EXPECT_EQ(RunTool(kJet, {QStringLiteral("check"), file, QStringLiteral("--password"), QStringLiteral("tallowmere")},
+                          &output),
+                  0)
+            << output.toStdString();
+        if (test::MdbToolsAvailable()) {
+            EXPECT_GT(test::MdbExportRowCount(file, QStringLiteral("PAF_FULLAddress")), 0);
+        }
+
+        const std::string date = DataDate(file);
+        if (date == "20070201") {
+            EXPECT_EQ(Rows(file), expected) << "the date moved with rows missing";
+            continue;
+        }
+        EXPECT_EQ(date, "20070101");
+        ASSERT_EQ(RunTool(kCli, QStringList{QStringLiteral("--data-dir"), run} + kMerge, &output), 0)
+            << output.toStdString();
+        EXPECT_EQ(Rows(file), expected);
+        if (HasFailure())
+            return;
+    }
+    EXPECT_GT(interrupted, kPoints / 2) << "most kills fell inside the run";
+    EXPECT_GT(rolledBack, 0) << "some kills left a write to undo, and the activity log says it was undone";
+}
+
+} // namespace
+} // namespace pafdm
