@@ -237,7 +237,7 @@ Status LeafView::Init(const Page& raw, PageNumber number)
         return Bad(number, "is not an index leaf page");
     size_t keyBytes = 0;
     JET_RETURN_IF_ERROR(ScanEntryEnds(raw, number, true, m_ends, std::size(m_ends), m_count, keyBytes));
-    m_data = &raw[idx::kEntries];
+    Rebase(raw);
     m_prefix = LoadU16(&raw[idx::kPrefixLength]);
     m_next = LoadU32(&raw[idx::kNextPage]);
     return Status::OK();
