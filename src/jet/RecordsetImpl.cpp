@@ -123,7 +123,7 @@ public:
 
     Result<Value> Field(const std::string& name) const override
     {
-        const ColumnDef* column = m_table.def().FindColumn(Utf8ToUtf16(name));
+        const ColumnDef* column = ColumnNamed(name);
         if (column == nullptr)
             return Errors::ItemNotFound();
         return ValueOf(*column);
@@ -148,7 +148,7 @@ public:
     Status FindFirst(const std::string& column, const std::u16string& text) override
     {
         JET_RETURN_IF_ERROR(CheckUsable());
-        const ColumnDef* col = m_table.def().FindColumn(Utf8ToUtf16(column));
+        const ColumnDef* col = ColumnNamed(column);
         if (col == nullptr)
             return Errors::ItemNotFound();
         if (m_state != State::kRow)
@@ -193,7 +193,7 @@ public:
     Status SetField(const std::string& name, const Value& value) override
     {
         JET_RETURN_IF_ERROR(CheckWritable());
-        const ColumnDef* column = m_table.def().FindColumn(Utf8ToUtf16(name));
+        const ColumnDef* column = ColumnNamed(name);
         if (column == nullptr)
             return Errors::ItemNotFound();
         if (m_edit == Edit::kNone) {
@@ -283,6 +283,22 @@ private:
         if (m_closed || !m_db.IsOpen())
             return m_db.ClosedError();
         return Status::OK();
+    }
+
+    // The column a field name denotes, or nullptr. Callers name the same few
+    // fields on every row, so each spelling is resolved once.
+    const ColumnDef* ColumnNamed(const std::string& name) const
+    {
+        const auto& columns = m_table.def().columns;
+        for (const auto& [spelling, position] : m_namedColumns) {
+            if (spelling == name)
+                return position < columns.size() ? &columns[position] : nullptr;
+        }
+        const ColumnDef* column = m_table.def().FindColumn(Utf8ToUtf16(name));
+        if (m_namedColumns.size() < kNamedColumnLimit)
+            m_namedColumns.emplace_back(name, column != nullptr ? static_cast<size_t>(column - columns.data())
+                                                                : columns.size());
+        return column;
     }
 
     Status CheckWritable() const
@@ -517,6 +533,9 @@ private:
     bool m_rowLoaded = false;
     bool m_closed = false;
     mutable std::optional<int64_t> m_count;
+    // Field names as the caller spelled them -> column position (size() for no such column).
+    static constexpr size_t kNamedColumnLimit = 64;
+    mutable std::vector<std::pair<std::string, size_t>> m_namedColumns;
 
     enum class Edit { kNone, kAdd, kChange };
     Edit m_edit = Edit::kNone;

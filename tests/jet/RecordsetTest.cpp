@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
 
 namespace pafdm::test {
@@ -105,6 +106,36 @@ TEST_F(RecordsetTest, FieldsByNameAndPosition)
     EXPECT_DOUBLE_EQ(rs->Field("PZ_Long")->As<double>(), -2.279846);
     EXPECT_EQ(rs->Field("Nope").status().number(), 3265);
     EXPECT_EQ(rs->FieldAt(17).status().number(), 3265);
+}
+
+TEST_F(RecordsetTest, FieldNamesKeepTheirMeaningOnEveryRowAndInAnySpelling)
+{
+    Open("fixtures/jet4/dataset/PAF_POSTZON.dat");
+    auto rs = Query("[PAF_PostZon]", jet::CursorType::kDynamic);
+    ASSERT_TRUE(rs);
+    // More spellings of one name than a record set would keep resolved.
+    std::vector<std::string> spellings;
+    const std::string name = "PZ_Postcode";
+    for (unsigned mask = 0; spellings.size() < 100; ++mask) {
+        std::string s = name;
+        for (size_t i = 0; i < s.size(); ++i) {
+            if ((mask >> i) & 1u)
+                s[i] = static_cast<char>(std::isupper(static_cast<unsigned char>(s[i])) ? std::tolower(s[i])
+                                                                                          : std::toupper(s[i]));
+        }
+        spellings.push_back(s);
+    }
+    for (int row = 0; row < 3; ++row) {
+        const std::string postcode = rs->FieldAt(0)->ToUtf8();
+        for (const std::string& s : spellings)
+            ASSERT_EQ(Text(*rs, s), postcode) << s;
+        EXPECT_EQ(rs->Field("PZ_GridRefNorth")->As<int32_t>(), rs->FieldAt(3)->As<int32_t>());
+        EXPECT_EQ(rs->Field("pz_gridrefnorth")->As<int32_t>(), rs->FieldAt(3)->As<int32_t>());
+        EXPECT_EQ(rs->Field("Nope").status().number(), 3265);
+        EXPECT_EQ(rs->Field("PZ_Postcod").status().number(), 3265);
+        EXPECT_EQ(rs->FindFirst("Nope", u"x").number(), 3265);
+        ASSERT_TRUE(rs->MoveNext().ok());
+    }
 }
 
 TEST_F(RecordsetTest, FindFirstMatchesExactTextFromTheCurrentRow)

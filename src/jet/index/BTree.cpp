@@ -44,35 +44,37 @@ Result<IndexPage> BTree::ReadIndexPage(PageNumber n)
     return page;
 }
 
-Result<const IndexPage*> BTree::ViewIndexPage(PageNumber n, const LeafView** leaf)
+Result<const IndexPage*> BTree::ViewIndexPage(PageNumber n, LeafView** leaf)
 {
     if (n == 0 || n >= m_store.PageCount())
         return Bad(PageText(n) + " lies outside the file");
-    // The leaf set up last time, if it has not changed since.
     const std::optional<uint64_t> version = m_store.PageVersion(n);
-    if (leaf != nullptr && m_rawLeaf == n && version.has_value() && version == m_rawVersion) {
-        *leaf = &m_leaf;
-        return static_cast<const IndexPage*>(nullptr);
-    }
-    // A decoded node still equal to the page is used without copying the page.
+    // A decoded node whose stamp has not moved needs no look at the page.
+    const auto cached = m_nodeCache.find(n);
+    if (cached != m_nodeCache.end() && version.has_value() && cached->second.version == version)
+        return &cached->second.page;
     auto view = m_store.ViewPage(n);
     if (!view.ok())
         return view.status();
-    const auto cached = m_nodeCache.find(n);
-    if (cached != m_nodeCache.end() && IsCurrent(cached->second, n, **view))
+    const Page& raw = **view;
+    if (cached != m_nodeCache.end() && IsCurrent(cached->second, n, raw))
         return &cached->second.page;
-    m_raw = **view;
-    m_rawLeaf = 0;
-    if (leaf != nullptr && m_raw[0] == idx::kLeafPage) {
-        JET_RETURN_IF_ERROR(m_leaf.Init(m_raw, n));
-        if (m_def.tdefPage != 0 && LoadU32(&m_raw[idx::kOwner]) != m_def.tdefPage)
-            return Bad(PageText(n) + " belongs to another table");
-        m_rawLeaf = n;
-        m_rawVersion = version;
+    if (leaf != nullptr && raw[0] == idx::kLeafPage) {
+        // The leaf searched last, unchanged since, is not scanned again.
+        if (m_leafPage == n && version.has_value() && version == m_leafVersion) {
+            m_leaf.Rebase(raw);
+        } else {
+            m_leafPage = 0;
+            JET_RETURN_IF_ERROR(m_leaf.Init(raw, n));
+            if (m_def.tdefPage != 0 && LoadU32(&raw[idx::kOwner]) != m_def.tdefPage)
+                return Bad(PageText(n) + " belongs to another table");
+            m_leafPage = n;
+            m_leafVersion = version;
+        }
         *leaf = &m_leaf;
         return static_cast<const IndexPage*>(nullptr);
     }
-    Result<IndexPage> page = DecodeIndexPage(m_raw, n);
+    Result<IndexPage> page = DecodeIndexPage(raw, n);
     if (!page.ok())
         return page.status();
     if (m_def.tdefPage != 0 && page->owner != m_def.tdefPage)
@@ -84,8 +86,8 @@ Result<const IndexPage*> BTree::ViewIndexPage(PageNumber n, const LeafView** lea
     if (m_nodeCache.size() >= kNodeCacheLimit)
         m_nodeCache.clear();
     CachedNode& slot = m_nodeCache[n];
-    slot.version = m_store.PageVersion(n);
-    slot.raw = m_raw;
+    slot.version = version;
+    slot.raw = raw;
     slot.page = std::move(page.value());
     return &slot.page;
 }
@@ -161,7 +163,7 @@ Status BTree::Walk(const Visitor& visit)
     return Status::OK();
 }
 
-Status BTree::SeekLeaf(KeyView key, RowId row, const LeafView*& leaf, PageNumber& number, size_t& pos)
+Status BTree::SeekLeaf(KeyView key, RowId row, LeafView*& leaf, PageNumber& number, size_t& pos)
 {
     PageNumber n = m_def.rootPage;
     for (size_t depth = 0;; ++depth) {
@@ -194,7 +196,7 @@ Status BTree::SeekLeaf(KeyView key, RowId row, const LeafView*& leaf, PageNumber
 Status BTree::ScanEqual(const std::vector<uint8_t>& key, RowId from,
                         const std::function<Result<bool>(RowId)>& visit)
 {
-    const LeafView* leaf = nullptr;
+    LeafView* leaf = nullptr;
     PageNumber number = 0;
     size_t pos = 0;
     JET_RETURN_IF_ERROR(SeekLeaf(key, from, leaf, number, pos));
@@ -551,7 +553,7 @@ Status BTree::Insert(const std::vector<uint8_t>& key, RowId row, bool* keyWasNew
         return Status::InvalidArgument("The row lies on a page an index entry cannot name.");
     {
         // Most entries go inside a leaf with room: change its bytes in place.
-        const LeafView* leaf = nullptr;
+        LeafView* leaf = nullptr;
         PageNumber number = 0;
         size_t at = 0;
         JET_RETURN_IF_ERROR(SeekLeaf(key, row, leaf, number, at));
@@ -559,8 +561,10 @@ Status BTree::Insert(const std::vector<uint8_t>& key, RowId row, bool* keyWasNew
             if (leaf->KeyEquals(at, key) && leaf->Row(at) == row)
                 return Status::InvalidArgument("The index already holds an entry for this row.");
             const bool isNew = !leaf->KeyEquals(at - 1, key) && !leaf->KeyEquals(at, key);
+            // The view reads the store's page: the change is made on a copy.
+            m_raw = leaf->page();
+            leaf->Rebase(m_raw);
             if (leaf->InsertInPlace(m_raw, at, key, row)) {
-                m_rawLeaf = 0; // the view no longer describes m_raw
                 JET_RETURN_IF_ERROR(m_store.WritePage(number, m_raw));
                 if (keyWasNew != nullptr)
                     *keyWasNew = isNew;

@@ -94,12 +94,13 @@ private:
     // Like ReadIndexPage without copying: node pages come from a cache that is
     // checked against the page's version stamp (or its bytes), so writes by
     // anyone else are noticed. A leaf is decoded, or, when `leaf` is given,
-    // only set up for searching in place (*leaf set, nullptr returned).
-    // Results stay valid until the next call.
-    Result<const IndexPage*> ViewIndexPage(PageNumber n, const LeafView** leaf = nullptr);
-    // Decodes the leaf holding the first entry not below (key, row), and that
+    // only set up for searching in place (*leaf set, nullptr returned) on the
+    // store's own page. Results stay valid until the next call on the tree or
+    // the store.
+    Result<const IndexPage*> ViewIndexPage(PageNumber n, LeafView** leaf = nullptr);
+    // The leaf holding the first entry not below (key, row), and that
     // entry's position (possibly Count()).
-    Status SeekLeaf(KeyView key, RowId row, const LeafView*& leaf, PageNumber& number, size_t& pos);
+    Status SeekLeaf(KeyView key, RowId row, LeafView*& leaf, PageNumber& number, size_t& pos);
     Status CheckChild(PageNumber parent, PageNumber child) const;
 
     // Per-call working set of decoded pages; written back by Commit().
@@ -133,12 +134,12 @@ private:
     void RememberNode(PageNumber n, const Page& raw, const IndexPage& page);
     static constexpr size_t kNodeCacheLimit = 1024;
     std::map<PageNumber, CachedNode> m_nodeCache;
-    Page m_raw;
-    // The leaf last searched in place: m_raw holds its page m_rawLeaf (0: none)
-    // as of version m_rawVersion, m_leaf its view.
+    Page m_raw;      // a leaf changed in place on its way to the store
+    // The leaf last searched in place: page m_leafPage (0: none) as of
+    // version m_leafVersion.
     LeafView m_leaf;
-    PageNumber m_rawLeaf = 0;
-    std::optional<uint64_t> m_rawVersion;
+    PageNumber m_leafPage = 0;
+    std::optional<uint64_t> m_leafVersion;
     IndexPage m_leafView;
 
     std::map<PageNumber, Working> m_work;

@@ -117,6 +117,15 @@ public:
     // Checks the page as DecodeIndexPage does. `raw` must outlive the view.
     // REQUIRES: raw is a leaf page (type 4).
     Status Init(const Page& raw, PageNumber number);
+    // Points the view at `raw` instead. REQUIRES: `raw` holds exactly the
+    // bytes the view was set up on; it must outlive the view.
+    void Rebase(const Page& raw)
+    {
+        m_page = &raw;
+        m_data = &raw[idx::kEntries];
+    }
+    // The page the view reads.
+    const Page& page() const { return *m_page; }
 
     size_t Count() const { return m_count; }
     PageNumber next() const { return m_next; }
@@ -139,6 +148,7 @@ private:
     uint8_t FullByte(size_t i, size_t k) const;
     size_t FullLength(size_t i) const;
 
+    const Page* m_page = nullptr;
     const uint8_t* m_data = nullptr;
     size_t m_prefix = 0;
     PageNumber m_next = 0;

@@ -324,6 +324,50 @@ INSTANTIATE_TEST_SUITE_P(
                            }}),
     [](const testing::TestParamInfo<Damage>& info) { return std::string(info.param.name); });
 
+// With several faults on a page, the one reported is the first in entry
+// order, whether the page is decoded or searched in place.
+TEST(IndexPageTest, NamesTheFirstFaultInEntryOrder)
+{
+    const auto expectFault = [](const Page& raw, const std::string& fault) {
+        Result<IndexPage> page = DecodeIndexPage(raw, 9);
+        ASSERT_FALSE(page.ok());
+        EXPECT_EQ(page.status().description(), "Unrecognized database format: index page 9 " + fault + ".");
+        LeafView view;
+        const Status viewed = view.Init(raw, 9);
+        EXPECT_EQ(viewed.description(), page.status().description());
+    };
+    Page raw;
+    ASSERT_TRUE(EncodeIndexPage(Leaf({{0x7F, 1}, {0x7F, 2}, {0x7F, 3}}), raw).ok());
+    // Entries of one stored byte each after a 4-byte prefix: more entries
+    // than a page can hold.
+    Page crowded = raw;
+    StoreU16(&crowded[idx::kPrefixLength], 4);
+    std::fill(crowded.begin() + idx::kBitmap, crowded.begin() + idx::kEntries, 0);
+    for (size_t end = 4; end <= idx::kMaxEntryBytes; ++end)
+        crowded[idx::kBitmap + end / 8] |= static_cast<uint8_t>(1u << (end % 8));
+    expectFault(crowded, "has too many entries");
+    // Entries of two stored bytes after a 2-byte prefix, one of them cut to
+    // a single byte early on, and an end beyond the page: the short entry
+    // comes first.
+    Page crowdedAndShort = raw;
+    StoreU16(&crowdedAndShort[idx::kPrefixLength], 2);
+    std::fill(crowdedAndShort.begin() + idx::kBitmap, crowdedAndShort.begin() + idx::kEntries, 0);
+    for (size_t end = 4; end <= idx::kMaxEntryBytes; end += 2)
+        crowdedAndShort[idx::kBitmap + end / 8] |= static_cast<uint8_t>(1u << (end % 8));
+    crowdedAndShort[idx::kBitmap + 21 / 8] |= static_cast<uint8_t>(1u << (21 % 8));
+    crowdedAndShort[idx::kBitmap + 452] |= 0x80;
+    expectFault(crowdedAndShort, "has an entry too short for its pointers");
+    Page shortFirst = raw;
+    StoreU16(&shortFirst[idx::kPrefixLength], 0);
+    std::fill(shortFirst.begin() + idx::kBitmap, shortFirst.begin() + idx::kEntries, 0);
+    shortFirst[idx::kBitmap] = 0x40;      // an entry of 6 bytes
+    shortFirst[idx::kBitmap + 1] = 0x01;  // then one of 2: too short
+    shortFirst[idx::kBitmap + 452] = 0x80; // and an end beyond the page
+    expectFault(shortFirst, "has an entry too short for its pointers");
+    shortFirst[idx::kBitmap + 1] = 0x00;
+    expectFault(shortFirst, "marks an entry end beyond the page");
+}
+
 TEST(IndexPageTest, SurvivesRandomDamage)
 {
     std::mt19937 random(4096);
