@@ -5,6 +5,7 @@
 
 #include <jet/Status.h>
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -118,7 +119,7 @@ public:
     Status RollBack(File& database);
 
     bool InTransaction() const { return m_records > 0; }
-    uint64_t bytesWritten() const { return m_bytesWritten; }
+    uint64_t bytesWritten() const { return m_bytesWritten.load(); }
     uint64_t syncs() const { return m_syncs; }
     JournalLocation& location() { return *m_location; }
 
@@ -133,7 +134,7 @@ private:
     uint64_t m_end = 0;      // bytes of whole, durable content
     uint32_t m_records = 0;  // records of the open transaction
     std::vector<uint8_t> m_buffer;
-    uint64_t m_bytesWritten = 0;
+    std::atomic<uint64_t> m_bytesWritten{0}; // read by the pager's thread while its writer appends
     uint64_t m_syncs = 0;
 };
 
