@@ -593,7 +593,7 @@ Status Table::FreeLongValue(const ColumnDef& column, ByteView descriptor)
             auto page = m_pager.Modify(n);
             if (!page.ok())
                 return page.status();
-            RepackDataPage(**page, {}, {{row, fmt::kSlotDeleted}});
+            RepackDataPage(**page, SlotChange{row, std::nullopt, fmt::kSlotDeleted});
         }
         if (kind == fmt::kLongValueSingle)
             break;
@@ -845,7 +845,7 @@ Status Table::ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& 
     if (bytes.size() <= slot->length()) {
         PadRow(bytes, m_def.varColumns > 0, slot->length());
         std::copy(bytes.begin(), bytes.end(), (**page).begin() + slot->start);
-    } else if (!RepackDataPage(**page, {{at.row, bytes}})) {
+    } else if (!RepackDataPage(**page, SlotChange{at.row, ByteView(bytes), std::nullopt})) {
         // No room on its page: the data moves and the row's own slot
         // points to it, so index entries keep naming the row.
         auto target = PlaceRow(bytes, fmt::kSlotHidden, at.page);
@@ -856,13 +856,13 @@ Status Table::ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& 
         auto own = m_pager.Modify(id.page);
         if (!own.ok())
             return own.status();
-        if (!RepackDataPage(**own, {{id.row, pointer}}, {{id.row, fmt::kSlotOverflow}}))
+        if (!RepackDataPage(**own, SlotChange{id.row, ByteView(pointer), fmt::kSlotOverflow}))
             return Errors::CorruptPage(id.page, "cannot store an overflow pointer");
         if (at != id) {
             auto old = m_pager.Modify(at.page);
             if (!old.ok())
                 return old.status();
-            RepackDataPage(**old, {}, {{at.row, fmt::kSlotDeleted}});
+            RepackDataPage(**old, SlotChange{at.row, std::nullopt, fmt::kSlotDeleted});
         }
     }
     JET_RETURN_IF_ERROR(UpdateIndexes(id, oldKeys, newKeys, m_def.rowCount, m_def.autoNumber));
