@@ -110,6 +110,8 @@ private:
     using IndexKeys = std::vector<std::optional<std::vector<uint8_t>>>;
 
     Status CheckWritable() const;
+    // Per column of def().columns: whether some index has it as a key column.
+    const std::vector<bool>& KeyColumns();
     Result<FieldBytes> EncodeFixedOrVariable(const ColumnDef& column, const Value& value) const;
     Result<std::vector<uint8_t>> LongValueData(const ColumnDef& column, const Value& value) const;
     std::vector<uint8_t> EncodeRow(const std::vector<FieldBytes>& fields) const;
@@ -149,6 +151,7 @@ private:
     std::vector<PageNumber> m_pages;
     bool m_pagesLoaded = false;
     std::vector<std::unique_ptr<BTree>> m_trees;
+    std::vector<bool> m_keyColumns; // see KeyColumns()
 };
 
 } // namespace jet

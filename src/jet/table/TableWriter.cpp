@@ -61,6 +61,20 @@ std::u16string IndexName(const TableDef& def, size_t realIndex)
 
 } // namespace
 
+const std::vector<bool>& Table::KeyColumns()
+{
+    if (m_keyColumns.size() != m_def.columns.size()) {
+        m_keyColumns.assign(m_def.columns.size(), false);
+        for (const auto& ix : m_def.realIndexes) {
+            for (const auto& kc : ix.columns) {
+                for (size_t i = 0; i < m_def.columns.size(); ++i)
+                    m_keyColumns[i] = m_keyColumns[i] || m_def.columns[i].number == kc.columnNumber;
+            }
+        }
+    }
+    return m_keyColumns;
+}
+
 Status Table::CheckWritable() const
 {
     if (m_globalMap == nullptr || m_pager.IsReadOnly())
@@ -605,6 +619,19 @@ Status Table::FreeLongValue(const ColumnDef& column, ByteView descriptor)
 Status Table::StoreDefinitionCounters(uint32_t rowCount, uint32_t autoNumber,
                                       const std::vector<uint32_t>& uniqueCounts)
 {
+    // Most replaced rows change no counter: the definition page is then left
+    // as it is rather than rewritten with the same bytes.
+    auto current = m_pager.View(m_def.tdefPage);
+    if (!current.ok())
+        return current.status();
+    const uint8_t* now = (**current).data();
+    bool same = LoadU32(now + fmt::kTdefRowCount) == rowCount && LoadU32(now + fmt::kTdefAutoNumber) == autoNumber;
+    for (size_t i = 0; same && i < uniqueCounts.size(); ++i) {
+        const size_t at = m_def.statsOffset + fmt::kStatsBlockSize * i + 4;
+        same = at + 4 > kPageSize || LoadU32(now + at) == uniqueCounts[i];
+    }
+    if (same)
+        return Status::OK();
     auto page = m_pager.Modify(m_def.tdefPage);
     if (!page.ok())
         return page.status();
@@ -782,11 +809,7 @@ Status Table::ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& 
         values[position] = std::move(coerced).value();
         changed[position] = true;
     }
-    std::set<uint16_t> keyColumns;
-    for (const auto& ix : m_def.realIndexes) {
-        for (const auto& kc : ix.columns)
-            keyColumns.insert(kc.columnNumber);
-    }
+    const std::vector<bool>& isKey = KeyColumns();
     RowValues oldValues(m_def.columns.size());
     std::vector<LongValuePlan> plans;
     for (size_t i = 0; i < m_def.columns.size(); ++i) {
@@ -794,7 +817,7 @@ Status Table::ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& 
         auto located = LocateField(m_def, row.layout, c, row.dataAt.page);
         if (!located.ok())
             return located.status();
-        if (keyColumns.count(c.number) != 0) {
+        if (isKey[i]) {
             auto old = DecodeField(m_pager, c, *located, row.dataAt.page);
             if (!old.ok())
                 return old.status();
@@ -819,6 +842,15 @@ Status Table::ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& 
     IndexKeys oldKeys(m_def.realIndexes.size());
     for (size_t i = 0; i < m_def.realIndexes.size(); ++i) {
         const RealIndexDef& ix = m_def.realIndexes[i];
+        // Key columns left alone hold their old values: the old key is the new one.
+        const bool keyChanged = std::any_of(ix.columns.begin(), ix.columns.end(), [&](const IndexKeyColumn& kc) {
+            const ColumnDef* column = m_def.ColumnByNumber(kc.columnNumber);
+            return column == nullptr || changed[static_cast<size_t>(column - m_def.columns.data())];
+        });
+        if (!keyChanged) {
+            oldKeys[i] = newKeys[i];
+            continue;
+        }
         const std::vector<Value> keyValues = IndexKeyValues(ix, oldValues);
         if (ClassifyNulls(ix, keyValues) == IndexNullRule::kSkip)
             continue;
