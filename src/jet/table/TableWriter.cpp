@@ -263,14 +263,33 @@ Result<std::vector<uint8_t>> Table::LongValueData(const ColumnDef& column, const
     return data;
 }
 
-std::vector<uint8_t> Table::EncodeRow(const std::vector<FieldBytes>& fields) const
+size_t Table::RowLayoutOf(const std::vector<FieldBytes>& fields, std::vector<const FieldBytes*>& byVarIndex) const
 {
     const uint16_t columnCount = static_cast<uint16_t>(m_def.columns.back().number + 1);
+    byVarIndex.assign(m_def.varColumns, nullptr);
+    for (size_t i = 0; i < m_def.columns.size(); ++i) {
+        const ColumnDef& c = m_def.columns[i];
+        if (c.type != ColumnType::kBoolean && fields[i].present && !c.IsFixed() && c.varIndex < byVarIndex.size())
+            byVarIndex[c.varIndex] = &fields[i];
+    }
+    size_t size = 2 + m_def.FixedAreaSize() + (columnCount + 7) / 8;
+    if (m_def.varColumns > 0)
+        size += 2 + 2u * m_def.varColumns + 2;
+    for (const FieldBytes* f : byVarIndex)
+        size += f != nullptr ? f->bytes.size() : 0;
+    return size;
+}
+
+std::vector<uint8_t> Table::EncodeRow(const std::vector<FieldBytes>& fields) const
+{
+    std::vector<const FieldBytes*>& byVarIndex = m_byVarIndex;
+    const size_t size = RowLayoutOf(fields, byVarIndex);
+    const uint16_t columnCount = static_cast<uint16_t>(m_def.columns.back().number + 1);
     const uint32_t fixedSize = m_def.FixedAreaSize();
-    std::vector<uint8_t> row(2 + fixedSize, 0);
+    const size_t maskBytes = (columnCount + 7u) / 8u;
+    std::vector<uint8_t> row(size, 0);
     StoreU16(row.data(), columnCount);
-    std::vector<uint8_t> mask((columnCount + 7) / 8, 0);
-    std::vector<const FieldBytes*> byVarIndex(m_def.varColumns, nullptr);
+    uint8_t* const mask = row.data() + size - maskBytes;
     for (size_t i = 0; i < m_def.columns.size(); ++i) {
         const ColumnDef& c = m_def.columns[i];
         const FieldBytes& f = fields[i];
@@ -280,28 +299,24 @@ std::vector<uint8_t> Table::EncodeRow(const std::vector<FieldBytes>& fields) con
             continue;
         if (c.IsFixed())
             std::copy(f.bytes.begin(), f.bytes.end(), row.begin() + 2 + c.fixedOffset);
-        else if (c.varIndex < byVarIndex.size())
-            byVarIndex[c.varIndex] = &f;
     }
     if (m_def.varColumns > 0) {
-        std::vector<uint16_t> offsets(m_def.varColumns);
+        // Variable data after the fixed area, then (backwards from the mask)
+        // the column count, the offsets and the end of the data.
+        size_t at = 2 + fixedSize;
+        uint8_t* trailer = mask - 2;
+        StoreU16(trailer, m_def.varColumns);
         for (size_t j = 0; j < byVarIndex.size(); ++j) {
-            offsets[j] = static_cast<uint16_t>(row.size());
-            if (byVarIndex[j] != nullptr)
-                row.insert(row.end(), byVarIndex[j]->bytes.begin(), byVarIndex[j]->bytes.end());
+            trailer -= 2;
+            StoreU16(trailer, static_cast<uint16_t>(at));
+            if (byVarIndex[j] != nullptr) {
+                std::copy(byVarIndex[j]->bytes.begin(), byVarIndex[j]->bytes.end(), row.begin() + at);
+                at += byVarIndex[j]->bytes.size();
+            }
         }
-        const uint16_t end = static_cast<uint16_t>(row.size());
-        uint8_t buf[2];
-        StoreU16(buf, end);
-        row.insert(row.end(), buf, buf + 2);
-        for (size_t j = offsets.size(); j-- > 0;) {
-            StoreU16(buf, offsets[j]);
-            row.insert(row.end(), buf, buf + 2);
-        }
-        StoreU16(buf, m_def.varColumns);
-        row.insert(row.end(), buf, buf + 2);
+        trailer -= 2;
+        StoreU16(trailer, static_cast<uint16_t>(at));
     }
-    row.insert(row.end(), mask.begin(), mask.end());
     return row;
 }
 
@@ -345,7 +360,7 @@ Status Table::EncodeField(size_t column, const Value& value, FieldBytes& field, 
 
 Status Table::PlanRowLayout(const std::vector<FieldBytes>& fields, std::vector<LongValuePlan>& plans) const
 {
-    const size_t baseSize = EncodeRow(fields).size();
+    const size_t baseSize = RowLayoutOf(fields, m_byVarIndex);
     PlanLongValues(plans, baseSize);
     size_t size = baseSize;
     for (const auto& p : plans)
