@@ -2,6 +2,7 @@
 #include "Query.h"
 #include "index/IndexKey.h"
 #include "table/RowCursor.h"
+#include "table/Text.h"
 #include "util/Numbers.h"
 
 #include <jet/Recordset.h>
@@ -160,6 +161,14 @@ public:
             if (!viaIndex.ok())
                 return viaIndex.status();
             found = *viaIndex;
+            if (found) {
+                // The search has just loaded the row into m_scratch.
+                std::swap(m_row, m_scratch);
+                m_current = *found;
+                m_rowLoaded = true;
+                m_state = State::kRow;
+                return Status::OK();
+            }
         }
         if (!answered && !m_filter && col->type == ColumnType::kText) {
             auto viaHash = FindThroughHash(*col, text, answered);
@@ -417,6 +426,22 @@ private:
         return Utf8ToUtf16(value.ToUtf8()) == text;
     }
 
+    // ValueEqualsText(ReadField(row, column), text); Text fields are compared
+    // as stored.
+    Result<bool> HoldsText(const LoadedRow& row, const ColumnDef& column, const std::u16string& text)
+    {
+        if (column.type == ColumnType::kText) {
+            auto field = LocateField(m_table.def(), row.layout, column, row.dataAt.page);
+            if (!field.ok())
+                return field.status();
+            return field->present && StoredTextEquals(field->data, text);
+        }
+        auto value = m_table.ReadField(row, column);
+        if (!value.ok())
+            return value.status();
+        return ValueEqualsText(*value, text);
+    }
+
     // The first row at or after `from` whose column holds exactly `text`.
     Result<std::optional<RowId>> FindByScan(const ColumnDef& column, const std::u16string& text, RowId from)
     {
@@ -456,10 +481,10 @@ private:
         Status scanned = m_table.IndexTree(static_cast<size_t>(realIndex))
                              .ScanEqual(*key, m_current, [&](RowId id) -> Result<bool> {
                                  JET_RETURN_IF_ERROR(m_table.LoadRow(id, m_scratch));
-                                 auto value = m_table.ReadField(m_scratch, column);
-                                 if (!value.ok())
-                                     return value.status();
-                                 if (!ValueEqualsText(*value, text))
+                                 auto equal = HoldsText(m_scratch, column, text);
+                                 if (!equal.ok())
+                                     return equal.status();
+                                 if (!*equal)
                                      return true;
                                  found = id;
                                  return false;

@@ -7,6 +7,8 @@
 #include "support/Operator.h"
 #include "support/SystemHelpers.h"
 
+#include <algorithm>
+
 #include <QDir>
 
 #include <jet/Database.h>
@@ -26,6 +28,48 @@ const char* const kPostZonFields[] = {
 // the record being merged when it is drawn.
 constexpr std::chrono::milliseconds kRepaintInterval(40);
 
+QString Joined(const QString& head, const QString& tail)
+{
+    QString text;
+    text.reserve(head.size() + tail.size());
+    text.append(head);
+    text.append(tail);
+    return text;
+}
+
+// The key as text, as QString::fromStdString(key.ToUtf8()) gives it. Text
+// below U+D800 comes through that trip unchanged, so it is copied as it is.
+QString KeyText(const jet::Value& key)
+{
+    if (key.IsText()) {
+        const std::u16string& text = key.As<std::u16string>();
+        if (std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0xD800; }))
+            return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+    }
+    return QString::fromStdString(key.ToUtf8());
+}
+
+// "Processing record:<i> of <count>" as QString::number writes <i>.
+QString ProgressLabel(qint64 i, const QString& countText)
+{
+    static const QString kHead = QStringLiteral("Processing record:");
+    static const QString kOf = QStringLiteral(" of ");
+    QChar digits[24];
+    qsizetype n = 0;
+    for (quint64 v = i < 0 ? 0 - static_cast<quint64>(i) : static_cast<quint64>(i); n == 0 || v != 0; v /= 10)
+        digits[n++] = QChar(static_cast<char16_t>(u'0' + v % 10));
+    if (i < 0)
+        digits[n++] = QChar(u'-');
+    std::reverse(digits, digits + n);
+    QString label;
+    label.reserve(kHead.size() + n + kOf.size() + countText.size());
+    label.append(kHead);
+    label.append(digits, n);
+    label.append(kOf);
+    label.append(countText);
+    return label;
+}
+
 Error NoCurrentRecord()
 {
     return Error{jet::Status::kErrNoCurrentRecord,
@@ -34,6 +78,26 @@ Error NoCurrentRecord()
 }
 
 } // namespace
+
+// The StageMarker texts of one merge procedure, made once: the merge sets
+// them on every row.
+struct ZUpdateData::RecordStages {
+    explicit RecordStages(const QString& procedure)
+        : stage(QStringLiteral("Update:UpdateData:") + procedure + QStringLiteral(":Stage "))
+        , reading(stage + QStringLiteral("1"))
+        , rewinding(stage + QStringLiteral("2"))
+        , searching(stage + QStringLiteral("3"))
+        , adding(stage + QStringLiteral("4 ADD "))
+        , updating(stage + QStringLiteral("5 UPDATE "))
+    {
+    }
+    QString stage;
+    QString reading;
+    QString rewinding;
+    QString searching;
+    QString adding;
+    QString updating;
+};
 
 ZUpdateData::ZUpdateData(AppContext& ctx, zInternet* internet)
     : m_ctx(ctx)
@@ -114,9 +178,7 @@ bool ZUpdateData::UpdateData(const QString& path, const QString& DatefileToRead,
 
         const QString countText = QString::number(RecordCount);
         for (qint64 i = 1; !updateRows->IsEOF(); ++i) {
-            ShowProgress(QStringLiteral("Processing record:") + QString::number(i) + QStringLiteral(" of ")
-                             + countText,
-                         false);
+            ShowProgress(ProgressLabel(i, countText), false);
             const Expected<Done> merged = DataType == QLatin1String("Z")
                 ? AddOrUpdateRecordPostZon(*updateRows, *dataTable)
                 : AddOrUpdateRecordAddress(*updateRows, *dataTable);
@@ -193,41 +255,42 @@ void ZUpdateData::ShowFailure(const Error& error)
 
 Expected<Done> ZUpdateData::AddOrUpdateRecordAddress(jet::Recordset& DataRec, jet::Recordset& TableToUpdate)
 {
-    return AddOrUpdateRecord(DataRec, TableToUpdate, QStringLiteral("AddOrUpdateRecordAddress"), "FT_PostCode",
-                             kAddressFields, static_cast<int>(std::size(kAddressFields)));
+    static const RecordStages stages(QStringLiteral("AddOrUpdateRecordAddress"));
+    return AddOrUpdateRecord(DataRec, TableToUpdate, stages, "FT_PostCode", kAddressFields,
+                             static_cast<int>(std::size(kAddressFields)));
 }
 
 Expected<Done> ZUpdateData::AddOrUpdateRecordPostZon(jet::Recordset& DataRec, jet::Recordset& TableToUpdate)
 {
-    return AddOrUpdateRecord(DataRec, TableToUpdate, QStringLiteral("AddOrUpdateRecordPostZon"), "PZ_Postcode",
-                             kPostZonFields, static_cast<int>(std::size(kPostZonFields)));
+    static const RecordStages stages(QStringLiteral("AddOrUpdateRecordPostZon"));
+    return AddOrUpdateRecord(DataRec, TableToUpdate, stages, "PZ_Postcode", kPostZonFields,
+                             static_cast<int>(std::size(kPostZonFields)));
 }
 
 Expected<Done> ZUpdateData::AddOrUpdateRecord(jet::Recordset& DataRec, jet::Recordset& TableToUpdate,
-                                              const QString& procedure, const char* keyField,
+                                              const RecordStages& stages, const char* keyField,
                                               const char* const* otherFields, int otherFieldCount)
 {
-    const QString stage = QStringLiteral("Update:UpdateData:") + procedure + QStringLiteral(":Stage ");
-    m_ctx.StageMarker = stage + QStringLiteral("1");
+    m_ctx.StageMarker = stages.reading;
 
     auto key = DataRec.Field(keyField);
     if (!key.ok())
         return FromJet(key.status());
-    const QString keyText = QString::fromStdString(key->ToUtf8());
+    const QString keyText = KeyText(key.value());
 
     bool found = false;
     if (!(TableToUpdate.IsBOF() && TableToUpdate.IsEOF())) {
-        m_ctx.StageMarker = stage + QStringLiteral("2");
+        m_ctx.StageMarker = stages.rewinding;
         if (jet::Status first = TableToUpdate.MoveFirst(); !first.ok())
             return FromJet(first);
-        m_ctx.StageMarker = stage + QStringLiteral("3");
+        m_ctx.StageMarker = stages.searching;
         // Exact equality on the stored key text, whatever characters it holds.
-        const std::u16string wanted = key->IsText() ? key->As<std::u16string>() : keyText.toStdU16String();
+        const std::u16string converted = key->IsText() ? std::u16string() : keyText.toStdU16String();
+        const std::u16string& wanted = key->IsText() ? key->As<std::u16string>() : converted;
         if (jet::Status searched = TableToUpdate.FindFirst(keyField, wanted); !searched.ok())
             return FromJet(searched);
         found = !TableToUpdate.IsEOF();
-        m_ctx.StageMarker = found ? stage + QStringLiteral("5 UPDATE ") + keyText
-                                  : stage + QStringLiteral("4 ADD ") + keyText;
+        m_ctx.StageMarker = Joined(found ? stages.updating : stages.adding, keyText);
     }
     if (!found) {
         if (jet::Status added = TableToUpdate.AddNew(); !added.ok())

@@ -86,8 +86,10 @@ public:
     Expected<Done> AddOrUpdateRecordPostZon(jet::Recordset& DataRec, jet::Recordset& TableToUpdate);
 
 private:
-    Expected<Done> AddOrUpdateRecord(jet::Recordset& DataRec, jet::Recordset& TableToUpdate, const QString& procedure,
-                                     const char* keyField, const char* const* otherFields, int otherFieldCount);
+    struct RecordStages;
+    Expected<Done> AddOrUpdateRecord(jet::Recordset& DataRec, jet::Recordset& TableToUpdate,
+                                     const RecordStages& stages, const char* keyField, const char* const* otherFields,
+                                     int otherFieldCount);
     void ShowProgress(const QString& label, bool force);
     // The update failure message: the error, StageMarker and the advice.
     void ShowFailure(const Error& error);

@@ -15,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <random>
 
 namespace pafdm::test {
 namespace {
@@ -176,6 +178,53 @@ TEST(RepackDataPageTest, PacksRowsInSlotOrderAndDropsDeletedBytes)
     const jet::Page before = page;
     EXPECT_FALSE(jet::RepackDataPage(page, {{2, std::vector<uint8_t>(3700, 'x')}}));
     EXPECT_EQ(page, before);
+}
+
+// A single slot's change gives the very page the map form gives, on pages
+// with deleted, hidden and moved rows, and refuses the same changes.
+TEST(RepackDataPageTest, OneSlotChangeMatchesTheMapForm)
+{
+    std::mt19937 random(11);
+    const uint16_t kinds[] = {0, jet::fmt::kSlotDeleted, jet::fmt::kSlotHidden, jet::fmt::kSlotOverflow};
+    int refused = 0;
+    for (int round = 0; round < 500; ++round) {
+        jet::Page page{};
+        page[0] = 0x01;
+        page[1] = 0x01;
+        const size_t rows = 1 + random() % 40;
+        for (size_t i = 0; i < rows; ++i) {
+            const std::vector<uint8_t> row(1 + random() % 150, static_cast<uint8_t>('a' + i % 26));
+            if (!jet::AppendRow(page, row, kinds[random() % 4]))
+                break;
+        }
+        const uint16_t count = jet::LoadU16(page.data() + jet::fmt::kDataRowCount);
+        const auto slot = static_cast<uint16_t>(random() % count);
+        const std::vector<uint8_t> bytes(random() % 4000 < 3000 ? random() % 300 : 3500, 'Z');
+        const bool withBytes = random() % 3 != 0;
+        const bool withFlags = !withBytes || random() % 2 == 0;
+        const uint16_t flags = kinds[random() % 4];
+        std::map<uint16_t, std::vector<uint8_t>> replacements;
+        std::map<uint16_t, uint16_t> newFlags;
+        jet::SlotChange change{slot, std::nullopt, std::nullopt};
+        if (withBytes) {
+            replacements[slot] = bytes;
+            change.bytes = jet::ByteView(bytes);
+        }
+        if (withFlags) {
+            newFlags[slot] = flags;
+            change.flags = flags;
+        }
+        jet::Page viaMaps = page;
+        jet::Page viaChange = page;
+        const bool mapped = jet::RepackDataPage(viaMaps, replacements, newFlags);
+        ASSERT_EQ(jet::RepackDataPage(viaChange, change), mapped) << "round " << round;
+        ASSERT_EQ(viaChange, viaMaps) << "round " << round;
+        if (!mapped) {
+            EXPECT_EQ(viaChange, page);
+            ++refused;
+        }
+    }
+    EXPECT_GT(refused, 10);
 }
 
 } // namespace

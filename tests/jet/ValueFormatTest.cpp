@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 namespace {
 
@@ -46,6 +47,36 @@ INSTANTIATE_TEST_SUITE_P(
                       // a dangling byte ends the value
                       DecodeCase{Hex({0x61, 0x00, 0x62}), u"a"},
                       DecodeCase{Hex({0xFF, 0xFE, 0x00, 0x41}), u""}));
+
+// Comparing stored text in place agrees with decoding it first, for plain
+// and compressed forms, odd lengths and mode toggles included.
+TEST(StoredTextEqualsTest, AgreesWithDecodeText)
+{
+    std::mt19937 random(5);
+    const uint8_t alphabet[] = {0x00, 0x41, 0x42, 0xE9, 0xFE, 0xFF, 0x4E, 0x2D};
+    int equal = 0;
+    for (int round = 0; round < 20000; ++round) {
+        std::vector<uint8_t> stored;
+        if (random() % 2 == 0) {
+            stored = {0xFF, 0xFE};
+        }
+        for (size_t n = random() % 12; n > 0; --n)
+            stored.push_back(alphabet[random() % std::size(alphabet)]);
+        const std::u16string decoded = jet::DecodeText(stored);
+        std::u16string text = decoded;
+        switch (random() % 4) {
+        case 0: break;
+        case 1: if (!text.empty()) text.back() = static_cast<char16_t>(text.back() ^ 1); break;
+        case 2: text.push_back(u'A'); break;
+        default: if (!text.empty()) text.pop_back(); break;
+        }
+        ASSERT_EQ(jet::StoredTextEquals(stored, text), decoded == text) << "round " << round;
+        equal += decoded == text ? 1 : 0;
+    }
+    EXPECT_GT(equal, 4000);
+    EXPECT_TRUE(jet::StoredTextEquals(Hex({0xFF, 0xFE, 0x63, 0x61, 0x66, 0xE9, 0x00, 0x2D, 0x4E}), u"caf\u00e9\u4e2d"));
+    EXPECT_FALSE(jet::StoredTextEquals(Hex({0x61, 0x00, 0x62}), u"ab"));
+}
 
 struct EncodeCase {
     std::u16string text;

@@ -220,6 +220,34 @@ TEST_F(WriteTest, ChangingAKeyMovesItsIndexEntry)
     EXPECT_EQ(Problems(path, "tallowmere"), "");
 }
 
+// Changing one indexed column moves its entry in that index only; the
+// other index still finds the row under its unchanged key.
+TEST_F(WriteTest, ChangingOneKeyColumnLeavesTheOtherIndexAlone)
+{
+    const std::string path = Copy("fixtures/jet4/dataset/PAF_POSTZON.dat");
+    auto db = OpenDb(path);
+    auto rs = Table(*db, "PAF_PostZon");
+    ASSERT_TRUE(rs->FindFirst("PZ_Postcode", u"AB1 0LT").ok());
+    ASSERT_FALSE(rs->IsEOF());
+    ASSERT_TRUE(rs->SetField("PZ_County", jet::Value(u"98")).ok());
+    ASSERT_TRUE(rs->Update().ok());
+    ASSERT_TRUE(rs->SetField("PZ_Ward", jet::Value(u"QQ")).ok());
+    ASSERT_TRUE(rs->Update().ok());
+    ASSERT_TRUE(db->Close().ok());
+    EXPECT_EQ(Problems(path, "tallowmere"), "");
+
+    db = OpenDb(path);
+    rs = Table(*db, "PAF_PostZon");
+    ASSERT_TRUE(rs->FindFirst("PZ_County", u"98").ok());
+    ASSERT_FALSE(rs->IsEOF());
+    EXPECT_EQ(rs->Field("PZ_Postcode")->ToUtf8(), "AB1 0LT");
+    EXPECT_EQ(rs->Field("PZ_Ward")->ToUtf8(), "QQ");
+    ASSERT_TRUE(rs->MoveFirst().ok());
+    ASSERT_TRUE(rs->FindFirst("PZ_Postcode", u"AB1 0LT").ok());
+    ASSERT_FALSE(rs->IsEOF());
+    EXPECT_EQ(rs->Field("PZ_County")->ToUtf8(), "98");
+}
+
 TEST_F(WriteTest, ManyRowsGrowEveryStructure)
 {
     // Enough rows for hundreds of data pages: the owned map leaves its inline

@@ -323,6 +323,36 @@ TEST_F(EngineMadeMergeTest, ProgressIsRepaintedBoundedlyButLabelsEveryRecord)
     // The fake clock stands still: only the forced first repaint and no per-record ones.
     EXPECT_EQ(ui.labels.size(), 51);
     EXPECT_LE(ui.repaints, 2);
+    ASSERT_GE(ui.labels.size(), 51);
+    EXPECT_EQ(ui.labels[0], QStringLiteral("Opening data files"));
+    for (int i = 1; i <= 50; ++i)
+        EXPECT_EQ(ui.labels[i], QStringLiteral("Processing record:%1 of 50").arg(i));
+}
+
+// The stage marker names the key as its text reads in UTF-8: a lone
+// surrogate (which no index key can hold) shows as U+FFFD.
+TEST_F(EngineMadeMergeTest, StageMarkerShowsTheKeyAsUtf8Text)
+{
+    MakeDataFile({"AB1 1AA"}, "20070101");
+    MakeUpdateDatabase(QStringLiteral("UPDATE_F_20070301.dat"), {"AB1 1AA", "CD2 2BB"}, 8);
+    {
+        // Give the second key a lone surrogate and a character above it.
+        auto db = jet::Database::OpenFile(dir.FileStd(QStringLiteral("UPDATE_F_20070301.dat")), "tallowmere", {});
+        ASSERT_TRUE(db.ok()) << db.status().ToString();
+        auto rs = jet::Recordset::Open(**db, "PAF_FULLAddress", jet::CursorType::kDynamic,
+                                       jet::LockType::kOptimistic);
+        ASSERT_TRUE(rs.ok());
+        ASSERT_TRUE((*rs)->MoveNext().ok());
+        ASSERT_TRUE((*rs)->SetField("FT_PostCode", jet::Value(std::u16string(u"CD2 \xD800\xE9\x20AC"))).ok());
+        ASSERT_TRUE((*rs)->Update().ok());
+        ASSERT_TRUE((*db)->Close().ok());
+    }
+
+    EXPECT_FALSE(Merge(QStringLiteral("UPDATE_F_20070301.dat"), QStringLiteral("F"), QStringLiteral("20070301")));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_TRUE(ui.messages.front().prompt.contains(QStringLiteral(
+        "At position : Update:UpdateData:AddOrUpdateRecordAddress:Stage 4 ADD CD2 \uFFFD\u00E9\u20AC\r\n")))
+        << ui.messages.front().prompt.toStdString();
 }
 
 } // namespace

@@ -85,8 +85,12 @@ Status AppendGeneralLegacyTextKey(std::u16string_view text, bool ascending, std:
     while (!text.empty() && text.back() == u' ')
         text.remove_suffix(1);
 
-    std::vector<uint8_t> body;
-    body.reserve(text.size() + 2);
+    // The key is built in place after the flag byte; a refused text takes it
+    // off again.
+    const size_t start = out.size();
+    out.push_back(ascending ? 0x7F : 0x80);
+    std::vector<uint8_t>& body = out;
+    body.reserve(start + 1 + text.size() + 2);
     // Secondary codes: one per weighted character up to the last accented one.
     bool hasExtra = false;
     std::vector<uint8_t> extra;
@@ -98,9 +102,11 @@ Status AppendGeneralLegacyTextKey(std::u16string_view text, bool ascending, std:
 
     for (char16_t c : text) {
         const std::optional<SortCharCode> entry = LookupGeneralSortChar(c);
-        if (!entry)
+        if (!entry) {
+            out.resize(start);
             return Status::NotSupported("The character " + DescribeCodeUnit(c) +
                                         " has no weight in the General sort order; the index key cannot be built.");
+        }
         const size_t here = weighted;
         if (entry->primaryLength > 0) {
             body.insert(body.end(), entry->primary.begin(), entry->primary.begin() + entry->primaryLength);
@@ -167,12 +173,9 @@ Status AppendGeneralLegacyTextKey(std::u16string_view text, bool ascending, std:
     }
 
     body.push_back(kEndKey);
-    out.push_back(ascending ? 0x7F : 0x80);
-    if (ascending) {
-        out.insert(out.end(), body.begin(), body.end());
-    } else {
-        for (uint8_t b : body)
-            out.push_back(static_cast<uint8_t>(~b));
+    if (!ascending) {
+        for (size_t i = start + 1; i < out.size(); ++i)
+            out[i] = static_cast<uint8_t>(~out[i]);
         out.push_back(kEndKey);
     }
     return Status::OK();

@@ -98,8 +98,10 @@ uint32_t DataPageFreeSpace(const Page& page)
     return lowest > tableEnd ? lowest - tableEnd : 0;
 }
 
-bool RepackDataPage(Page& page, const std::map<uint16_t, std::vector<uint8_t>>& replacements,
-                    const std::map<uint16_t, uint16_t>& flags)
+namespace {
+
+// `changes` ascending by slot, at most one per slot.
+bool RepackSlots(Page& page, const SlotChange* changes, size_t changeCount)
 {
     const uint16_t count = LoadU16(page.data() + fmt::kDataRowCount);
     if (count > fmt::kMaxSlots)
@@ -109,18 +111,24 @@ bool RepackDataPage(Page& page, const std::map<uint16_t, std::vector<uint8_t>>& 
     const uint32_t tableEnd = fmt::kDataSlots + 2u * count;
     uint32_t pos = kPageSize;
     uint16_t words[fmt::kMaxSlots];
+    const SlotChange* change = changes;
+    const SlotChange* const lastChange = changes + changeCount;
+    uint32_t end = kPageSize; // a row ends where the one of the slot before starts
     for (uint16_t k = 0; k < count; ++k) {
-        auto slot = DataPageSlot(page, 0, k);
-        if (!slot.ok())
+        const uint16_t raw = LoadU16(page.data() + fmt::kDataSlots + 2u * k);
+        const uint32_t start = raw & fmt::kSlotOffsetMask;
+        if (start < tableEnd || start > end)
             return false;
-        auto f = flags.find(k);
-        const uint16_t rowFlags = f != flags.end() ? f->second : static_cast<uint16_t>(slot->raw & fmt::kSlotDeleted);
-        const uint8_t* from = page.data() + slot->start;
-        size_t length = (rowFlags & fmt::kSlotDeleted) == fmt::kSlotDeleted ? 0 : slot->length();
-        auto r = replacements.find(k);
-        if (r != replacements.end()) {
-            from = r->second.data();
-            length = r->second.size();
+        while (change != lastChange && change->slot < k)
+            ++change;
+        const SlotChange* mine = change != lastChange && change->slot == k ? change : nullptr;
+        const uint16_t rowFlags = mine != nullptr && mine->flags ? *mine->flags
+                                                                 : static_cast<uint16_t>(raw & fmt::kSlotDeleted);
+        const uint8_t* from = page.data() + start;
+        size_t length = (rowFlags & fmt::kSlotDeleted) == fmt::kSlotDeleted ? 0 : end - start;
+        if (mine != nullptr && mine->bytes) {
+            from = mine->bytes->data();
+            length = mine->bytes->size();
         }
         if (length > pos - tableEnd)
             return false;
@@ -128,12 +136,38 @@ bool RepackDataPage(Page& page, const std::map<uint16_t, std::vector<uint8_t>>& 
         if (length != 0)
             std::memcpy(out.data() + pos, from, length);
         words[k] = static_cast<uint16_t>(pos | rowFlags);
+        end = start;
     }
     std::memcpy(page.data() + pos, out.data() + pos, kPageSize - pos);
     for (uint16_t k = 0; k < count; ++k)
         StoreU16(page.data() + fmt::kDataSlots + 2u * k, words[k]);
     StoreU16(page.data() + fmt::kDataFreeSpace, static_cast<uint16_t>(pos - tableEnd));
     return true;
+}
+
+} // namespace
+
+bool RepackDataPage(Page& page, const std::map<uint16_t, std::vector<uint8_t>>& replacements,
+                    const std::map<uint16_t, uint16_t>& flags)
+{
+    std::vector<SlotChange> changes;
+    auto r = replacements.begin();
+    auto f = flags.begin();
+    while (r != replacements.end() || f != flags.end()) {
+        SlotChange change;
+        change.slot = r == replacements.end() ? f->first : f == flags.end() ? r->first : std::min(r->first, f->first);
+        if (r != replacements.end() && r->first == change.slot)
+            change.bytes = ByteView((r++)->second);
+        if (f != flags.end() && f->first == change.slot)
+            change.flags = (f++)->second;
+        changes.push_back(change);
+    }
+    return RepackSlots(page, changes.data(), changes.size());
+}
+
+bool RepackDataPage(Page& page, const SlotChange& change)
+{
+    return RepackSlots(page, &change, 1);
 }
 
 std::optional<uint16_t> AppendRow(Page& page, ByteView row, uint16_t flags)

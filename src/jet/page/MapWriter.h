@@ -20,6 +20,15 @@ namespace jet {
 bool RepackDataPage(Page& page, const std::map<uint16_t, std::vector<uint8_t>>& replacements,
                     const std::map<uint16_t, uint16_t>& flags = {});
 
+// What RepackDataPage does to one slot: new bytes, new flags, or both.
+struct SlotChange {
+    uint16_t slot = 0;
+    std::optional<ByteView> bytes;  // viewed, not copied: must outlive the call
+    std::optional<uint16_t> flags;
+};
+// RepackDataPage with a single slot changed, without building maps.
+bool RepackDataPage(Page& page, const SlotChange& change);
+
 // Appends a row to data page `page`: returns its slot, or nullopt when it
 // does not fit (row and slot space, 255 slots at most).
 std::optional<uint16_t> AppendRow(Page& page, ByteView row, uint16_t flags = 0);

@@ -110,9 +110,14 @@ private:
     using IndexKeys = std::vector<std::optional<std::vector<uint8_t>>>;
 
     Status CheckWritable() const;
+    // Per column of def().columns: whether some index has it as a key column.
+    const std::vector<bool>& KeyColumns();
     Result<FieldBytes> EncodeFixedOrVariable(const ColumnDef& column, const Value& value) const;
     Result<std::vector<uint8_t>> LongValueData(const ColumnDef& column, const Value& value) const;
     std::vector<uint8_t> EncodeRow(const std::vector<FieldBytes>& fields) const;
+    // Size of EncodeRow(fields); `byVarIndex` gets the field stored in each
+    // variable-offset slot (nullptr for none).
+    size_t RowLayoutOf(const std::vector<FieldBytes>& fields, std::vector<const FieldBytes*>& byVarIndex) const;
     static void PadRow(std::vector<uint8_t>& row, bool hasVariableTable, size_t targetLength);
     // The values of `values` (one per column) that make up a key of `index`.
     std::vector<Value> IndexKeyValues(const RealIndexDef& index, const RowValues& values) const;
@@ -149,6 +154,8 @@ private:
     std::vector<PageNumber> m_pages;
     bool m_pagesLoaded = false;
     std::vector<std::unique_ptr<BTree>> m_trees;
+    std::vector<bool> m_keyColumns; // see KeyColumns()
+    mutable std::vector<const FieldBytes*> m_byVarIndex; // scratch for EncodeRow
 };
 
 } // namespace jet

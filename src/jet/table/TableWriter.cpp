@@ -61,6 +61,20 @@ std::u16string IndexName(const TableDef& def, size_t realIndex)
 
 } // namespace
 
+const std::vector<bool>& Table::KeyColumns()
+{
+    if (m_keyColumns.size() != m_def.columns.size()) {
+        m_keyColumns.assign(m_def.columns.size(), false);
+        for (const auto& ix : m_def.realIndexes) {
+            for (const auto& kc : ix.columns) {
+                for (size_t i = 0; i < m_def.columns.size(); ++i)
+                    m_keyColumns[i] = m_keyColumns[i] || m_def.columns[i].number == kc.columnNumber;
+            }
+        }
+    }
+    return m_keyColumns;
+}
+
 Status Table::CheckWritable() const
 {
     if (m_globalMap == nullptr || m_pager.IsReadOnly())
@@ -249,14 +263,33 @@ Result<std::vector<uint8_t>> Table::LongValueData(const ColumnDef& column, const
     return data;
 }
 
-std::vector<uint8_t> Table::EncodeRow(const std::vector<FieldBytes>& fields) const
+size_t Table::RowLayoutOf(const std::vector<FieldBytes>& fields, std::vector<const FieldBytes*>& byVarIndex) const
 {
     const uint16_t columnCount = static_cast<uint16_t>(m_def.columns.back().number + 1);
+    byVarIndex.assign(m_def.varColumns, nullptr);
+    for (size_t i = 0; i < m_def.columns.size(); ++i) {
+        const ColumnDef& c = m_def.columns[i];
+        if (c.type != ColumnType::kBoolean && fields[i].present && !c.IsFixed() && c.varIndex < byVarIndex.size())
+            byVarIndex[c.varIndex] = &fields[i];
+    }
+    size_t size = 2 + m_def.FixedAreaSize() + (columnCount + 7) / 8;
+    if (m_def.varColumns > 0)
+        size += 2 + 2u * m_def.varColumns + 2;
+    for (const FieldBytes* f : byVarIndex)
+        size += f != nullptr ? f->bytes.size() : 0;
+    return size;
+}
+
+std::vector<uint8_t> Table::EncodeRow(const std::vector<FieldBytes>& fields) const
+{
+    std::vector<const FieldBytes*>& byVarIndex = m_byVarIndex;
+    const size_t size = RowLayoutOf(fields, byVarIndex);
+    const uint16_t columnCount = static_cast<uint16_t>(m_def.columns.back().number + 1);
     const uint32_t fixedSize = m_def.FixedAreaSize();
-    std::vector<uint8_t> row(2 + fixedSize, 0);
+    const size_t maskBytes = (columnCount + 7u) / 8u;
+    std::vector<uint8_t> row(size, 0);
     StoreU16(row.data(), columnCount);
-    std::vector<uint8_t> mask((columnCount + 7) / 8, 0);
-    std::vector<const FieldBytes*> byVarIndex(m_def.varColumns, nullptr);
+    uint8_t* const mask = row.data() + size - maskBytes;
     for (size_t i = 0; i < m_def.columns.size(); ++i) {
         const ColumnDef& c = m_def.columns[i];
         const FieldBytes& f = fields[i];
@@ -266,28 +299,24 @@ std::vector<uint8_t> Table::EncodeRow(const std::vector<FieldBytes>& fields) con
             continue;
         if (c.IsFixed())
             std::copy(f.bytes.begin(), f.bytes.end(), row.begin() + 2 + c.fixedOffset);
-        else if (c.varIndex < byVarIndex.size())
-            byVarIndex[c.varIndex] = &f;
     }
     if (m_def.varColumns > 0) {
-        std::vector<uint16_t> offsets(m_def.varColumns);
+        // Variable data after the fixed area, then (backwards from the mask)
+        // the column count, the offsets and the end of the data.
+        size_t at = 2 + fixedSize;
+        uint8_t* trailer = mask - 2;
+        StoreU16(trailer, m_def.varColumns);
         for (size_t j = 0; j < byVarIndex.size(); ++j) {
-            offsets[j] = static_cast<uint16_t>(row.size());
-            if (byVarIndex[j] != nullptr)
-                row.insert(row.end(), byVarIndex[j]->bytes.begin(), byVarIndex[j]->bytes.end());
+            trailer -= 2;
+            StoreU16(trailer, static_cast<uint16_t>(at));
+            if (byVarIndex[j] != nullptr) {
+                std::copy(byVarIndex[j]->bytes.begin(), byVarIndex[j]->bytes.end(), row.begin() + at);
+                at += byVarIndex[j]->bytes.size();
+            }
         }
-        const uint16_t end = static_cast<uint16_t>(row.size());
-        uint8_t buf[2];
-        StoreU16(buf, end);
-        row.insert(row.end(), buf, buf + 2);
-        for (size_t j = offsets.size(); j-- > 0;) {
-            StoreU16(buf, offsets[j]);
-            row.insert(row.end(), buf, buf + 2);
-        }
-        StoreU16(buf, m_def.varColumns);
-        row.insert(row.end(), buf, buf + 2);
+        trailer -= 2;
+        StoreU16(trailer, static_cast<uint16_t>(at));
     }
-    row.insert(row.end(), mask.begin(), mask.end());
     return row;
 }
 
@@ -331,7 +360,7 @@ Status Table::EncodeField(size_t column, const Value& value, FieldBytes& field, 
 
 Status Table::PlanRowLayout(const std::vector<FieldBytes>& fields, std::vector<LongValuePlan>& plans) const
 {
-    const size_t baseSize = EncodeRow(fields).size();
+    const size_t baseSize = RowLayoutOf(fields, m_byVarIndex);
     PlanLongValues(plans, baseSize);
     size_t size = baseSize;
     for (const auto& p : plans)
@@ -593,7 +622,7 @@ Status Table::FreeLongValue(const ColumnDef& column, ByteView descriptor)
             auto page = m_pager.Modify(n);
             if (!page.ok())
                 return page.status();
-            RepackDataPage(**page, {}, {{row, fmt::kSlotDeleted}});
+            RepackDataPage(**page, SlotChange{row, std::nullopt, fmt::kSlotDeleted});
         }
         if (kind == fmt::kLongValueSingle)
             break;
@@ -605,6 +634,19 @@ Status Table::FreeLongValue(const ColumnDef& column, ByteView descriptor)
 Status Table::StoreDefinitionCounters(uint32_t rowCount, uint32_t autoNumber,
                                       const std::vector<uint32_t>& uniqueCounts)
 {
+    // Most replaced rows change no counter: the definition page is then left
+    // as it is rather than rewritten with the same bytes.
+    auto current = m_pager.View(m_def.tdefPage);
+    if (!current.ok())
+        return current.status();
+    const uint8_t* now = (**current).data();
+    bool same = LoadU32(now + fmt::kTdefRowCount) == rowCount && LoadU32(now + fmt::kTdefAutoNumber) == autoNumber;
+    for (size_t i = 0; same && i < uniqueCounts.size(); ++i) {
+        const size_t at = m_def.statsOffset + fmt::kStatsBlockSize * i + 4;
+        same = at + 4 > kPageSize || LoadU32(now + at) == uniqueCounts[i];
+    }
+    if (same)
+        return Status::OK();
     auto page = m_pager.Modify(m_def.tdefPage);
     if (!page.ok())
         return page.status();
@@ -785,11 +827,7 @@ Status Table::ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& 
         values[position] = std::move(coerced).value();
         changed[position] = true;
     }
-    std::set<uint16_t> keyColumns;
-    for (const auto& ix : m_def.realIndexes) {
-        for (const auto& kc : ix.columns)
-            keyColumns.insert(kc.columnNumber);
-    }
+    const std::vector<bool>& isKey = KeyColumns();
     RowValues oldValues(m_def.columns.size());
     std::vector<LongValuePlan> plans;
     for (size_t i = 0; i < m_def.columns.size(); ++i) {
@@ -797,7 +835,7 @@ Status Table::ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& 
         auto located = LocateField(m_def, row.layout, c, row.dataAt.page);
         if (!located.ok())
             return located.status();
-        if (keyColumns.count(c.number) != 0) {
+        if (isKey[i]) {
             auto old = DecodeField(m_pager, c, *located, row.dataAt.page);
             if (!old.ok())
                 return old.status();
@@ -822,6 +860,15 @@ Status Table::ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& 
     IndexKeys oldKeys(m_def.realIndexes.size());
     for (size_t i = 0; i < m_def.realIndexes.size(); ++i) {
         const RealIndexDef& ix = m_def.realIndexes[i];
+        // Key columns left alone hold their old values: the old key is the new one.
+        const bool keyChanged = std::any_of(ix.columns.begin(), ix.columns.end(), [&](const IndexKeyColumn& kc) {
+            const ColumnDef* column = m_def.ColumnByNumber(kc.columnNumber);
+            return column == nullptr || changed[static_cast<size_t>(column - m_def.columns.data())];
+        });
+        if (!keyChanged) {
+            oldKeys[i] = newKeys[i];
+            continue;
+        }
         const std::vector<Value> keyValues = IndexKeyValues(ix, oldValues);
         if (ClassifyNulls(ix, keyValues) == IndexNullRule::kSkip)
             continue;
@@ -849,7 +896,7 @@ Status Table::ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& 
     if (bytes.size() <= slot->length()) {
         PadRow(bytes, m_def.varColumns > 0, slot->length());
         std::copy(bytes.begin(), bytes.end(), (**page).begin() + slot->start);
-    } else if (!RepackDataPage(**page, {{at.row, bytes}})) {
+    } else if (!RepackDataPage(**page, SlotChange{at.row, ByteView(bytes), std::nullopt})) {
         // No room on its page: the data moves and the row's own slot
         // points to it, so index entries keep naming the row.
         auto target = PlaceRow(bytes, fmt::kSlotHidden, at.page);
@@ -860,13 +907,13 @@ Status Table::ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& 
         auto own = m_pager.Modify(id.page);
         if (!own.ok())
             return own.status();
-        if (!RepackDataPage(**own, {{id.row, pointer}}, {{id.row, fmt::kSlotOverflow}}))
+        if (!RepackDataPage(**own, SlotChange{id.row, ByteView(pointer), fmt::kSlotOverflow}))
             return Errors::CorruptPage(id.page, "cannot store an overflow pointer");
         if (at != id) {
             auto old = m_pager.Modify(at.page);
             if (!old.ok())
                 return old.status();
-            RepackDataPage(**old, {}, {{at.row, fmt::kSlotDeleted}});
+            RepackDataPage(**old, SlotChange{at.row, std::nullopt, fmt::kSlotDeleted});
         }
     }
     JET_RETURN_IF_ERROR(UpdateIndexes(id, oldKeys, newKeys, m_def.rowCount, m_def.autoNumber));

@@ -34,6 +34,43 @@ std::u16string DecodeText(ByteView bytes)
     return out;
 }
 
+bool StoredTextEquals(ByteView bytes, std::u16string_view text)
+{
+    size_t n = 0;
+    if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) {
+        bool oneByte = true;
+        size_t i = 2;
+        while (i < bytes.size()) {
+            if (bytes[i] == 0x00) {
+                oneByte = !oneByte;
+                ++i;
+                continue;
+            }
+            char16_t c;
+            if (oneByte) {
+                c = static_cast<char16_t>(bytes[i]);
+                ++i;
+            } else {
+                if (i + 1 >= bytes.size())
+                    break;
+                c = static_cast<char16_t>(LoadU16(bytes.data() + i));
+                i += 2;
+            }
+            if (n == text.size() || text[n] != c)
+                return false;
+            ++n;
+        }
+        return n == text.size();
+    }
+    if (bytes.size() / 2 != text.size())
+        return false;
+    for (; n < text.size(); ++n) {
+        if (static_cast<char16_t>(LoadU16(bytes.data() + 2 * n)) != text[n])
+            return false;
+    }
+    return true;
+}
+
 std::vector<uint8_t> EncodeText(std::u16string_view text, bool allowCompression)
 {
     std::vector<uint8_t> out;

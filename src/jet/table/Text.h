@@ -3,6 +3,7 @@
 #include "util/Coding.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace jet {
@@ -11,6 +12,9 @@ namespace jet {
 // starts with FF FE (one byte per character, a 00 byte switching between
 // one- and two-byte runs). A trailing odd byte is ignored.
 std::u16string DecodeText(ByteView bytes);
+
+// Whether DecodeText(bytes) == text, found without building the decoded text.
+bool StoredTextEquals(ByteView bytes, std::u16string_view text);
 
 // Encodes `text` for storage. With `allowCompression`, text of more than two
 // characters all in U+0001..U+00FF is stored compressed; anything else, and

@@ -93,6 +93,20 @@ TEST(GeneralSortOrderTest, RefusesSurrogatesWithoutTouchingTheOutput)
     EXPECT_EQ(out, std::vector<uint8_t>{0xAA});
 }
 
+// A key part appended after others (a later column of a key) leaves the
+// bytes before it alone, in either direction.
+TEST(GeneralSortOrderTest, AppendsAfterWhatTheKeyAlreadyHolds)
+{
+    for (bool ascending : {true, false}) {
+        std::vector<uint8_t> out{0x7F, 0x12, 0x34};
+        ASSERT_TRUE(AppendGeneralLegacyTextKey(u"O'BRIEN", ascending, out).ok());
+        std::vector<uint8_t> expected{0x7F, 0x12, 0x34};
+        const std::vector<uint8_t> alone = TextKey(u"O'BRIEN", ascending);
+        expected.insert(expected.end(), alone.begin(), alone.end());
+        EXPECT_EQ(out, expected) << (ascending ? "ascending" : "descending");
+    }
+}
+
 // The compiled table must say exactly what the published character table says.
 std::vector<uint8_t> ParseHex(std::string field)
 {
