@@ -54,7 +54,7 @@ protected:
         auto db = OpenOn(disk, {.readOnly = true});
         auto rs = jet::Recordset::Open(*db, "PAF_FULLAddress", jet::CursorType::kStatic, jet::LockType::kReadOnly);
         ASSERT_TRUE(rs.ok());
-        for (int i = 0; !(*rs)->IsEOF() && m_steps.size() < 90; ++i) {
+        for (int i = 0; !(*rs)->IsEOF() && m_steps.size() < 60; ++i) {
             if (i % 3 != 0) {
                 ASSERT_TRUE((*rs)->MoveNext().ok());
                 continue;
