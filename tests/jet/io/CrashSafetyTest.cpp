@@ -114,6 +114,16 @@ protected:
         return db.Close();
     }
 
+    // Puts the original file on `disk` and runs the merge on it until every
+    // operation from the `after`-th on fails.
+    void InterruptRun(SimulatedDisk& disk, uint64_t after) const
+    {
+        disk.Put(kName, m_original);
+        auto db = OpenOn(disk, kSmall);
+        disk.FailFrom(after);
+        (void)RunMerge(*db);
+    }
+
     // What the next open does: plays a hot journal back.
     static void Recover(SimulatedDisk& disk)
     {
@@ -248,12 +258,7 @@ TEST_F(CrashSafetyTest, APowerCutDuringRecoveryIsRecoveredAgain)
 {
     std::mt19937 rng(7);
     SimulatedDisk disk;
-    disk.Put(kName, m_original);
-    {
-        auto db = OpenOn(disk, kSmall);
-        disk.FailFrom(60);
-        (void)RunMerge(*db);
-    }
+    InterruptRun(disk, 60);
     disk.PowerCut(rng);
     ASSERT_TRUE(disk.Exists(kJournal));
     // The first recovery loses power half-way too.
@@ -319,12 +324,7 @@ TEST_F(CrashSafetyTest, AForeignOrTornJournalIsNeverPlayedBack)
 {
     std::mt19937 rng(1);
     SimulatedDisk disk;
-    disk.Put(kName, m_original);
-    {
-        auto db = OpenOn(disk, kSmall);
-        disk.FailFrom(60);
-        (void)RunMerge(*db);
-    }
+    InterruptRun(disk, 60);
     disk.Heal();
     ASSERT_TRUE(disk.Exists(kJournal));
     const auto journal = disk.Bytes(kJournal);
