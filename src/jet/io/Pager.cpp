@@ -141,9 +141,13 @@ void Pager::ChooseJournalPages(WriteBatch& batch)
 
 void Pager::KeepFailedBatch(WriteBatch&& batch)
 {
-    for (PageNumber n : batch.journalPages)
-        m_journaled[n] = false;
-    m_journaledCount -= batch.journalPages.size();
+    // A failed commit's pages belong to a transaction already left behind:
+    // nothing more is written after it (m_failure), only rolled back.
+    if (!batch.commit) {
+        for (PageNumber n : batch.journalPages)
+            m_journaled[n] = false;
+        m_journaledCount -= batch.journalPages.size();
+    }
     batch.journalPages.clear();
     m_unwritten = std::move(batch);
 }
