@@ -27,7 +27,13 @@ UpdateLock::Outcome UpdateLock::TryLock()
         qint64 pid = 0;
         QString host;
         QString program;
-        if (m_lock->getLockInfo(&pid, &host, &program)) {
+        const bool known = m_lock->getLockInfo(&pid, &host, &program);
+        // A lock file that names nobody was left by an updater killed between
+        // making it and writing in it. It is removed only when no process
+        // holds it (Qt checks the file lock a live holder keeps on it).
+        if (!known && m_lock->removeStaleLockFile() && m_lock->tryLock(0))
+            return Outcome::kTaken;
+        if (known) {
             m_explanation = QStringLiteral("Another update of this data set is running: process %1 (%2) on %3. "
                                            "Try again when it has finished.")
                                 .arg(pid)

@@ -527,6 +527,17 @@ TEST_F(UpdateDriverTest, ASecondUpdaterIsToldWhoHoldsTheDataSet)
     EXPECT_EQ(Snapshot(), before);
 }
 
+// An updater killed between making its lock file and writing in it leaves an
+// empty one: nobody holds it, so the next updater takes it.
+TEST_F(UpdateDriverTest, AnEmptyLockFileLeftByAKilledUpdaterIsTakenOver)
+{
+    QFile left(Path(QString::fromLatin1(kUpdateLockFileName)));
+    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    left.close();
+    UpdateLock next(data);
+    EXPECT_EQ(next.TryLock(), UpdateLock::Outcome::kTaken);
+}
+
 TEST_F(UpdateDriverTest, AreUpdatesPresentSeesArchivesInAnyCaseButNotFolders)
 {
     EXPECT_FALSE(AreUpdatesPresent(data));
