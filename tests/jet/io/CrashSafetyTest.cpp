@@ -114,6 +114,17 @@ protected:
         return db.Close();
     }
 
+    // The disk operations of an uninterrupted run (0 when it fails).
+    uint64_t OperationsOfAWholeRun() const
+    {
+        SimulatedDisk disk;
+        disk.Put(kName, m_original);
+        auto db = OpenOn(disk, kSmall);
+        const jet::Status run = RunMerge(*db);
+        EXPECT_TRUE(run.ok()) << run.ToString();
+        return run.ok() ? disk.operations() : 0;
+    }
+
     // Puts the original file on `disk` and runs the merge on it until every
     // operation from the `after`-th on fails.
     void InterruptRun(SimulatedDisk& disk, uint64_t after) const
@@ -221,14 +232,7 @@ TEST_F(CrashSafetyTest, AnUninterruptedRunCommitsInBatchesAndLeavesNoJournal)
 // the disk keeps an arbitrary part of what was not synced.
 TEST_F(CrashSafetyTest, APowerCutAnywhereLeavesACommittedPrefix)
 {
-    uint64_t total = 0;
-    {
-        SimulatedDisk disk;
-        disk.Put(kName, m_original);
-        auto db = OpenOn(disk, kSmall);
-        ASSERT_TRUE(RunMerge(*db).ok());
-        total = disk.operations();
-    }
+    const uint64_t total = OperationsOfAWholeRun();
     ASSERT_GT(total, 50u);
     std::mt19937 rng(20070301);
     std::set<size_t> prefixes;
@@ -282,14 +286,8 @@ class FaultTest : public CrashSafetyTest, public ::testing::WithParamInterface<b
 TEST_P(FaultTest, EveryFailingOperationLeavesACommittedPrefix)
 {
     const bool once = GetParam();
-    uint64_t total = 0;
-    {
-        SimulatedDisk disk;
-        disk.Put(kName, m_original);
-        auto db = OpenOn(disk, kSmall);
-        ASSERT_TRUE(RunMerge(*db).ok());
-        total = disk.operations();
-    }
+    const uint64_t total = OperationsOfAWholeRun();
+    ASSERT_GT(total, 50u);
     for (uint64_t k = 1; k <= total; ++k) {
         SimulatedDisk disk;
         disk.Put(kName, m_original);
