@@ -1,7 +1,6 @@
 #include "io/File.h"
 
 #include <cerrno>
-#include <climits>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -70,11 +69,6 @@ public:
         if (::fdatasync(m_fd) != 0)
             return Error("sync");
         return Status::OK();
-    }
-
-    void StartWriteback(uint64_t offset, uint64_t length) override
-    {
-        (void)::sync_file_range(m_fd, static_cast<off_t>(offset), static_cast<off_t>(length), SYNC_FILE_RANGE_WRITE);
     }
 
     void Unlock() override { ::flock(m_fd, LOCK_UN); }

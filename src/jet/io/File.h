@@ -24,9 +24,6 @@ public:
     virtual Status Truncate(uint64_t size) = 0;
     // Makes written data durable.
     virtual Status Sync() = 0;
-    // Asks the system to start writing `length` bytes at `offset` to the
-    // disk now, without waiting, so that a later Sync() has less to wait for.
-    virtual void StartWriteback(uint64_t /*offset*/, uint64_t /*length*/) {}
     // Gives up the writer's lock on the file (see OpenPosixFile) before the
     // file itself is closed, so another writer may open it at once.
     virtual void Unlock() {}

@@ -37,8 +37,6 @@ const uint8_t* WriteBatch::Find(PageNumber n) const
 
 Status WriteBatchToFile(File& file, const WriteBatch& batch, uint64_t& end)
 {
-    if (batch.pages.empty())
-        return Status::OK();
     for (size_t i = 0; i < batch.pages.size();) {
         size_t stop = i + 1;
         while (stop < batch.pages.size() && stop - i < kMaxRunPages && batch.pages[stop] == batch.pages[stop - 1] + 1)
@@ -48,10 +46,6 @@ Status WriteBatchToFile(File& file, const WriteBatch& batch, uint64_t& end)
         end = std::max<uint64_t>(end, offset + (stop - i) * kPageSize);
         i = stop;
     }
-    // The disk gets on with these pages while the work goes on: the sync at
-    // the commit then waits for less.
-    const uint64_t first = static_cast<uint64_t>(batch.pages.front()) * kPageSize;
-    file.StartWriteback(first, static_cast<uint64_t>(batch.pages.back()) * kPageSize + kPageSize - first);
     return Status::OK();
 }
 
