@@ -29,12 +29,26 @@ inline double Seconds(std::chrono::steady_clock::duration d)
     return std::chrono::duration<double>(d).count();
 }
 
-inline double CpuSeconds()
+// CPU time of the whole process so far: in the program, and in the system
+// on its behalf (reads, writes, page faults).
+struct CpuTime {
+    double user = 0;
+    double system = 0;
+    double total() const { return user + system; }
+    CpuTime operator-(const CpuTime& earlier) const { return {user - earlier.user, system - earlier.system}; }
+};
+
+inline CpuTime ProcessCpu()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-        + static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    return {seconds(usage.ru_utime), seconds(usage.ru_stime)};
+}
+
+inline double CpuSeconds()
+{
+    return ProcessCpu().total();
 }
 
 inline long PeakRssMb()

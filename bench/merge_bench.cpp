@@ -6,6 +6,7 @@
 // same merge without the journal, then a full scan of the merged table.
 //
 //   merge_bench [--rows N] [--update-rows M] [--work DIR] [--no-scan]
+//               [--only-journal | --no-journal] [--cache-pages N] [--rows-per-commit N]
 //
 // The data file is generated once per DIR and copied for each run.
 
@@ -34,7 +35,18 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     bool noScan = false;
-    const bench::BenchScale scale = bench::ParseScale(argc, argv, {{"--no-scan", &noScan}});
+    bool onlyJournal = false;
+    bool noJournal = false;
+    const bench::BenchScale scale = bench::ParseScale(
+        argc, argv, {{"--no-scan", &noScan}, {"--only-journal", &onlyJournal}, {"--no-journal", &noJournal}});
+    jet::OpenOptions shipped;
+    for (int i = 1; i + 1 < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--cache-pages")
+            shipped.cachePages = std::stoul(argv[++i]);
+        else if (arg == "--rows-per-commit")
+            shipped.rowsPerCommit = static_cast<uint32_t>(std::stoul(argv[++i]));
+    }
     const bool scan = !noScan;
     const uint32_t rows = scale.rows;
     const uint32_t updateRows = scale.updateRows;
@@ -54,6 +66,8 @@ int main(int argc, char** argv)
     uintmax_t sizeAfter = 0;
     // The merge as shipped last, so the scan reads its file.
     for (const bool journal : {false, true}) {
+        if ((journal && noJournal) || (!journal && onlyJournal))
+            continue;
         std::filesystem::remove_all(runDir);
         std::filesystem::create_directories(runDir);
         std::filesystem::copy_file(master, runDir / "PAF_FULL.dat");
@@ -64,22 +78,24 @@ int main(int argc, char** argv)
         ::sync();
 
         pafdm::ZUpdateData engine(ctx);
-        engine.SetDataFileOptions(jet::OpenOptions{.journal = journal});
+        jet::OpenOptions options = shipped;
+        options.journal = journal;
+        engine.SetDataFileOptions(options);
         QString description;
         qint64 count = 0;
         const jet::WriteCounters before = jet::ProcessWriteCounters();
-        const double cpuStart = CpuSeconds();
+        const bench::CpuTime cpuStart = bench::ProcessCpu();
         const auto start = std::chrono::steady_clock::now();
         const bool merged = engine.UpdateData(ctx.dataDirectory, QStringLiteral("UPDATE_F_20070301.dat"),
                                               QStringLiteral("F"), QStringLiteral("20070301"), description, count);
         const double mergeSeconds = Seconds(std::chrono::steady_clock::now() - start);
-        const double mergeCpu = CpuSeconds() - cpuStart;
+        const bench::CpuTime mergeCpu = bench::ProcessCpu() - cpuStart;
         const jet::WriteCounters after = jet::ProcessWriteCounters();
         sizeAfter = std::filesystem::file_size(runDir / "PAF_FULL.dat");
         allMerged = allMerged && merged;
-        std::printf("merge %s: %s, %lld update rows into %u rows in %.3f s = %.0f rows/s (%.3f s of CPU)\n",
+        std::printf("merge %s: %s, %lld update rows into %u rows in %.3f s = %.0f rows/s (%.3f s of CPU: %.3f s in the program, %.3f s in the system)\n",
                     journal ? "with journal" : "without journal", merged ? "ok" : "FAILED",
-                    static_cast<long long>(count), rows, mergeSeconds, count / mergeSeconds, mergeCpu);
+                    static_cast<long long>(count), rows, mergeSeconds, count / mergeSeconds, mergeCpu.total(), mergeCpu.user, mergeCpu.system);
         std::printf("  written: %.1f MB to the file, %.1f MB to the journal, %llu commits\n",
                     (after.fileBytes - before.fileBytes) / 1e6, (after.journalBytes - before.journalBytes) / 1e6,
                     static_cast<unsigned long long>(after.commits - before.commits));

@@ -16,9 +16,10 @@ namespace jet {
 // The rollback journal of a database: before a page of the file is first
 // overwritten within a transaction, its original bytes go to the journal, and
 // the journal is made durable before the page is written. A transaction ends
-// (commits) when the journal is emptied; until then, a crash leaves a "hot"
-// journal, and playing it back puts every original page and the original
-// size back.
+// (commits) when the journal's header is wiped; until then, a crash leaves a
+// "hot" journal, and playing it back puts every original page and the
+// original size back. The file stays between transactions (it is removed on
+// close), and each transaction writes over the records of the one before.
 //
 // Layout (little-endian). A header of kJournalHeaderSize bytes:
 //   0  magic "JETJRNL1"      8  header size   12  page size
@@ -109,7 +110,7 @@ public:
     // directory. On failure nothing counts as saved and a later call writes
     // over what this one left.
     Status Append(File& database, const std::vector<PageNumber>& pages, uint32_t transactionPageCount);
-    // Ends the transaction: empties the journal and syncs it. The caller has
+    // Ends the transaction: wipes the journal's header and syncs it. The caller has
     // synced the database first. Does nothing when nothing was saved.
     Status Commit();
     // After the last commit: removes the journal file and syncs the directory.

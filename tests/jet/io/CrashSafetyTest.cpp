@@ -135,6 +135,24 @@ protected:
         (void)RunMerge(*db);
     }
 
+    // The first operation from the `after`-th on whose failure (and every
+    // one after it) leaves a journal to play back: a point between commits.
+    uint64_t PointLeavingHotJournal(uint64_t after) const
+    {
+        for (uint64_t k = after; k < after + 1000; ++k) {
+            SimulatedDisk disk;
+            InterruptRun(disk, k);
+            disk.Heal();
+            auto file = disk.Open(kName);
+            auto location = disk.Journal(kJournal);
+            auto found = jet::InspectJournal(*file, kName, *location);
+            if (found.ok() && found->kind == jet::JournalContents::Kind::kHot)
+                return k;
+        }
+        ADD_FAILURE() << "no interruption after operation " << after << " left a journal to play back";
+        return after;
+    }
+
     // What the next open does: plays a hot journal back.
     static void Recover(SimulatedDisk& disk)
     {
@@ -262,7 +280,7 @@ TEST_F(CrashSafetyTest, APowerCutDuringRecoveryIsRecoveredAgain)
 {
     std::mt19937 rng(7);
     SimulatedDisk disk;
-    InterruptRun(disk, 60);
+    InterruptRun(disk, PointLeavingHotJournal(60));
     disk.PowerCut(rng);
     ASSERT_TRUE(disk.Exists(kJournal));
     // The first recovery loses power half-way too.
@@ -322,7 +340,7 @@ TEST_F(CrashSafetyTest, AForeignOrTornJournalIsNeverPlayedBack)
 {
     std::mt19937 rng(1);
     SimulatedDisk disk;
-    InterruptRun(disk, 60);
+    InterruptRun(disk, PointLeavingHotJournal(60));
     disk.Heal();
     ASSERT_TRUE(disk.Exists(kJournal));
     const auto journal = disk.Bytes(kJournal);
@@ -371,6 +389,58 @@ TEST_F(CrashSafetyTest, AForeignOrTornJournalIsNeverPlayedBack)
         EXPECT_EQ(torn.Bytes(kName), m_original);
         EXPECT_FALSE(torn.Exists(kJournal));
     }
+}
+
+// A committed journal keeps its records, to be written over by the next
+// transaction: a shorter transaction after a longer one plays back its own
+// records only, and a committed journal undoes nothing.
+TEST_F(CrashSafetyTest, RecordsOfAnEarlierTransactionAreNeverPlayedBack)
+{
+    SimulatedDisk disk;
+    disk.Put(kName, m_original);
+    const uint32_t pages = static_cast<uint32_t>(m_original.size() / jet::kPageSize);
+    ASSERT_GT(pages, 8u);
+    const auto pageOf = [&](const std::vector<uint8_t>& bytes, uint32_t n) {
+        return std::vector<uint8_t>(bytes.begin() + n * jet::kPageSize, bytes.begin() + (n + 1) * jet::kPageSize);
+    };
+    auto file = disk.Open(kName);
+    jet::JournalWriter writer(disk.Journal(kJournal), kName);
+    const auto overwrite = [&](uint32_t n, uint8_t fill) {
+        const std::vector<uint8_t> junk(jet::kPageSize, fill);
+        ASSERT_TRUE(file->Write(static_cast<uint64_t>(n) * jet::kPageSize, junk.data(), junk.size()).ok());
+    };
+
+    // First transaction: pages 1 to 6, committed.
+    ASSERT_TRUE(writer.Append(*file, {1, 2, 3, 4, 5, 6}, pages).ok());
+    for (uint32_t n = 1; n <= 6; ++n)
+        overwrite(n, 0x11);
+    ASSERT_TRUE(file->Sync().ok());
+    ASSERT_TRUE(writer.Commit().ok());
+    const auto committed = disk.Bytes(kName);
+    {
+        auto location = disk.Journal(kJournal);
+        auto found = jet::InspectJournal(*file, kName, *location);
+        ASSERT_TRUE(found.ok());
+        EXPECT_EQ(found->kind, jet::JournalContents::Kind::kEmpty) << "a committed journal undoes nothing";
+    }
+
+    // Second transaction: page 7 only, interrupted after its write.
+    ASSERT_TRUE(writer.Append(*file, {7}, pages).ok());
+    overwrite(7, 0x22);
+    ASSERT_TRUE(file->Sync().ok());
+    {
+        auto location = disk.Journal(kJournal);
+        auto found = jet::InspectJournal(*file, kName, *location);
+        ASSERT_TRUE(found.ok());
+        EXPECT_EQ(found->kind, jet::JournalContents::Kind::kHot);
+        EXPECT_EQ(found->records, 1u);
+    }
+    file.reset();
+    Recover(disk);
+    const auto recovered = disk.Bytes(kName);
+    EXPECT_EQ(pageOf(recovered, 7), pageOf(m_original, 7));
+    for (uint32_t n = 1; n <= 6; ++n)
+        EXPECT_EQ(pageOf(recovered, n), pageOf(committed, n)) << "page " << n << " went back past its commit";
 }
 
 // A failed commit on the writer thread ends the transaction's hopes: the
