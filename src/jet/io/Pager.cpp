@@ -33,7 +33,9 @@ Pager::Pager(std::unique_ptr<File> file, std::string path, const PagerOptions& o
 {
     // One row write holds several pages at once (data page, definition,
     // usage maps, an index path); fewer frames would evict them mid-change.
-    m_options.cachePages = std::max<size_t>(m_options.cachePages, 16);
+    m_options.cachePages = std::clamp<size_t>(m_options.cachePages, 16, 0x1000000);
+    // Frames never move, so a frame pointer stays good while the cache fills.
+    m_frames.reserve(m_options.cachePages);
     m_fileSize = static_cast<uint64_t>(pageCount) * kPageSize;
     m_frameOf.assign(pageCount, kNone);
     m_options.rowsPerCommit = std::max<uint32_t>(m_options.rowsPerCommit, 1);
@@ -65,7 +67,8 @@ Pager::Frame* Pager::Cached(PageNumber n)
         return nullptr;
     Frame& f = m_frames[m_frameOf[n]];
     // Page types 2 to 5: table definition, index node, index leaf, usage map.
-    f.credit = f.page[0] >= 0x02 && f.page[0] <= 0x05 ? kMaxCredit : 1;
+    const uint8_t type = (*f.page)[0];
+    f.credit = type >= 0x02 && type <= 0x05 ? kMaxCredit : 1;
     return &f;
 }
 
@@ -112,7 +115,7 @@ void Pager::CollectChangedPages(WriteBatch& batch)
         addOlderUntil(f.number);
         if (old < m_unwritten.pages.size() && m_unwritten.pages[old] == f.number)
             ++old; // changed again since
-        batch.Add(f.number, f.page.data());
+        batch.Add(f.number, f.page->data());
         Crypt(f.number, batch.images.data() + (batch.pages.size() - 1) * kPageSize);
         f.dirty = false;
     }
@@ -253,7 +256,9 @@ Result<Pager::Frame*> Pager::TakeFrame(PageNumber n)
 {
     uint32_t index;
     if (m_frames.size() < m_options.cachePages) {
+        m_pageData.emplace_back();
         m_frames.emplace_back();
+        m_frames.back().page = &m_pageData.back();
         index = static_cast<uint32_t>(m_frames.size() - 1);
     } else {
         // Every sweep takes one credit from every page, so a page without
@@ -318,9 +323,9 @@ Result<Pager::Frame*> Pager::Load(PageNumber n)
     if (image == nullptr && m_writer != nullptr && m_writer->InHand() != nullptr)
         image = m_writer->InHand()->Find(n);
     if (image != nullptr) {
-        std::memcpy(f->page.data(), image, kPageSize);
+        std::memcpy(f->page->data(), image, kPageSize);
     } else {
-        Status s = m_file->Read(static_cast<uint64_t>(n) * kPageSize, f->page.data(), f->page.size());
+        Status s = m_file->Read(static_cast<uint64_t>(n) * kPageSize, f->page->data(), kPageSize);
         if (!s.ok()) {
             // The cache never holds a half-read page.
             DropFrame(m_frameOf[n]);
@@ -328,7 +333,7 @@ Result<Pager::Frame*> Pager::Load(PageNumber n)
         }
         ++m_pagesRead;
     }
-    Crypt(n, f->page.data());
+    Crypt(n, f->page->data());
     return f;
 }
 
@@ -337,7 +342,7 @@ Status Pager::ReadPage(PageNumber n, Page& out)
     auto f = Load(n);
     if (!f.ok())
         return f.status();
-    out = (*f)->page;
+    out = *(*f)->page;
     return Status::OK();
 }
 
@@ -346,7 +351,7 @@ Result<const Page*> Pager::View(PageNumber n)
     auto f = Load(n);
     if (!f.ok())
         return f.status();
-    return static_cast<const Page*>(&(*f)->page);
+    return static_cast<const Page*>((*f)->page);
 }
 
 Result<Page*> Pager::Modify(PageNumber n)
@@ -364,7 +369,7 @@ Result<Page*> Pager::Modify(PageNumber n)
         frame->dirty = true;
         ++m_dirtyCount;
     }
-    return &frame->page;
+    return frame->page;
 }
 
 Status Pager::WritePage(PageNumber n, const Page& page)
@@ -386,7 +391,7 @@ Status Pager::WritePage(PageNumber n, const Page& page)
     if (m_inChange)
         RememberOriginal(n, *frame);
     Touch(n);
-    frame->page = page;
+    *frame->page = page;
     if (!frame->dirty) {
         frame->dirty = true;
         ++m_dirtyCount;
@@ -412,7 +417,7 @@ Result<PageNumber> Pager::AllocatePage(const Page& page)
             --m_pageCount;
             return f.status();
         }
-        (*f)->page = page;
+        *(*f)->page = page;
         (*f)->dirty = true;
         ++m_dirtyCount;
         Touch(n);
@@ -438,7 +443,7 @@ void Pager::RememberOriginal(PageNumber n, const Frame& frame)
     if (m_originalCount == m_originals.size())
         m_originals.emplace_back(0, std::make_unique<Page>());
     m_originals[m_originalCount].first = n;
-    *m_originals[m_originalCount].second = frame.page;
+    *m_originals[m_originalCount].second = *frame.page;
     ++m_originalCount;
 }
 
@@ -492,7 +497,7 @@ void Pager::RollbackChange()
             }
             frame = *f;
         }
-        frame->page = *m_originals[i].second;
+        *frame->page = *m_originals[i].second;
         Touch(n);
         if (!frame->dirty) {
             frame->dirty = true;

@@ -123,8 +123,11 @@ private:
     // without any. Index, definition and map pages earn more credit than data
     // pages: they are few and visited again and again, while a merge touches
     // most data pages once.
+    // A frame's state is kept apart from its page, so that the clock's sweep
+    // and the search for changed pages read a small array rather than one
+    // cache line (and one memory page) per frame.
     struct Frame {
-        Page page;
+        Page* page = nullptr; // in m_pageData
         PageNumber number = 0;
         bool used = false;
         bool dirty = false;
@@ -172,7 +175,8 @@ private:
     std::string m_path;
     PagerOptions m_options;
     uint32_t m_pageCount = 0;
-    std::deque<Frame> m_frames;
+    std::vector<Frame> m_frames;  // reserved for the whole cache: frames never move
+    std::deque<Page> m_pageData;  // the frames' pages
     std::vector<uint32_t> m_frameOf; // page number -> frame index, kNone when not cached
     std::vector<uint64_t> m_versions; // page number -> version stamp (0: unchanged since opening)
     uint64_t m_versionClock = 0;
