@@ -8,6 +8,7 @@
 #include "DatabaseImpl.h"
 #include "jet/JetTestSupport.h"
 #include "io/Journal.h"
+#include "io/Pager.h"
 #include "jet/io/SimulatedDisk.h"
 #include "util/Hash.h"
 
@@ -331,6 +332,30 @@ TEST_P(FaultTest, EveryFailingOperationLeavesACommittedPrefix)
     }
 }
 
+// A write that fails once and a crash a little later in the same
+// transaction: the originals saved after the failure must still be the
+// transaction's, not pages it had already changed.
+TEST_F(CrashSafetyTest, AFailureThenACrashLeavesACommittedPrefix)
+{
+    const uint64_t total = OperationsOfAWholeRun();
+    ASSERT_GT(total, 50u);
+    for (uint64_t k = 1; k <= total; ++k) {
+        SimulatedDisk disk;
+        disk.Put(kName, m_original);
+        {
+            auto db = OpenOn(disk, kSmall);
+            disk.FailOnce(k);
+            disk.FailFrom(k + 9);
+            (void)RunMerge(*db);
+        }
+        disk.Heal();
+        Recover(disk);
+        ExpectCommittedPrefix(disk, "operation " + std::to_string(k) + " fails, the disk goes 9 later");
+        if (HasFailure())
+            return;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Faults, FaultTest, ::testing::Values(true, false),
                          [](const auto& info) { return info.param ? std::string("Once") : std::string("FromThenOn"); });
 
@@ -441,6 +466,42 @@ TEST_F(CrashSafetyTest, RecordsOfAnEarlierTransactionAreNeverPlayedBack)
     EXPECT_EQ(pageOf(recovered, 7), pageOf(m_original, 7));
     for (uint32_t n = 1; n <= 6; ++n)
         EXPECT_EQ(pageOf(recovered, n), pageOf(committed, n)) << "page " << n << " went back past its commit";
+}
+
+// Pages of a batch whose originals could not be saved are changed again and
+// leave in a later batch: the originals the journal saves then are the
+// file's, not the changes the failed batch carried.
+TEST_F(CrashSafetyTest, OriginalsSavedAfterAFailedBatchAreTheFilesOwn)
+{
+    SimulatedDisk disk;
+    disk.Put(kName, m_original);
+    ASSERT_GE(m_original.size() / jet::kPageSize, 64u);
+    {
+        auto pager = jet::Pager::Open(disk.Open(kName), kName, {.readOnly = false, .cachePages = 16},
+                                      std::make_unique<jet::JournalWriter>(disk.Journal(kJournal), kName));
+        ASSERT_TRUE(pager.ok());
+        const auto change = [&](jet::PageNumber n, uint8_t fill) {
+            auto page = (*pager)->Modify(n);
+            if (page.ok())
+                (**page).fill(fill);
+            return page.status();
+        };
+        for (jet::PageNumber n = 1; n <= 16; ++n)
+            ASSERT_TRUE(change(n, 0xA1).ok());
+        disk.FailOnce(1);
+        ASSERT_TRUE(change(17, 0xA1).ok()); // its batch fails on the writer thread
+        ASSERT_FALSE((*pager)->FinishWrites().ok()) << "the failed batch is reported";
+        // Most of its pages are still cached, unchanged since it left.
+        for (jet::PageNumber n = 1; n <= 17; ++n)
+            ASSERT_TRUE(change(n, 0xA2).ok());
+        for (jet::PageNumber n = 40; n < 64; ++n)
+            ASSERT_TRUE((*pager)->View(n).ok()); // a batch that saves originals and writes
+        ASSERT_TRUE((*pager)->FinishWrites().ok());
+        // The program dies here: nothing commits.
+    }
+    ASSERT_NE(disk.Bytes(kName), m_original) << "changed pages reached the file";
+    Recover(disk);
+    EXPECT_EQ(disk.Bytes(kName), m_original);
 }
 
 // A failed commit on the writer thread ends the transaction's hopes: the
