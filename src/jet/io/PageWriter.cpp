@@ -91,6 +91,7 @@ void BackgroundWriter::Start(WriteBatch batch)
     {
         std::lock_guard lock(m_mutex);
         m_pending = m_inHand;
+        m_writing.store(true, std::memory_order_release);
         m_status = Status::OK();
     }
     m_changed.notify_all();
@@ -134,6 +135,7 @@ void BackgroundWriter::Run()
         m_journalSaved = journalSaved;
         m_end = std::max(m_end, end);
         m_pending.reset();
+        m_writing.store(false, std::memory_order_release);
         m_changed.notify_all();
     }
 }

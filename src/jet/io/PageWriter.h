@@ -4,6 +4,7 @@
 #include "io/Journal.h"
 #include "io/PageStore.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -62,6 +63,9 @@ public:
     // The batch being written, or nullptr. Only the caller's thread may ask,
     // and only until its next Wait().
     const WriteBatch* InHand() const { return m_inHand.get(); }
+    // Whether the thread is still writing the batch in hand (any thread may
+    // ask; the answer can be out of date at once).
+    bool Writing() const { return m_writing.load(std::memory_order_acquire); }
     // Waits until the batch in hand is written, moves it to `done` (its
     // buffers can be used again; on failure its pages are still to be
     // written, and its journal pages are cleared when their originals were
@@ -81,6 +85,7 @@ private:
     std::shared_ptr<WriteBatch> m_inHand; // caller's: started, not yet waited for
     std::shared_ptr<const WriteBatch> m_pending; // the thread's: still to write
     bool m_stop = false;
+    std::atomic<bool> m_writing{false};
     Status m_status;
     bool m_journalSaved = false;
     uint64_t m_end = 0;

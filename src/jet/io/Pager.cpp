@@ -451,10 +451,16 @@ Status Pager::BeginChange()
 {
     // A transaction commits once it holds rowsPerCommit rows, or once it has
     // saved as many originals as the cache holds pages: by then most of its
-    // changed pages have had to leave the cache.
-    if (m_journal && !m_inChange
-        && (m_rowsSinceCommit >= m_options.rowsPerCommit || m_journaledCount >= m_options.cachePages))
-        JET_RETURN_IF_ERROR(CommitInBackground());
+    // changed pages have had to leave the cache. While the last commit is
+    // still being written it grows on, up to twice as many rows, rather
+    // than wait for the disk: slow moments of the disk then make fewer,
+    // larger transactions instead of stopping the work.
+    if (m_journal && !m_inChange) {
+        const bool writing = m_writer != nullptr && m_writer->Writing();
+        const uint64_t due = writing ? 2ull * m_options.rowsPerCommit : m_options.rowsPerCommit;
+        if (m_rowsSinceCommit >= due || m_journaledCount >= m_options.cachePages)
+            JET_RETURN_IF_ERROR(CommitInBackground());
+    }
     m_inChange = true;
     m_pageCountAtBegin = m_pageCount;
     m_originalCount = 0;

@@ -18,7 +18,8 @@ struct PagerOptions {
     size_t cachePages = 16384;
     uint32_t encryptionKey = 0; // non-zero: every page but page 0 is RC4-encrypted on disk
     // With a journal: row changes after which a transaction commits at the
-    // start of the next one.
+    // start of the next one (twice as many while the last commit is still
+    // being written).
     uint32_t rowsPerCommit = 4096;
 };
 
@@ -35,8 +36,9 @@ struct PagerOptions {
 // reaches the file whole or not at all: every batch first saves the original
 // of each page it overwrites for the first time in the transaction (see
 // Journal.h). Flush() commits; so does the start of a row change once the
-// transaction holds rowsPerCommit row changes or has saved a cache's worth
-// of originals, so a long run of writes commits in batches, each atomic.
+// transaction holds rowsPerCommit row changes (twice as many while the last
+// commit is still on its way) or has saved a cache's worth of originals, so a
+// long run of writes commits in batches, each atomic.
 // Those commits run on the writer thread while the next transaction goes on
 // in the cache; its first batch waits for them.
 class Pager final : public PageStore {

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <random>
 #include <set>
 
@@ -136,22 +137,24 @@ protected:
         (void)RunMerge(*db);
     }
 
-    // The first operation from the `after`-th on whose failure (and every
-    // one after it) leaves a journal to play back: a point between commits.
-    uint64_t PointLeavingHotJournal(uint64_t after) const
+    // A disk on which the run was interrupted at the first operation from
+    // the `after`-th on whose failure (and every one after it) leaves a
+    // journal to play back: a point between commits. (Where commits fall
+    // depends on how busy the writer thread is, so each try is kept.)
+    std::unique_ptr<SimulatedDisk> InterruptedWithHotJournal(uint64_t after) const
     {
         for (uint64_t k = after; k < after + 1000; ++k) {
-            SimulatedDisk disk;
-            InterruptRun(disk, k);
-            disk.Heal();
-            auto file = disk.Open(kName);
-            auto location = disk.Journal(kJournal);
+            auto disk = std::make_unique<SimulatedDisk>();
+            InterruptRun(*disk, k);
+            disk->Heal();
+            auto file = disk->Open(kName);
+            auto location = disk->Journal(kJournal);
             auto found = jet::InspectJournal(*file, kName, *location);
             if (found.ok() && found->kind == jet::JournalContents::Kind::kHot)
-                return k;
+                return disk;
         }
         ADD_FAILURE() << "no interruption after operation " << after << " left a journal to play back";
-        return after;
+        return std::make_unique<SimulatedDisk>();
     }
 
     // What the next open does: plays a hot journal back.
@@ -280,8 +283,8 @@ TEST_F(CrashSafetyTest, APowerCutAnywhereLeavesACommittedPrefix)
 TEST_F(CrashSafetyTest, APowerCutDuringRecoveryIsRecoveredAgain)
 {
     std::mt19937 rng(7);
-    SimulatedDisk disk;
-    InterruptRun(disk, PointLeavingHotJournal(60));
+    const auto interrupted = InterruptedWithHotJournal(60);
+    SimulatedDisk& disk = *interrupted;
     disk.PowerCut(rng);
     ASSERT_TRUE(disk.Exists(kJournal));
     // The first recovery loses power half-way too.
@@ -364,9 +367,8 @@ INSTANTIATE_TEST_SUITE_P(Faults, FaultTest, ::testing::Values(true, false),
 TEST_F(CrashSafetyTest, AForeignOrTornJournalIsNeverPlayedBack)
 {
     std::mt19937 rng(1);
-    SimulatedDisk disk;
-    InterruptRun(disk, PointLeavingHotJournal(60));
-    disk.Heal();
+    const auto interrupted = InterruptedWithHotJournal(60);
+    SimulatedDisk& disk = *interrupted;
     ASSERT_TRUE(disk.Exists(kJournal));
     const auto journal = disk.Bytes(kJournal);
 

@@ -61,7 +61,8 @@ struct OpenOptions {
     // When false, such a file is refused (NeedsRecovery) and left as it is.
     bool recover = true;
     // With the journal, a transaction commits at the start of a row change
-    // once it holds this many row changes (or once the page cache had to write
+    // once it holds this many row changes (up to twice as many while the last
+    // commit is still being written; sooner once the page cache had to write
     // changed pages to the file); Flush() and Close() commit too. After a
     // crash the file holds every row change up to some commit and none after.
     uint32_t rowsPerCommit = 4096;
