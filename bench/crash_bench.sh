@@ -43,18 +43,26 @@ for ((i = 1; i <= points; i++)); do
     sleep "$(awk -v t="$total" -v i="$i" -v n="$points" 'BEGIN { printf "%.3f", t * i / (n + 1) / 1000 }')"
     kill -KILL "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
-    journal=no
-    [ -s "$run/PAF_FULL.dat-journal" ] && journal=yes && hot=$((hot + 1))
     t0=$(now_ms)
     "$cli" --data-dir "$run" status >/dev/null 2>&1 || true
     recovery=$(($(now_ms) - t0))
+    # What the status summary's open did, from the activity log: pages put
+    # back from a journal, or a journal with nothing to undo (the run was
+    # killed between commits) removed.
+    journal=none
+    if grep -qh "Rolled back an interrupted write" "$run"/*.log 2>/dev/null; then
+        journal="$(grep -h "Rolled back an interrupted write" "$run"/*.log | sed -n 's/.*: \([0-9]*\) pages restored.*/\1/p' | tail -1) pages"
+        hot=$((hot + 1))
+    elif grep -qh "Removed the journal" "$run"/*.log 2>/dev/null; then
+        journal=empty
+    fi
     verdict=ok
     "$jet" check "$run/PAF_FULL.dat" --password tallowmere >/dev/null 2>&1 || verdict="check FAILED"
     mdb-export "$run/PAF_FULL.dat" PAF_FULLAddress >/dev/null 2>&1 || verdict="$verdict, mdb-export FAILED"
     rows=$("$jet" info "$run/PAF_FULL.dat" --password tallowmere | sed -n 's/^Table PAF_FULLAddress: \([0-9]*\) rows$/\1/p')
     date=$("$jet" dump "$run/PAF_FULL.dat" version --password tallowmere | grep '"id":2' | sed 's/.*"text":"\([0-9]*\)".*/\1/')
     [ "$verdict" = ok ] || bad=$((bad + 1))
-    printf 'kill %2d at %5d ms: journal %-3s  status (with recovery) %5d ms  %s, %d rows, date %s\n' \
+    printf 'kill %2d at %5d ms: journal %-11s  status (with recovery) %5d ms  %s, %d rows, date %s\n' \
         "$i" $((total * i / (points + 1))) "$journal" "$recovery" "$verdict" "$rows" "$date"
 done
 echo "$points kills, $hot left a journal to play back, $bad files rejected"
