@@ -93,9 +93,11 @@ int main(int argc, char** argv)
         const jet::WriteCounters after = jet::ProcessWriteCounters();
         sizeAfter = std::filesystem::file_size(runDir / "PAF_FULL.dat");
         allMerged = allMerged && merged;
-        std::printf("merge %s: %s, %lld update rows into %u rows in %.3f s = %.0f rows/s (%.3f s of CPU: %.3f s in the program, %.3f s in the system)\n",
+        std::printf("merge %s: %s, %lld update rows into %u rows in %.3f s = %.0f rows/s "
+                    "(%.3f s of CPU: %.3f s in the program, %.3f s in the system)\n",
                     journal ? "with journal" : "without journal", merged ? "ok" : "FAILED",
-                    static_cast<long long>(count), rows, mergeSeconds, count / mergeSeconds, mergeCpu.total(), mergeCpu.user, mergeCpu.system);
+                    static_cast<long long>(count), rows, mergeSeconds, count / mergeSeconds, mergeCpu.total(),
+                    mergeCpu.user, mergeCpu.system);
         std::printf("  written: %.1f MB to the file, %.1f MB to the journal, %llu commits\n",
                     (after.fileBytes - before.fileBytes) / 1e6, (after.journalBytes - before.journalBytes) / 1e6,
                     static_cast<unsigned long long>(after.commits - before.commits));

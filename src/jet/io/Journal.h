@@ -110,8 +110,9 @@ public:
     // directory. On failure nothing counts as saved and a later call writes
     // over what this one left.
     Status Append(File& database, const std::vector<PageNumber>& pages, uint32_t transactionPageCount);
-    // Ends the transaction: wipes the journal's header and syncs it. The caller has
-    // synced the database first. Does nothing when nothing was saved.
+    // Ends the transaction: wipes the journal's header and syncs it. The
+    // caller has synced the database first. Does nothing when nothing was
+    // saved.
     Status Commit();
     // After the last commit: removes the journal file and syncs the directory.
     Status Remove();

@@ -33,9 +33,7 @@ Pager::Pager(std::unique_ptr<File> file, std::string path, const PagerOptions& o
 {
     // One row write holds several pages at once (data page, definition,
     // usage maps, an index path); fewer frames would evict them mid-change.
-    m_options.cachePages = std::clamp<size_t>(m_options.cachePages, 16, 0x1000000);
-    // Frames never move, so a frame pointer stays good while the cache fills.
-    m_frames.reserve(m_options.cachePages);
+    m_options.cachePages = std::max<size_t>(m_options.cachePages, 16);
     m_fileSize = static_cast<uint64_t>(pageCount) * kPageSize;
     m_frameOf.assign(pageCount, kNone);
     m_options.rowsPerCommit = std::max<uint32_t>(m_options.rowsPerCommit, 1);

@@ -126,8 +126,8 @@ private:
     // pages: they are few and visited again and again, while a merge touches
     // most data pages once.
     // A frame's state is kept apart from its page, so that the clock's sweep
-    // and the search for changed pages read a small array rather than one
-    // cache line (and one memory page) per frame.
+    // and the search for changed pages read small records kept together
+    // rather than one cache line (and one memory page) per frame.
     struct Frame {
         Page* page = nullptr; // in m_pageData
         PageNumber number = 0;
@@ -177,8 +177,8 @@ private:
     std::string m_path;
     PagerOptions m_options;
     uint32_t m_pageCount = 0;
-    std::vector<Frame> m_frames;  // reserved for the whole cache: frames never move
-    std::deque<Page> m_pageData;  // the frames' pages
+    std::deque<Frame> m_frames;  // frames never move, so a frame pointer stays good while the cache fills
+    std::deque<Page> m_pageData; // the frames' pages
     std::vector<uint32_t> m_frameOf; // page number -> frame index, kNone when not cached
     std::vector<uint64_t> m_versions; // page number -> version stamp (0: unchanged since opening)
     uint64_t m_versionClock = 0;
