@@ -4,6 +4,9 @@
 // the bytes written to the file and to its journal, file sizes and peak
 // memory for the merge as shipped (with the rollback journal) and for the
 // same merge without the journal, then a full scan of the merged table.
+// Against those it sets the least any merge could write (the pages that
+// differ afterwards, once each, and their originals once to the journal) and
+// the time the disk, measured first, takes for either.
 //
 //   merge_bench [--rows N] [--update-rows M] [--work DIR] [--no-scan]
 //               [--only-journal | --no-journal] [--cache-pages N] [--rows-per-commit N]
@@ -20,16 +23,101 @@
 #include <jet/Diagnostics.h>
 #include <jet/Recordset.h>
 
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <random>
 #include <string>
+#include <vector>
 
 using bench::CpuSeconds;
 using bench::PeakRssMb;
 using bench::Seconds;
+
+namespace {
+
+constexpr size_t kPage = 4096;
+
+// Pages of `after` that differ from `before`, and pages beyond its end: the
+// least any merge must write to the file, and (the changed ones) to the
+// journal, however its commits fall.
+struct PageChanges {
+    uint64_t changed = 0;
+    uint64_t added = 0;
+    uint64_t pages = 0;
+};
+
+PageChanges ComparePages(const std::filesystem::path& before, const std::filesystem::path& after)
+{
+    PageChanges out;
+    std::ifstream a(before, std::ios::binary);
+    std::ifstream b(after, std::ios::binary);
+    std::vector<char> x(kPage);
+    std::vector<char> y(kPage);
+    while (b.read(y.data(), kPage)) {
+        ++out.pages;
+        if (!a.read(x.data(), kPage))
+            ++out.added;
+        else if (x != y)
+            ++out.changed;
+    }
+    return out;
+}
+
+// How fast this folder's disk makes writes durable: 256 MB written in order
+// and synced (as a journal is), and pages scattered over that file, a few
+// thousand at a time, each lot synced (as a commit writes the file).
+struct DiskRates {
+    double sequentialMBps = 0;
+    double scatteredPageUs = 0;
+};
+
+DiskRates MeasureDisk(const std::filesystem::path& dir)
+{
+    DiskRates rates;
+    const std::filesystem::path probe = dir / "disk-rate.probe";
+    const int fd = ::open(probe.c_str(), O_RDWR | O_CREAT | O_TRUNC, 0600);
+    if (fd < 0)
+        return rates;
+    std::vector<char> block(1 << 20, '\x5a');
+    constexpr int kBlocks = 256;
+    auto start = std::chrono::steady_clock::now();
+    bool ok = true;
+    for (int i = 0; i < kBlocks && ok; ++i)
+        ok = ::write(fd, block.data(), block.size()) == static_cast<ssize_t>(block.size());
+    ok = ok && ::fdatasync(fd) == 0;
+    if (ok)
+        rates.sequentialMBps = kBlocks * block.size() / 1e6 / Seconds(std::chrono::steady_clock::now() - start);
+
+    constexpr uint32_t kFilePages = kBlocks * (1 << 20) / kPage;
+    constexpr int kLots = 4;
+    constexpr size_t kLotPages = 4096;
+    std::mt19937 rng(7);
+    start = std::chrono::steady_clock::now();
+    for (int lot = 0; lot < kLots && ok; ++lot) {
+        std::vector<uint32_t> pages(kLotPages);
+        for (uint32_t& n : pages)
+            n = static_cast<uint32_t>(rng() % kFilePages);
+        std::sort(pages.begin(), pages.end());
+        for (size_t i = 0; i < pages.size() && ok; ++i) {
+            block[0] = static_cast<char>(lot + i);
+            ok = ::pwrite(fd, block.data(), kPage, static_cast<off_t>(pages[i]) * kPage) == static_cast<ssize_t>(kPage);
+        }
+        ok = ok && ::fdatasync(fd) == 0;
+    }
+    if (ok)
+        rates.scatteredPageUs = Seconds(std::chrono::steady_clock::now() - start) * 1e6 / (kLots * kLotPages);
+    ::close(fd);
+    std::filesystem::remove(probe);
+    return rates;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -64,6 +152,10 @@ int main(int argc, char** argv)
     ctx.dataDirectory = QString::fromStdString(runDir.string());
     bool allMerged = true;
     uintmax_t sizeAfter = 0;
+    std::filesystem::create_directories(runDir);
+    const DiskRates disk = MeasureDisk(runDir);
+    std::printf("disk: %.0f MB/s written in order and synced; %.1f us a page scattered, 4096 pages a sync\n",
+                disk.sequentialMBps, disk.scatteredPageUs);
     // The merge as shipped last, so the scan reads its file.
     for (const bool journal : {false, true}) {
         if ((journal && noJournal) || (!journal && onlyJournal))
@@ -103,6 +195,21 @@ int main(int argc, char** argv)
                     static_cast<unsigned long long>(after.commits - before.commits));
         std::printf("  data file %.1f MB before, %.1f MB after; progress repaints %d; peak RSS %ld MB\n",
                     sizeBefore / 1e6, sizeAfter / 1e6, ui.repaints, PeakRssMb());
+        // The least this merge could write, whatever its batches: each changed
+        // page once to the file (and its original once to the journal).
+        const PageChanges changes = ComparePages(master, runDir / "PAF_FULL.dat");
+        const double fileLeast = (changes.changed + changes.added) * kPage / 1e6;
+        const double least = fileLeast + (journal ? changes.changed * kPage / 1e6 : 0);
+        const double written = (after.fileBytes - before.fileBytes + after.journalBytes - before.journalBytes) / 1e6;
+        std::printf("  pages: %llu changed and %llu added of %llu, so at least %.1f MB to write in all; "
+                    "written %.2f times that\n",
+                    static_cast<unsigned long long>(changes.changed), static_cast<unsigned long long>(changes.added),
+                    static_cast<unsigned long long>(changes.pages), least, least > 0 ? written / least : 0.0);
+        // No writes reach this disk faster than in order, so these bound the
+        // merge's time from below here.
+        if (disk.sequentialMBps > 0)
+            std::printf("  the disk needs at least %.2f s for these writes, %.2f s for the least\n",
+                        written / disk.sequentialMBps, least / disk.sequentialMBps);
     }
     const bool merged = allMerged;
 
