@@ -6,7 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-bash scripts/build.sh build
+# Only the programs the demo runs, not the tests and benchmarks.
+PAFDM_TARGETS="pafdm-demo pafdm-cli pafdm" bash scripts/build.sh build
 rm -rf demo
 ./build/src/tools/pafdm-demo demo --rows 20000 --update-rows 2000
 cli=./build/src/cli/pafdm-cli

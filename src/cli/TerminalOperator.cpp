@@ -171,6 +171,11 @@ bool TerminalOperator::OpenUrl(const QString& urlOrPath)
     return true;
 }
 
+void TerminalOperator::NoteFailure(const QString& text)
+{
+    PrintLine(m_err, text);
+}
+
 void TerminalOperator::Beep()
 {
     m_err << '\a' << Qt::flush;

@@ -48,6 +48,7 @@ public:
     void SetClipboardText(const QString& text) override;
     bool OpenUrl(const QString& urlOrPath) override;
     void Beep() override;
+    void NoteFailure(const QString& text) override;
     QString MainCaption() const override { return m_caption; }
     void SetMainCaption(const QString& caption) override { m_caption = caption; }
 

@@ -54,6 +54,7 @@ public:
     void SetClipboardText(const QString& text) override;
     bool OpenUrl(const QString& urlOrPath) override;
     void Beep() override;
+    void NoteFailure(const QString&) override {}
     QString MainCaption() const override;
     void SetMainCaption(const QString& caption) override;
 

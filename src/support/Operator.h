@@ -83,6 +83,10 @@ public:
     // Asks the desktop to open a URL or document; false when it could not.
     virtual bool OpenUrl(const QString& urlOrPath) = 0;
     virtual void Beep() = 0;
+    // A failure the error log has recorded that no message shows (an archive
+    // that could not be unpacked, say). The terminal prints it; the windows
+    // leave it to the log.
+    virtual void NoteFailure(const QString& text) = 0;
     // Caption of the main window (the definitions download changes it).
     virtual QString MainCaption() const = 0;
     virtual void SetMainCaption(const QString& caption) = 0;

@@ -4,12 +4,18 @@
 #include "support/Operator.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QSysInfo>
 
 #include <algorithm>
 #include <optional>
 
+#include <cerrno>
+#include <limits>
+
 #include <pwd.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace pafdm {
@@ -59,6 +65,33 @@ void MakeTopMost(Operator& op)
 QString GetComputerNameText()
 {
     return NameFromBuffer(QSysInfo::machineHostName());
+}
+
+std::optional<qint64> FreeSpaceAt(const QString& path)
+{
+    QString at = QFileInfo(path.isEmpty() ? QStringLiteral(".") : path).absoluteFilePath();
+    for (;;) {
+        struct statvfs stats {};
+        int result = 0;
+        do {
+            result = ::statvfs(QFile::encodeName(at).constData(), &stats);
+        } while (result != 0 && errno == EINTR);
+        if (result == 0) {
+            // f_bavail blocks of f_frsize bytes, held below qint64's range.
+            const unsigned long long block = stats.f_frsize != 0 ? stats.f_frsize : stats.f_bsize;
+            const unsigned long long limit = static_cast<unsigned long long>(std::numeric_limits<qint64>::max());
+            if (block != 0 && stats.f_bavail > limit / block)
+                return std::numeric_limits<qint64>::max();
+            return static_cast<qint64>(stats.f_bavail * block);
+        }
+        // A path not made yet is measured where it will be made.
+        if (errno != ENOENT && errno != ENOTDIR)
+            return std::nullopt;
+        const QString parent = QFileInfo(at).path();
+        if (parent == at)
+            return std::nullopt;
+        at = parent;
+    }
 }
 
 QString GetUserNameText()

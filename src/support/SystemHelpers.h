@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace pafdm {
 
 class AppContext;
@@ -28,6 +30,12 @@ QString GetComputerNameText();
 // The logged-on user: USER, else LOGNAME, else the account of the effective
 // user id; at most 255 characters, empty when none is known.
 QString GetUserNameText();
+
+// Bytes an unprivileged process may still write on the file system that
+// holds `path`, asked of that file system itself (statvfs on the path, or on
+// its nearest existing parent), so the answer needs no mount table. Nothing
+// when even that fails.
+std::optional<qint64> FreeSpaceAt(const QString& path);
 
 // There is no registry here: always `defaultValue`.
 QString ReadRegistryText(const QString& root, const QString& subKey, const QString& valueName,

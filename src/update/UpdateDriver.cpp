@@ -234,8 +234,10 @@ Expected<ZUpdateData::ArchiveResult> ZUpdateData::ApplyArchive(const QString& pa
         if (!IsCalendarDateYmd(date)) {
             // A date that is no calendar day would stop every later update of
             // the kind once written into the version row.
-            LogError(m_ctx, QStringLiteral("Not applied: the date in the archive name ") + file
-                                + QStringLiteral(" is not a calendar date yyyymmdd"));
+            const QString text = QStringLiteral("Not applied: the date in the archive name ") + file
+                + QStringLiteral(" is not a calendar date yyyymmdd");
+            LogError(m_ctx, text);
+            ui.NoteFailure(text);
             return ArchiveResult{};
         }
         merge = !dataDate.isEmpty() && date > dataDate;

@@ -4,12 +4,12 @@
 #include "support/Logging.h"
 #include "support/Operator.h"
 #include "support/ProgramFiles.h"
+#include "support/SystemHelpers.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSet>
-#include <QStorageInfo>
 #include <QStringList>
 
 #include <zip.h>
@@ -137,6 +137,9 @@ public:
         }
         return Done{};
     }
+
+    // True once Extract went on without knowing the destination's free space.
+    bool SpaceUnknown() const { return m_spaceUnknown; }
 
     Expected<Done> Extract(const QString& destination, const ExtractOptions& options)
     {
@@ -277,12 +280,15 @@ private:
         return Done{};
     }
 
-    Expected<Done> CheckSpace(const QString& destination) const
+    Expected<Done> CheckSpace(const QString& destination)
     {
-        const QStorageInfo storage(destination);
-        const qint64 available = storage.isValid() ? storage.bytesAvailable() : -1;
-        if (available < 0)
-            return Refused(QStringLiteral("the free space of \"%1\" cannot be found").arg(destination));
+        const auto& lookup = m_options.limits.freeSpace;
+        const std::optional<qint64> free = lookup ? lookup(destination) : FreeSpaceAt(destination);
+        if (!free || *free < 0) {
+            m_spaceUnknown = true;
+            return Done{};
+        }
+        const qint64 available = *free;
         // The total is below maxTotalBytes, a qint64.
         const qint64 total = static_cast<qint64>(m_total);
         if (total > available || available - total < m_options.limits.freeSpaceMargin)
@@ -483,6 +489,7 @@ private:
     std::vector<Member> m_members;
     std::vector<QString> m_createdFolders;
     zip_uint64_t m_total = 0;
+    bool m_spaceUnknown = false;
 };
 
 } // namespace
@@ -523,14 +530,20 @@ bool ExtractArchive(AppContext& ctx, const QString& title, const QString& descri
                 ShowArchiveProgress(ctx, QStringLiteral("Extracting ") + archivePath);
                 outcome = reader.Extract(destinationDirectory,
                                          ExtractOptions{overwrite, ctx.edition.desktopProgram, limits});
+                if (reader.SpaceUnknown())
+                    LogActivity(ctx, QStringLiteral("The free space of ") + destinationDirectory
+                                         + QStringLiteral(" is not known; the extraction of ") + archivePath
+                                         + QStringLiteral(" went ahead without checking it"));
             }
         }
     }
 
     ui.CloseArchiveWindow();
     if (!outcome) {
-        LogError(ctx, QStringLiteral("Could not unpack ") + archivePath + QStringLiteral(": ") +
-                          outcome.error().description);
+        const QString text = QStringLiteral("Could not unpack ") + archivePath + QStringLiteral(": ")
+            + outcome.error().description;
+        LogError(ctx, text);
+        ui.NoteFailure(text);
         return false;
     }
     return true;

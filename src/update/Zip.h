@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 namespace pafdm {
 
 class AppContext;
@@ -23,6 +26,10 @@ struct ArchiveLimits {
     // harmless).
     qint64 maxRatio = 1000;
     qint64 ratioFloorBytes = qint64(1) * 1024 * 1024;
+    // Asks how many bytes may still be written where a path lies; nothing
+    // when the system cannot tell. The extraction then goes on without the
+    // free-space check (a full disk still fails the member being written).
+    std::function<std::optional<qint64>(const QString&)> freeSpace;
 };
 
 // Unpacks every member of the ZIP archive `archivePath` below
@@ -32,7 +39,9 @@ struct ArchiveLimits {
 // holds a control character or names one of the program's own files, a
 // symbolic link or other entry that is neither a file nor a folder, more
 // members or more bytes than `limits` allow, or more than the destination's
-// free space less the margin, refuses the whole archive. Each member is
+// free space less the margin, refuses the whole archive (where the free space
+// cannot be found the check is left out, and a disk that fills up fails the
+// extraction while it writes). Each member is
 // written under a temporary name beside its final one and every member is
 // renamed into place only when all of them were read whole (CRC and length
 // checked), so a failed extraction leaves no member, half-written or whole,
@@ -46,7 +55,8 @@ Expected<Done> UnpackArchive(const QString& archivePath, const QString& destinat
 // the progress lines "Opening " and "Extracting " followed by `archivePath`,
 // unpacks with UnpackArchive and closes the window. True when every member
 // was written. A failure is written to the error log with its reason and gives
-// false; nothing else is shown. `selection` must be empty (the program never
+// false; nothing else is shown. A free space that could not be found is noted
+// in the activity log. `selection` must be empty (the program never
 // selects members); `overwrite` false keeps files already there by refusing
 // an archive that would replace one.
 bool ExtractArchive(AppContext& ctx, const QString& title, const QString& description, const QString& archivePath,

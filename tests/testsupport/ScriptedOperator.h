@@ -39,6 +39,7 @@ public:
     QStringList labels;       // every SetProgressLabel
     QStringList captions;     // every ShowProgress/SetProgressCaption
     QStringList clipboard;
+    QStringList failures; // NoteFailure texts
     QStringList openedUrls;
     bool openUrlSucceeds = true;
     int beeps = 0;
@@ -84,6 +85,7 @@ public:
     void SetClipboardText(const QString& text) override { clipboard << text; }
     bool OpenUrl(const QString& urlOrPath) override;
     void Beep() override { ++beeps; }
+    void NoteFailure(const QString& text) override { failures << text; }
     QString MainCaption() const override { return mainCaption; }
     void SetMainCaption(const QString& caption) override;
 };

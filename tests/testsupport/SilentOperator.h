@@ -44,6 +44,7 @@ public:
     void SetClipboardText(const QString&) override {}
     bool OpenUrl(const QString&) override { return false; }
     void Beep() override {}
+    void NoteFailure(const QString&) override {}
     QString MainCaption() const override { return {}; }
     void SetMainCaption(const QString&) override {}
 

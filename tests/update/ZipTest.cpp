@@ -1,6 +1,7 @@
 #include "update/Zip.h"
 
 #include "support/AppContext.h"
+#include "support/SystemHelpers.h"
 #include "testsupport/FakeClock.h"
 #include "testsupport/QtPrinters.h"
 #include "testsupport/ScriptedOperator.h"
@@ -13,6 +14,8 @@
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <zip.h>
 
@@ -260,6 +263,9 @@ TEST_P(HostileArchiveTest, IsRefusedWithoutTouchingAnything)
     const QByteArray log = ErrorLog();
     EXPECT_TRUE(log.contains("Could not unpack " + QFile::encodeName(archive) + ": ")) << log.toStdString();
     EXPECT_TRUE(log.contains(c.reason)) << log.toStdString();
+    // The operator is told the reason too, not only that an update failed.
+    ASSERT_EQ(ui.failures.size(), 1);
+    EXPECT_TRUE(ui.failures[0].contains(QString::fromUtf8(c.reason))) << ui.failures[0].toStdString();
     EXPECT_FALSE(ui.archiveWindowOpen);
 }
 
@@ -333,6 +339,49 @@ std::vector<Hostile> HostileArchives()
 
 INSTANTIATE_TEST_SUITE_P(Zip, HostileArchiveTest, ::testing::ValuesIn(HostileArchives()),
                          [](const ::testing::TestParamInfo<Hostile>& info) { return std::string(info.param.label); });
+
+// Where the free space cannot be found (no answer from the file system), the
+// archive is unpacked all the same, the activity log says the check was left
+// out, and a disk that fills up while writing still leaves nothing behind.
+TEST_F(ZipTest, UnknownFreeSpaceLeavesTheCheckOutAndAFullDiskStillLeavesNothing)
+{
+    ArchiveLimits limits;
+    limits.freeSpace = [](const QString&) { return std::optional<qint64>(); };
+    WriteZip(archive, {File("UPDATE_F_20070301.dat", "update")});
+    ASSERT_TRUE(Extract(QString(), true, limits)) << ErrorLog().toStdString();
+    EXPECT_EQ(Read(dest + "/UPDATE_F_20070301.dat"), "update");
+    const QByteArray activity = Read(root.File(QStringLiteral("logs/Activity1.log")));
+    EXPECT_TRUE(activity.contains("The free space of " + QFile::encodeName(dest) + " is not known"))
+        << activity.toStdString();
+
+    // A disk that fills up: the process may not write files larger than 64 KiB.
+    WriteZip(archive, {File("small.txt", "fits"), File("large.dat", QByteArray(1024 * 1024, 'x'))});
+    const auto before = Snapshot(dest);
+    struct rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 64 * 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const Expected<Done> full = UnpackArchive(archive, dest, limits);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    ASSERT_FALSE(full.ok());
+    EXPECT_TRUE(full.error().description.contains("cannot write")) << full.error().description.toStdString();
+    EXPECT_EQ(Snapshot(dest), before);
+}
+
+TEST_F(ZipTest, FreeSpaceIsAskedOfTheFileSystemEvenForAPathNotMadeYet)
+{
+    const std::optional<qint64> here = FreeSpaceAt(dest);
+    ASSERT_TRUE(here.has_value());
+    EXPECT_GT(*here, 0);
+    const std::optional<qint64> below = FreeSpaceAt(dest + "/not/made/yet");
+    ASSERT_TRUE(below.has_value());
+    // The same file system: within what other writers change meanwhile.
+    EXPECT_NEAR(double(*below), double(*here), 256.0 * 1024 * 1024);
+    EXPECT_TRUE(FreeSpaceAt(QStringLiteral("relative/not/made")).has_value());
+}
 
 TEST_F(ZipTest, RefusesTheDesktopProgramAndAnySelection)
 {
