@@ -1,15 +1,16 @@
 // Merge throughput at the real data's scale: a full-address data file of N
 // rows (Memo addresses, non-unique postcode index) and an update database of
 // M rows, half replacing existing postcodes. Prints rows per second, time,
-// the bytes written to the file and to its journal, file sizes and peak
-// memory for the merge as shipped (with the rollback journal) and for the
-// same merge without the journal, then a full scan of the merged table.
+// the bytes written to the file, to its journal and to a private copy, file
+// sizes and peak memory for the merge as shipped (one transaction, beside
+// the file when it outgrows the cache) and for the same merge kept in place
+// (under the journal), then a full scan of the merged table.
 // Against those it sets the least any merge could write (the pages that
 // differ afterwards, once each, and their originals once to the journal) and
 // the time the disk, measured first, takes for either.
 //
 //   merge_bench [--rows N] [--update-rows M] [--work DIR] [--no-scan]
-//               [--only-journal | --no-journal] [--cache-pages N] [--rows-per-commit N]
+//               [--only-beside | --only-in-place] [--cache-pages N]
 //
 // The data file is generated once per DIR and copied for each run.
 
@@ -123,17 +124,15 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     bool noScan = false;
-    bool onlyJournal = false;
-    bool noJournal = false;
+    bool onlyBeside = false;
+    bool onlyInPlace = false;
     const bench::BenchScale scale = bench::ParseScale(
-        argc, argv, {{"--no-scan", &noScan}, {"--only-journal", &onlyJournal}, {"--no-journal", &noJournal}});
-    jet::OpenOptions shipped;
+        argc, argv, {{"--no-scan", &noScan}, {"--only-beside", &onlyBeside}, {"--only-in-place", &onlyInPlace}});
+    jet::OpenOptions shipped{.mayWriteBeside = true};
     for (int i = 1; i + 1 < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--cache-pages")
             shipped.cachePages = std::stoul(argv[++i]);
-        else if (arg == "--rows-per-commit")
-            shipped.rowsPerCommit = static_cast<uint32_t>(std::stoul(argv[++i]));
     }
     const bool scan = !noScan;
     const uint32_t rows = scale.rows;
@@ -157,8 +156,8 @@ int main(int argc, char** argv)
     std::printf("disk: %.0f MB/s written in order and synced; %.1f us a page scattered, 4096 pages a sync\n",
                 disk.sequentialMBps, disk.scatteredPageUs);
     // The merge as shipped last, so the scan reads its file.
-    for (const bool journal : {false, true}) {
-        if ((journal && noJournal) || (!journal && onlyJournal))
+    for (const bool beside : {false, true}) {
+        if ((beside && onlyInPlace) || (!beside && onlyBeside))
             continue;
         std::filesystem::remove_all(runDir);
         std::filesystem::create_directories(runDir);
@@ -171,7 +170,7 @@ int main(int argc, char** argv)
 
         pafdm::ZUpdateData engine(ctx);
         jet::OpenOptions options = shipped;
-        options.journal = journal;
+        options.mayWriteBeside = beside;
         engine.SetDataFileOptions(options);
         QString description;
         qint64 count = 0;
@@ -187,11 +186,12 @@ int main(int argc, char** argv)
         allMerged = allMerged && merged;
         std::printf("merge %s: %s, %lld update rows into %u rows in %.3f s = %.0f rows/s "
                     "(%.3f s of CPU: %.3f s in the program, %.3f s in the system)\n",
-                    journal ? "with journal" : "without journal", merged ? "ok" : "FAILED",
+                    beside ? "as shipped" : "kept in place", merged ? "ok" : "FAILED",
                     static_cast<long long>(count), rows, mergeSeconds, count / mergeSeconds, mergeCpu.total(),
                     mergeCpu.user, mergeCpu.system);
-        std::printf("  written: %.1f MB to the file, %.1f MB to the journal, %llu commits\n",
+        std::printf("  written: %.1f MB to the file or its copy, %.1f MB to the journal, %.1f MB copied, %llu commits\n",
                     (after.fileBytes - before.fileBytes) / 1e6, (after.journalBytes - before.journalBytes) / 1e6,
+                    (after.copyBytes - before.copyBytes) / 1e6,
                     static_cast<unsigned long long>(after.commits - before.commits));
         std::printf("  data file %.1f MB before, %.1f MB after; progress repaints %d; peak RSS %ld MB\n",
                     sizeBefore / 1e6, sizeAfter / 1e6, ui.repaints, PeakRssMb());
@@ -199,7 +199,7 @@ int main(int argc, char** argv)
         // page once to the file (and its original once to the journal).
         const PageChanges changes = ComparePages(master, runDir / "PAF_FULL.dat");
         const double fileLeast = (changes.changed + changes.added) * kPage / 1e6;
-        const double least = fileLeast + (journal ? changes.changed * kPage / 1e6 : 0);
+        const double least = fileLeast + (beside ? 0 : changes.changed * kPage / 1e6);
         const double written = (after.fileBytes - before.fileBytes + after.journalBytes - before.journalBytes) / 1e6;
         std::printf("  pages: %llu changed and %llu added of %llu, so at least %.1f MB to write in all; "
                     "written %.2f times that\n",

@@ -5,11 +5,14 @@
 #include "index/BTree.h"
 #include "index/IndexKey.h"
 #include "io/MemoryFile.h"
+#include "io/Replacement.h"
 #include "page/DataPage.h"
 #include "page/UsageMap.h"
 #include "table/RowCursor.h"
 
 #include <jet/Database.h>
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <map>
@@ -450,6 +453,12 @@ Result<CheckReport> CheckDatabase(const std::string& path, const std::string& pa
     }
     if (journal->kind != JournalState::Kind::kNone)
         report.warnings.push_back(journal->Describe(path));
+    // A private copy that was never renamed over the file: the file is as
+    // its last commit left it, and the copy takes room for nothing.
+    if (const std::string copy = CopyPathFor(path); ::access(copy.c_str(), F_OK) == 0)
+        report.warnings.push_back("The copy '" + copy + "' of '" + path
+                                  + "' was left by a write that never completed. The file is whole; open it once "
+                                    "with this engine for writing, or recover it, to remove the copy.");
     auto file = OpenPosixFile(path, false);
     if (!file.ok())
         return file.status();

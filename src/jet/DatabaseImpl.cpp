@@ -3,6 +3,7 @@
 #include "ConnectionString.h"
 #include "FormatConstants.h"
 #include "Recovery.h"
+#include "io/Replacement.h"
 
 #include <algorithm>
 #include <cctype>
@@ -91,6 +92,16 @@ Result<std::unique_ptr<Database>> Database::OpenFile(const std::string& path, co
     }
     if (!file.ok())
         return file.status();
+    if (!effective.readOnly) {
+        // Under the writer's lock: a copy beside the file is a leftover.
+        auto removed = RemoveLeftoverCopy(path);
+        if (!removed.ok())
+            return removed.status();
+        if (*removed) {
+            recovery.leftoverCopy = CopyPathFor(path);
+            recovery.resolved = true;
+        }
+    }
     if (!effective.journal || effective.readOnly)
         journal.reset();
     auto db = DatabaseImpl::OpenWith(std::move(file).value(), path, Utf8ToUtf16(databasePassword), effective,
@@ -109,7 +120,7 @@ Result<std::unique_ptr<DatabaseImpl>> DatabaseImpl::OpenWith(std::unique_ptr<Fil
     PagerOptions pagerOptions;
     pagerOptions.readOnly = options.readOnly;
     pagerOptions.cachePages = options.cachePages;
-    pagerOptions.rowsPerCommit = options.rowsPerCommit;
+    pagerOptions.mayWriteBeside = options.mayWriteBeside;
     std::unique_ptr<JournalWriter> writer;
     if (journal && !options.readOnly)
         writer = std::make_unique<JournalWriter>(std::move(journal), DatabaseNameFor(path));
@@ -250,6 +261,29 @@ Status DatabaseImpl::Flush()
     if (m_closed)
         return ClosedError();
     return m_pager->Flush();
+}
+
+void DatabaseImpl::ExpectChanges(uint64_t rows)
+{
+    // A row changes its data page and an index leaf or two; most of the
+    // index and map pages are shared.
+    if (!m_closed)
+        m_pager->ExpectChanges(rows * 2);
+}
+
+std::string DatabaseImpl::LastCommitNote() const
+{
+    return m_pager->whyInPlace();
+}
+
+Status DatabaseImpl::Abandon()
+{
+    if (m_closed)
+        return ClosedError();
+    Status s = m_pager->Abandon();
+    m_closed = true;
+    m_pager->ReleaseFile();
+    return s;
 }
 
 Status DatabaseImpl::Close()

@@ -36,6 +36,9 @@ public:
     const std::string& path() const override { return m_path; }
     Status Flush() override;
     Status Close() override;
+    void ExpectChanges(uint64_t rows) override;
+    std::string LastCommitNote() const override;
+    Status Abandon() override;
 
     // ---- Engine internals ----
     bool IsOpen() const { return !m_closed; }

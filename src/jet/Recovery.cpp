@@ -1,6 +1,9 @@
 #include "Recovery.h"
 
 #include "io/File.h"
+#include "io/Replacement.h"
+
+#include <unistd.h>
 
 namespace jet {
 namespace {
@@ -62,6 +65,11 @@ Result<Opened> OpenForRecovery(const std::string& path)
 
 std::string JournalState::Describe(const std::string& path) const
 {
+    if (!leftoverCopy.empty()) {
+        std::string copy = "Removed the copy '" + leftoverCopy + "' of '" + path
+            + "' left by a write that never completed; the file itself was not changed by it.";
+        return kind == Kind::kNone ? copy : copy + " " + JournalState{kind, pages, journal, reason, {}, resolved}.Describe(path);
+    }
     switch (kind) {
     case Kind::kNone:
         return "No journal beside '" + path + "'.";
@@ -142,14 +150,26 @@ Result<JournalState> RecoverDatabase(const std::string& path)
     auto exists = location->Exists();
     if (!exists.ok())
         return exists.status();
-    if (!*exists) {
-        JournalState state;
-        state.journal = location->path();
-        return state;
+    Result<JournalState> state = JournalState{};
+    state->journal = location->path();
+    if (*exists) {
+        state = RecoverBeforeOpen(path, *location, OpenOptions{});
+        if (state.ok() && state->kind == JournalState::Kind::kLive)
+            return Errors::FileInUse(path);
+        if (!state.ok())
+            return state;
     }
-    auto state = RecoverBeforeOpen(path, *location, OpenOptions{});
-    if (state.ok() && state->kind == JournalState::Kind::kLive)
-        return Errors::FileInUse(path);
+    // A copy never renamed over the file goes too, under the writer's lock.
+    if (::access(CopyPathFor(path).c_str(), F_OK) == 0) {
+        auto file = OpenPosixFile(path, true);
+        if (!file.ok())
+            return file.status();
+        auto removed = RemoveLeftoverCopy(path);
+        if (!removed.ok())
+            return removed.status();
+        if (*removed)
+            state->leftoverCopy = CopyPathFor(path);
+    }
     return state;
 }
 

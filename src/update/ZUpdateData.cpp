@@ -99,6 +99,20 @@ struct ZUpdateData::RecordStages {
     QString updating;
 };
 
+namespace {
+
+// Records in the activity log why a merge too large for the page cache was
+// written into the data file under its journal rather than beside it.
+void NoteCommit(AppContext& ctx, const jet::Database& db)
+{
+    const std::string note = db.LastCommitNote();
+    if (!note.empty())
+        LogActivity(ctx, QStringLiteral("Merged into ") + QString::fromStdString(db.path())
+                             + QStringLiteral(" in place, not through a copy: ") + QString::fromStdString(note));
+}
+
+} // namespace
+
 ZUpdateData::ZUpdateData(AppContext& ctx, zInternet* internet)
     : m_ctx(ctx)
     , m_internet(internet)
@@ -141,7 +155,7 @@ bool ZUpdateData::UpdateData(const QString& path, const QString& DatefileToRead,
         auto openedUpdate = jet::Database::Open(ConnectionString(updatePath).toStdString(), "admin", "",
                                                 jet::OpenOptions{.readOnly = true, .cachePages = 1024});
         if (!openedUpdate.ok())
-            return FromJet(openedUpdate.status());
+            return Noted(openedUpdate.status());
         updateDb = std::move(openedUpdate.value());
         LogRecovery(m_ctx, *updateDb);
 
@@ -149,7 +163,7 @@ bool ZUpdateData::UpdateData(const QString& path, const QString& DatefileToRead,
         auto openedData = jet::Database::Open(ConnectionString(path + QDir::separator() + fileName).toStdString(),
                                               "admin", "", m_dataOptions);
         if (!openedData.ok())
-            return FromJet(openedData.status());
+            return Noted(openedData.status());
         dataDb = std::move(openedData.value());
         LogRecovery(m_ctx, *dataDb);
 
@@ -157,21 +171,22 @@ bool ZUpdateData::UpdateData(const QString& path, const QString& DatefileToRead,
         auto rows = jet::Recordset::Open(*updateDb, query.toStdString(), jet::CursorType::kStatic,
                                          jet::LockType::kReadOnly);
         if (!rows.ok())
-            return FromJet(rows.status());
+            return Noted(rows.status());
         updateRows = std::move(rows.value());
         auto data = jet::Recordset::Open(*dataDb, table.toStdString(), jet::CursorType::kDynamic,
                                          jet::LockType::kOptimistic);
         if (!data.ok())
-            return FromJet(data.status());
+            return Noted(data.status());
         dataTable = std::move(data.value());
 
         for (jet::Status step : {updateRows->MoveFirst(), updateRows->MoveLast()}) {
             if (!step.ok())
-                return FromJet(step);
+                return Noted(step);
         }
         RecordCount = updateRows->RecordCount();
+        dataDb->ExpectChanges(static_cast<uint64_t>(std::max<qint64>(RecordCount, 0)));
         if (jet::Status first = updateRows->MoveFirst(); !first.ok())
-            return FromJet(first);
+            return Noted(first);
 
         LogActivity(m_ctx, QStringLiteral("Data files contains ") + QString::number(RecordCount)
                                + QStringLiteral(" records"));
@@ -185,7 +200,7 @@ bool ZUpdateData::UpdateData(const QString& path, const QString& DatefileToRead,
             if (!merged)
                 return merged.error();
             if (jet::Status next = updateRows->MoveNext(); !next.ok())
-                return FromJet(next);
+                return Noted(next);
         }
 
         m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 6");
@@ -196,26 +211,26 @@ bool ZUpdateData::UpdateData(const QString& path, const QString& DatefileToRead,
         m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 7 Updating the version date");
         auto version = jet::Recordset::Open(*dataDb, "Version", jet::CursorType::kDynamic, jet::LockType::kOptimistic);
         if (!version.ok())
-            return FromJet(version.status());
+            return Noted(version.status());
         dataTable = std::move(version.value());
         if (jet::Status first = dataTable->MoveFirst(); !first.ok())
-            return FromJet(first);
+            return Noted(first);
         while (!dataTable->IsEOF()) {
             auto id = dataTable->Field("ID");
             if (!id.ok())
-                return FromJet(id.status());
+                return Noted(id.status());
             if (id->ToUtf8() == "2")
                 break;
             if (jet::Status next = dataTable->MoveNext(); !next.ok())
-                return FromJet(next);
+                return Noted(next);
         }
         if (dataTable->IsEOF())
             return NoCurrentRecord();
         if (jet::Status set = dataTable->SetField("text", jet::Value(UpdateDateYYYYMMDD.toStdU16String()));
             !set.ok())
-            return FromJet(set);
+            return Noted(set);
         if (jet::Status written = dataTable->Update(); !written.ok())
-            return FromJet(written);
+            return Noted(written);
         (void)dataTable->Close();
         dataTable.reset();
 
@@ -223,23 +238,43 @@ bool ZUpdateData::UpdateData(const QString& path, const QString& DatefileToRead,
         updateRows.reset();
         (void)updateDb->Close();
         updateDb.reset();
-        if (jet::Status closed = dataDb->Close(); !closed.ok())
-            return FromJet(closed);
+        // The commit: the rows and the new date reach the file together.
+        const jet::Status closed = dataDb->Close();
+        NoteCommit(m_ctx, *dataDb);
         dataDb.reset();
+        if (!closed.ok())
+            return Noted(closed);
         return Done{};
     };
 
+    m_fileFault = false;
     const Expected<Done> outcome = run();
     if (outcome)
         return true;
 
-    // Rows committed before the failure must reach the file.
+    // A failure of the disk or a damaged page leaves the file as it was; any
+    // other (a row the table refused, the version row missing) keeps the rows
+    // merged before it, committed now without the new date.
     dataTable.reset();
     updateRows.reset();
-    if (dataDb)
-        (void)dataDb->Close();
+    if (dataDb) {
+        const jet::Status ended = !m_fileFault ? dataDb->Close() : dataDb->Abandon();
+        if (!ended.ok())
+            LogActivity(m_ctx, (!m_fileFault ? QStringLiteral("The rows merged before the failure could not be kept: ")
+                                              : QStringLiteral("The data file could not be put back as it was: "))
+                                   + QString::fromStdString(ended.description()));
+        NoteCommit(m_ctx, *dataDb);
+    }
     ShowFailure(outcome.error());
     return false;
+}
+
+Error ZUpdateData::Noted(const jet::Status& status)
+{
+    const jet::Status::Kind kind = status.kind();
+    if (kind == jet::Status::Kind::kIOError || kind == jet::Status::Kind::kCorruption)
+        m_fileFault = true;
+    return FromJet(status);
 }
 
 void ZUpdateData::ShowFailure(const Error& error)
@@ -275,39 +310,39 @@ Expected<Done> ZUpdateData::AddOrUpdateRecord(jet::Recordset& DataRec, jet::Reco
 
     auto key = DataRec.Field(keyField);
     if (!key.ok())
-        return FromJet(key.status());
+        return Noted(key.status());
     const QString keyText = KeyText(key.value());
 
     bool found = false;
     if (!(TableToUpdate.IsBOF() && TableToUpdate.IsEOF())) {
         m_ctx.StageMarker = stages.rewinding;
         if (jet::Status first = TableToUpdate.MoveFirst(); !first.ok())
-            return FromJet(first);
+            return Noted(first);
         m_ctx.StageMarker = stages.searching;
         // Exact equality on the stored key text, whatever characters it holds.
         const std::u16string converted = key->IsText() ? std::u16string() : keyText.toStdU16String();
         const std::u16string& wanted = key->IsText() ? key->As<std::u16string>() : converted;
         if (jet::Status searched = TableToUpdate.FindFirst(keyField, wanted); !searched.ok())
-            return FromJet(searched);
+            return Noted(searched);
         found = !TableToUpdate.IsEOF();
         m_ctx.StageMarker = Joined(found ? stages.updating : stages.adding, keyText);
     }
     if (!found) {
         if (jet::Status added = TableToUpdate.AddNew(); !added.ok())
-            return FromJet(added);
+            return Noted(added);
         if (jet::Status set = TableToUpdate.SetField(keyField, key.value()); !set.ok())
-            return FromJet(set);
+            return Noted(set);
     }
     for (int i = 0; i < otherFieldCount; ++i) {
         auto value = DataRec.Field(otherFields[i]);
         if (!value.ok())
-            return FromJet(value.status());
+            return Noted(value.status());
         if (jet::Status set = TableToUpdate.SetField(otherFields[i], value.value()); !set.ok())
-            return FromJet(set);
+            return Noted(set);
     }
     if (jet::Status written = TableToUpdate.Update(); !written.ok()) {
         TableToUpdate.CancelUpdate();
-        return FromJet(written);
+        return Noted(written);
     }
     return Done{};
 }

@@ -67,16 +67,19 @@ public:
     // Merges `path`/`DatefileToRead` into the data file of `DataType` ("F",
     // "T" or "Z") in `path` and writes `UpdateDateYYYYMMDD` into its version
     // row. Returns false after a failure, which has then been logged and shown
-    // to the operator; rows merged before it stay in the data file and the
-    // data date is unchanged. `DataTypeDesc` gets the kind's description,
-    // `RecordCount` the number of update rows once counted. The data file
-    // commits in batches (see jet::OpenOptions): after a crash it holds the
-    // rows of the batches committed and the old date, or everything and the
-    // new date, which goes in with the last batch.
+    // to the operator; the data date is then unchanged. `DataTypeDesc` gets
+    // the kind's description, `RecordCount` the number of update rows once
+    // counted. The whole merge is one transaction of the data file (see
+    // jet::OpenOptions): no other program ever sees part of it, and after a
+    // crash the file holds the old rows and date or every row and the new
+    // date. A failure of the disk or a damaged page leaves the data file
+    // exactly as it was; any other (a row the data table rejects, a field
+    // missing, no version row) keeps the rows before it, as if each row had
+    // been written on its own.
     bool UpdateData(const QString& path, const QString& DatefileToRead, const QString& DataType,
                     const QString& UpdateDateYYYYMMDD, QString& DataTypeDesc, qint64& RecordCount);
 
-    // How UpdateData opens the data file (journal, batch size, cache): the
+    // How UpdateData opens the data file (journal, copy beside it, cache): the
     // engine's defaults unless a benchmark or a test says otherwise.
     void SetDataFileOptions(const jet::OpenOptions& options) { m_dataOptions = options; }
 
@@ -91,6 +94,9 @@ private:
                                      const RecordStages& stages, const char* keyField, const char* const* otherFields,
                                      int otherFieldCount);
     void ShowProgress(const QString& label, bool force);
+    // The engine's error for the operator, noting a failure of the disk or a
+    // damaged page (which drops the whole merge rather than keep its rows).
+    Error Noted(const jet::Status& status);
     // The update failure message: the error, StageMarker and the advice.
     void ShowFailure(const Error& error);
     struct ArchiveResult;
@@ -100,7 +106,9 @@ private:
     AppContext& m_ctx;
     zInternet* m_internet;
     std::chrono::steady_clock::time_point m_lastRepaint{};
-    jet::OpenOptions m_dataOptions{};
+    jet::OpenOptions m_dataOptions{.mayWriteBeside = true};
+    // Set once a merge met a failure of the disk or a damaged page.
+    bool m_fileFault = false;
 };
 
 // The data-set manager's update entry: takes the data set's UpdateLock,

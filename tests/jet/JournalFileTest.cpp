@@ -40,7 +40,7 @@ protected:
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            auto db = jet::Database::OpenFile(m_path, "tallowmere", {.cachePages = 24, .rowsPerCommit = 100000});
+            auto db = jet::Database::OpenFile(m_path, "tallowmere", {.cachePages = 24});
             if (!db.ok())
                 ::_exit(3);
             auto rs = jet::Recordset::Open(**db, "PAF_FULLAddress", jet::CursorType::kDynamic,

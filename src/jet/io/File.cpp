@@ -1,6 +1,8 @@
 #include "io/File.h"
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -72,6 +74,7 @@ public:
     }
 
     void Unlock() override { ::flock(m_fd, LOCK_UN); }
+    int Descriptor() const override { return m_fd; }
 
 private:
     Status Error(const char* what) const
@@ -107,13 +110,29 @@ Result<std::unique_ptr<File>> OpenWithFlags(const std::string& path, int flags, 
         // interleave its pages with ours. Readers take no lock. The lock
         // ends with the descriptor. A file system without locks (ENOLCK,
         // EINVAL) is used unlocked rather than not at all.
-        int locked;
-        do {
-            locked = ::flock(fd, LOCK_EX | LOCK_NB);
-        } while (locked != 0 && errno == EINTR);
-        if (locked != 0 && errno == EWOULDBLOCK) {
+        // A writer that commits by renaming a new file over this one leaves
+        // its lock on the old file: whoever takes that lock next checks that
+        // its descriptor is still the file at the path, and opens again if not.
+        for (int attempt = 0;; ++attempt) {
+            int locked;
+            do {
+                locked = ::flock(fd, LOCK_EX | LOCK_NB);
+            } while (locked != 0 && errno == EINTR);
+            if (locked != 0 && errno == EWOULDBLOCK) {
+                ::close(fd);
+                return Errors::FileInUse(path);
+            }
+            struct stat atPath;
+            struct stat held;
+            if (attempt >= 8 || ::fstat(fd, &held) != 0 || ::stat(path.c_str(), &atPath) != 0
+                || (held.st_dev == atPath.st_dev && held.st_ino == atPath.st_ino))
+                break;
             ::close(fd);
-            return Errors::FileInUse(path);
+            do {
+                fd = ::open(path.c_str(), flags | O_CLOEXEC, 0644);
+            } while (fd < 0 && errno == EINTR);
+            if (fd < 0)
+                return Errors::DiskError("open '" + path + "': " + std::strerror(errno));
         }
     }
     return std::unique_ptr<File>(new PosixFile(fd, path));
@@ -136,6 +155,35 @@ Result<std::unique_ptr<File>> OpenUnlockedPosixFile(const std::string& path, boo
 Result<std::unique_ptr<File>> CreatePosixFile(const std::string& path)
 {
     return OpenWithFlags(path, O_RDWR | O_CREAT | O_TRUNC);
+}
+
+std::unique_ptr<File> AdoptPosixFile(int fd, const std::string& path)
+{
+    return std::unique_ptr<File>(new PosixFile(fd, path));
+}
+
+std::string ResolvedPath(const std::string& path)
+{
+    char buffer[PATH_MAX];
+    if (::realpath(path.c_str(), buffer) != nullptr)
+        return buffer;
+    return path;
+}
+
+Status SyncDirectory(const std::string& directory)
+{
+    int fd;
+    do {
+        fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return Errors::DiskError("open folder '" + directory + "': " + std::strerror(errno));
+    const int synced = ::fsync(fd);
+    const int error = errno;
+    ::close(fd);
+    if (synced != 0 && error != EINVAL)
+        return Errors::DiskError("sync folder '" + directory + "': " + std::strerror(error));
+    return Status::OK();
 }
 
 } // namespace jet

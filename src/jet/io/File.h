@@ -27,6 +27,8 @@ public:
     // Gives up the writer's lock on the file (see OpenPosixFile) before the
     // file itself is closed, so another writer may open it at once.
     virtual void Unlock() {}
+    // The open descriptor of a file on disk, -1 for any other kind of file.
+    virtual int Descriptor() const { return -1; }
 };
 
 // Opens `path` for reading, or for reading and writing. A file opened for
@@ -43,5 +45,16 @@ Result<std::unique_ptr<File>> OpenUnlockedPosixFile(const std::string& path, boo
 
 // Creates (or truncates) `path` for reading and writing.
 Result<std::unique_ptr<File>> CreatePosixFile(const std::string& path);
+
+// Takes over an open descriptor (closed with the File) of the file at `path`.
+std::unique_ptr<File> AdoptPosixFile(int fd, const std::string& path);
+
+// `path` with every link and relative step resolved; `path` itself when it
+// cannot be resolved (it does not exist yet).
+std::string ResolvedPath(const std::string& path);
+
+// Makes the creation, removal or renaming of a file in `directory` durable.
+// A file system that cannot sync a folder (EINVAL) need not.
+Status SyncDirectory(const std::string& directory);
 
 } // namespace jet

@@ -209,22 +209,7 @@ public:
         return Status::OK();
     }
 
-    Status SyncDirectory() override
-    {
-        int fd;
-        do {
-            fd = ::open(m_directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        } while (fd < 0 && errno == EINTR);
-        if (fd < 0)
-            return Errors::DiskError("open folder '" + m_directory + "': " + std::strerror(errno));
-        // Some file systems cannot sync a folder (EINVAL); they need not.
-        const int synced = ::fsync(fd);
-        const int error = errno;
-        ::close(fd);
-        if (synced != 0 && error != EINVAL)
-            return Errors::DiskError("sync folder '" + m_directory + "': " + std::strerror(error));
-        return Status::OK();
-    }
+    Status SyncDirectory() override { return jet::SyncDirectory(m_directory); }
 
 private:
     std::string m_path;
@@ -234,20 +219,14 @@ private:
 std::atomic<uint64_t> g_fileBytes{0};
 std::atomic<uint64_t> g_journalBytes{0};
 std::atomic<uint64_t> g_commits{0};
+std::atomic<uint64_t> g_copyBytes{0};
 
-std::string Resolved(const std::string& path)
-{
-    char buffer[PATH_MAX];
-    if (::realpath(path.c_str(), buffer) != nullptr)
-        return buffer;
-    return path;
-}
 
 } // namespace
 
 std::string JournalPathFor(const std::string& databasePath)
 {
-    return Resolved(databasePath) + "-journal";
+    return ResolvedPath(databasePath) + "-journal";
 }
 
 void CountWrites(uint64_t fileBytes, uint64_t journalBytes, uint64_t commits)
@@ -259,12 +238,17 @@ void CountWrites(uint64_t fileBytes, uint64_t journalBytes, uint64_t commits)
 
 WriteCounters ProcessWriteCounters()
 {
-    return WriteCounters{g_fileBytes.load(), g_journalBytes.load(), g_commits.load()};
+    return WriteCounters{g_fileBytes.load(), g_journalBytes.load(), g_commits.load(), g_copyBytes.load()};
+}
+
+void CountCopy(uint64_t bytes)
+{
+    g_copyBytes += bytes;
 }
 
 std::string DatabaseNameFor(const std::string& databasePath)
 {
-    const std::string resolved = Resolved(databasePath);
+    const std::string resolved = ResolvedPath(databasePath);
     const size_t slash = resolved.rfind('/');
     return slash == std::string::npos ? resolved : resolved.substr(slash + 1);
 }

@@ -94,6 +94,8 @@ Result<JournalContents> PlayBackJournal(File& database, const std::string& datab
 
 // Process-wide counters behind ProcessWriteCounters().
 void CountWrites(uint64_t fileBytes, uint64_t journalBytes, uint64_t commits);
+// Bytes copied into a private copy of a file (see Replacement.h).
+void CountCopy(uint64_t bytes);
 
 // The writing side, used by the pager. One transaction at a time:
 // Append() any number of times, then Commit(). Not thread-safe; the pager

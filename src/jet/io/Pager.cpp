@@ -4,10 +4,31 @@
 #include "util/Rc4.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
-#include <system_error>
 
 namespace jet {
+
+namespace {
+
+// Pages per write call: long enough to save most of the per-call cost.
+constexpr size_t kMaxRunPages = 64;
+
+} // namespace
+
+const char* PagerStateName(PagerState state)
+{
+    switch (state) {
+    case PagerState::kReader: return "reader";
+    case PagerState::kClean: return "clean";
+    case PagerState::kCached: return "cached";
+    case PagerState::kSpilled: return "spilled";
+    case PagerState::kBeside: return "beside";
+    case PagerState::kFailed: return "failed";
+    case PagerState::kClosed: return "closed";
+    }
+    return "?";
+}
 
 Result<std::unique_ptr<Pager>> Pager::Open(std::unique_ptr<File> file, const std::string& path,
                                            const PagerOptions& options, std::unique_ptr<JournalWriter> journal)
@@ -29,24 +50,49 @@ Pager::Pager(std::unique_ptr<File> file, std::string path, const PagerOptions& o
     , m_journal(std::move(journal))
     , m_path(std::move(path))
     , m_options(options)
+    , m_state(options.readOnly ? PagerState::kReader : PagerState::kClean)
     , m_pageCount(pageCount)
+    , m_cache(options.cachePages)
 {
-    // One row write holds several pages at once (data page, definition,
-    // usage maps, an index path); fewer frames would evict them mid-change.
-    m_options.cachePages = std::max<size_t>(m_options.cachePages, 16);
     m_fileSize = static_cast<uint64_t>(pageCount) * kPageSize;
-    m_frameOf.assign(pageCount, kNone);
-    m_options.rowsPerCommit = std::max<uint32_t>(m_options.rowsPerCommit, 1);
     m_transactionPageCount = pageCount;
-    if (m_journal)
-        m_journaled.assign(pageCount, false);
+    m_journaled.assign(pageCount, false);
 }
 
 Pager::~Pager() = default;
 
-Status Pager::ReadOnlyError() const
+void Pager::CheckInvariants() const
 {
-    return Errors::ReadOnly();
+#ifndef NDEBUG
+    assert(m_state != PagerState::kReader || m_options.readOnly);
+    assert(!m_options.readOnly || m_state == PagerState::kReader || m_state == PagerState::kClosed);
+    // Rule 2: no change in the cache and nothing to undo between transactions.
+    if (m_state == PagerState::kClean) {
+        assert(m_cache.DirtyCount() == 0);
+        assert(m_journal == nullptr || !m_journal->InTransaction());
+        assert(m_pageCount == m_transactionPageCount);
+    }
+    if (m_state == PagerState::kCached)
+        assert(m_journal == nullptr || !m_journal->InTransaction());
+    // Rule 5: a transaction beside the file has its copy, and no journal.
+    if (m_state == PagerState::kBeside) {
+        assert(m_copy != nullptr);
+        assert(m_journal == nullptr || !m_journal->InTransaction());
+    }
+    assert(m_state != PagerState::kFailed || !m_failure.ok());
+#endif
+}
+
+Status Pager::Usable() const
+{
+    CheckInvariants();
+    if (m_state == PagerState::kReader)
+        return Errors::ReadOnly();
+    if (m_state == PagerState::kClosed)
+        return Errors::ObjectClosed();
+    if (m_state == PagerState::kFailed)
+        return m_failure;
+    return Status::OK();
 }
 
 void Pager::Crypt(PageNumber n, uint8_t* page) const
@@ -59,17 +105,6 @@ void Pager::Crypt(PageNumber n, uint8_t* page) const
     rc4.Apply(page, kPageSize);
 }
 
-Pager::Frame* Pager::Cached(PageNumber n)
-{
-    if (n >= m_frameOf.size() || m_frameOf[n] == kNone)
-        return nullptr;
-    Frame& f = m_frames[m_frameOf[n]];
-    // Page types 2 to 5: table definition, index node, index leaf, usage map.
-    const uint8_t type = (*f.page)[0];
-    f.credit = type >= 0x02 && type <= 0x05 ? kMaxCredit : 1;
-    return &f;
-}
-
 void Pager::Touch(PageNumber n)
 {
     if (n >= m_versions.size())
@@ -77,237 +112,29 @@ void Pager::Touch(PageNumber n)
     m_versions[n] = ++m_versionClock;
 }
 
-void Pager::MapFrame(PageNumber n, uint32_t index)
+void Pager::Changed(Frame& frame)
 {
-    if (n >= m_frameOf.size())
-        m_frameOf.resize(std::max<size_t>(n + 1, m_frameOf.size() + m_frameOf.size() / 4 + 16), kNone);
-    m_frameOf[n] = index;
-}
-
-void Pager::CollectChangedPages(WriteBatch& batch)
-{
-    // In page order: the system does far less work per page than for the
-    // same pages in random order.
-    std::vector<uint32_t>& dirty = m_writeOrder;
-    dirty.clear();
-    dirty.reserve(m_dirtyCount);
-    for (uint32_t i = 0; i < m_frames.size(); ++i) {
-        if (m_frames[i].used && m_frames[i].dirty)
-            dirty.push_back(i);
-    }
-    std::sort(dirty.begin(), dirty.end(),
-              [this](uint32_t a, uint32_t b) { return m_frames[a].number < m_frames[b].number; });
-    batch.Clear();
-    batch.pages.reserve(dirty.size() + m_unwritten.pages.size());
-    batch.images.reserve((dirty.size() + m_unwritten.pages.size()) * kPageSize);
-    size_t old = 0;
-    const auto addOlderUntil = [&](PageNumber limit) {
-        for (; old < m_unwritten.pages.size() && m_unwritten.pages[old] < limit; ++old) {
-            // Pages appended and then rolled back are not written again.
-            if (m_unwritten.pages[old] < m_pageCount)
-                batch.Add(m_unwritten.pages[old], m_unwritten.images.data() + old * kPageSize);
-        }
-    };
-    for (uint32_t index : dirty) {
-        Frame& f = m_frames[index];
-        addOlderUntil(f.number);
-        if (old < m_unwritten.pages.size() && m_unwritten.pages[old] == f.number)
-            ++old; // changed again since
-        batch.Add(f.number, f.page->data());
-        Crypt(f.number, batch.images.data() + (batch.pages.size() - 1) * kPageSize);
-        f.dirty = false;
-    }
-    addOlderUntil(UINT32_MAX);
-    m_dirtyCount = 0;
-    m_unwritten.Clear();
-    ChooseJournalPages(batch);
-}
-
-void Pager::ChooseJournalPages(WriteBatch& batch)
-{
-    batch.journalPages.clear();
-    batch.transactionPageCount = m_transactionPageCount;
-    if (!m_journal)
-        return;
-    // Pages appended in this transaction have no original: rolling back cuts
-    // them off.
-    for (PageNumber n : batch.pages) {
-        if (n < m_transactionPageCount && !m_journaled[n]) {
-            m_journaled[n] = true;
-            ++m_journaledCount;
-            batch.journalPages.push_back(n);
-        }
-    }
-}
-
-void Pager::KeepFailedBatch(WriteBatch&& batch)
-{
-    // A failed commit's pages belong to a transaction already left behind:
-    // nothing more is written after it (m_failure), only rolled back.
-    if (!batch.commit) {
-        for (PageNumber n : batch.journalPages)
-            m_journaled[n] = false;
-        m_journaledCount -= batch.journalPages.size();
-    }
-    batch.journalPages.clear();
-    m_unwritten = std::move(batch);
-}
-
-Status Pager::FinishBackgroundWrite()
-{
-    if (m_writer == nullptr || m_writer->InHand() == nullptr)
-        return Status::OK();
-    WriteBatch done;
-    Status s = m_writer->Wait(done, m_fileSize);
-    if (!s.ok()) {
-        if (done.commit)
-            m_failure = s;
-        KeepFailedBatch(std::move(done));
-    } else {
-        m_spare = std::move(done);
-    }
-    return s;
-}
-
-bool Pager::EnsureWriter()
-{
-    if (m_writer != nullptr)
-        return true;
-    try {
-        m_writer = std::make_unique<BackgroundWriter>(*m_file, m_journal.get());
-    } catch (const std::system_error&) {
-        // No thread to be had: batches are written by the caller.
-    }
-    return m_writer != nullptr;
-}
-
-void Pager::StartTransaction()
-{
-    if (m_journal) {
-        m_transactionPageCount = m_pageCount;
-        m_journaled.assign(m_pageCount, false);
-        m_journaledCount = 0;
-    }
-    m_rowsSinceCommit = 0;
-}
-
-Status Pager::CommitInBackground()
-{
-    if (!m_failure.ok())
-        return m_failure;
-    // Pages appended and rolled back may lie past the end: a flush here and
-    // now cuts them off.
-    if (m_fileSize > static_cast<uint64_t>(m_pageCount) * kPageSize || !EnsureWriter())
-        return Flush();
-    JET_RETURN_IF_ERROR(FinishBackgroundWrite());
-    WriteBatch batch = std::move(m_spare);
-    CollectChangedPages(batch);
-    if (batch.Empty() && !m_unsynced && m_journaledCount == 0) {
-        m_spare = std::move(batch);
-        StartTransaction();
-        return Status::OK();
-    }
-    if (m_journaledCount > 0) {
-        ++m_commits;
-        CountWrites(0, 0, 1);
-    }
-    m_pagesWritten += batch.pages.size();
-    CountWrites(static_cast<uint64_t>(batch.pages.size()) * kPageSize, 0, 0);
-    batch.commit = true;
-    m_writer->Start(std::move(batch));
-    m_unsynced = false;
-    StartTransaction();
-    return Status::OK();
-}
-
-Status Pager::WriteChangedPages(bool inBackground)
-{
-    // A failed batch stops the work that notices it; a flush writes its
-    // pages again at once and fails only if that fails too.
-    if (!m_failure.ok())
-        return m_failure;
-    if (Status waited = FinishBackgroundWrite(); !waited.ok() && (inBackground || !m_failure.ok()))
-        return waited;
-    WriteBatch batch = std::move(m_spare);
-    CollectChangedPages(batch);
-    if (batch.Empty())
-        return Status::OK();
-    m_unsynced = true;
-    m_pagesWritten += batch.pages.size();
-    CountWrites(static_cast<uint64_t>(batch.pages.size()) * kPageSize, 0, 0);
-    if (inBackground && EnsureWriter()) {
-        m_writer->Start(std::move(batch));
-        return Status::OK();
-    }
-    bool journalSaved = false;
-    Status s = WriteBatchJournaled(*m_file, m_journal.get(), batch, m_fileSize, journalSaved);
-    if (journalSaved)
-        batch.journalPages.clear();
-    if (!s.ok())
-        KeepFailedBatch(std::move(batch));
-    else
-        m_spare = std::move(batch);
-    return s;
+    m_cache.MarkDirty(frame);
+    Touch(frame.number);
+    if (m_state == PagerState::kClean)
+        m_state = PagerState::kCached;
 }
 
 Result<Pager::Frame*> Pager::TakeFrame(PageNumber n)
 {
-    uint32_t index;
-    if (m_frames.size() < m_options.cachePages) {
-        m_pageData.emplace_back();
-        m_frames.emplace_back();
-        m_frames.back().page = &m_pageData.back();
-        index = static_cast<uint32_t>(m_frames.size() - 1);
-    } else {
-        // Every sweep takes one credit from every page, so a page without
-        // credit turns up within kMaxCredit + 1 sweeps.
-        const size_t count = m_frames.size();
-        index = kNone;
-        for (size_t step = 0; step < (kMaxCredit + 1) * count + 1; ++step) {
-            Frame& f = m_frames[m_hand];
-            const uint32_t at = m_hand;
-            m_hand = static_cast<uint32_t>((m_hand + 1) % count);
-            if (f.used && f.credit > 0) {
-                --f.credit;
-                continue;
-            }
-            index = at;
-            break;
-        }
-        Frame& victim = m_frames[index];
-        if (victim.used && victim.dirty) {
-            // Every changed page goes out together and stays cached.
-            JET_RETURN_IF_ERROR(WriteChangedPages(/*inBackground=*/true));
-        }
-        if (victim.used)
-            m_frameOf[victim.number] = kNone;
-        victim.used = false;
+    Frame* victim = m_cache.NextVictim();
+    if (victim != nullptr && victim->used && victim->dirty) {
+        // Every changed page goes out together and stays cached.
+        JET_RETURN_IF_ERROR(Spill());
     }
-    Frame& f = m_frames[index];
-    f.number = n;
-    f.used = true;
-    f.dirty = false;
-    f.credit = 1;
-    MapFrame(n, index);
-    return &f;
-}
-
-void Pager::DropFrame(uint32_t index)
-{
-    Frame& f = m_frames[index];
-    if (!f.used)
-        return;
-    if (f.dirty)
-        --m_dirtyCount;
-    m_frameOf[f.number] = kNone;
-    f.used = false;
-    f.dirty = false;
-    f.credit = 0;
+    return m_cache.Take(n);
 }
 
 Result<Pager::Frame*> Pager::Load(PageNumber n)
 {
-    if (Frame* f = Cached(n))
+    if (m_state == PagerState::kClosed)
+        return Errors::ObjectClosed();
+    if (Frame* f = m_cache.Find(n))
         return f;
     if (n >= m_pageCount)
         return Status::Corruption("Unrecognized database format '" + m_path + "' (page " + std::to_string(n)
@@ -316,21 +143,15 @@ Result<Pager::Frame*> Pager::Load(PageNumber n)
     if (!frame.ok())
         return frame.status();
     Frame* f = *frame;
-    // A page still on its way to the file comes from its batch.
-    const uint8_t* image = m_unwritten.Find(n);
-    if (image == nullptr && m_writer != nullptr && m_writer->InHand() != nullptr)
-        image = m_writer->InHand()->Find(n);
-    if (image != nullptr) {
-        std::memcpy(f->page->data(), image, kPageSize);
-    } else {
-        Status s = m_file->Read(static_cast<uint64_t>(n) * kPageSize, f->page->data(), kPageSize);
-        if (!s.ok()) {
-            // The cache never holds a half-read page.
-            DropFrame(m_frameOf[n]);
-            return s;
-        }
-        ++m_pagesRead;
+    // Beside the file, pages written out so far are in the copy only.
+    File& from = m_state == PagerState::kBeside ? m_copy->copy() : *m_file;
+    Status s = from.Read(static_cast<uint64_t>(n) * kPageSize, f->page->data(), kPageSize);
+    if (!s.ok()) {
+        // The cache never holds a half-read page.
+        m_cache.Drop(*f);
+        return s;
     }
+    ++m_pagesRead;
     Crypt(n, f->page->data());
     return f;
 }
@@ -354,29 +175,23 @@ Result<const Page*> Pager::View(PageNumber n)
 
 Result<Page*> Pager::Modify(PageNumber n)
 {
-    if (m_options.readOnly)
-        return ReadOnlyError();
+    JET_RETURN_IF_ERROR(Usable());
     auto f = Load(n);
     if (!f.ok())
         return f.status();
     Frame* frame = *f;
     if (m_inChange)
         RememberOriginal(n, *frame);
-    Touch(n);
-    if (!frame->dirty) {
-        frame->dirty = true;
-        ++m_dirtyCount;
-    }
+    Changed(*frame);
     return frame->page;
 }
 
 Status Pager::WritePage(PageNumber n, const Page& page)
 {
-    if (m_options.readOnly)
-        return ReadOnlyError();
+    JET_RETURN_IF_ERROR(Usable());
     if (n >= m_pageCount)
         return Status::InvalidArgument("page " + std::to_string(n) + " is beyond the end of the file");
-    Frame* frame = Cached(n);
+    Frame* frame = m_cache.Find(n);
     if (frame == nullptr) {
         // The whole page is replaced, so it need not be read first, unless
         // its original must be kept for a rollback.
@@ -388,19 +203,14 @@ Status Pager::WritePage(PageNumber n, const Page& page)
     }
     if (m_inChange)
         RememberOriginal(n, *frame);
-    Touch(n);
     *frame->page = page;
-    if (!frame->dirty) {
-        frame->dirty = true;
-        ++m_dirtyCount;
-    }
+    Changed(*frame);
     return Status::OK();
 }
 
 Result<PageNumber> Pager::AllocatePage(const Page& page)
 {
-    if (m_options.readOnly)
-        return ReadOnlyError();
+    JET_RETURN_IF_ERROR(Usable());
     PageNumber n;
     if (!m_reusable.empty()) {
         n = m_reusable.back();
@@ -409,16 +219,12 @@ Result<PageNumber> Pager::AllocatePage(const Page& page)
     } else {
         if (m_pageCount >= 0xFFFFFF)
             return Errors::DatabaseFull();
-        n = m_pageCount++;
-        auto f = TakeFrame(n);
-        if (!f.ok()) {
-            --m_pageCount;
+        auto f = TakeFrame(m_pageCount);
+        if (!f.ok())
             return f.status();
-        }
+        n = m_pageCount++;
         *(*f)->page = page;
-        (*f)->dirty = true;
-        ++m_dirtyCount;
-        Touch(n);
+        Changed(**f);
     }
     if (m_allocationHook && !m_inAllocationHook) {
         m_inAllocationHook = true;
@@ -447,18 +253,7 @@ void Pager::RememberOriginal(PageNumber n, const Frame& frame)
 
 Status Pager::BeginChange()
 {
-    // A transaction commits once it holds rowsPerCommit rows, or once it has
-    // saved as many originals as the cache holds pages: by then most of its
-    // changed pages have had to leave the cache. While the last commit is
-    // still being written it grows on, up to twice as many rows, rather
-    // than wait for the disk: slow moments of the disk then make fewer,
-    // larger transactions instead of stopping the work.
-    if (m_journal && !m_inChange) {
-        const bool writing = m_writer != nullptr && m_writer->Writing();
-        const uint64_t due = writing ? 2ull * m_options.rowsPerCommit : m_options.rowsPerCommit;
-        if (m_rowsSinceCommit >= due || m_journaledCount >= m_options.cachePages)
-            JET_RETURN_IF_ERROR(CommitInBackground());
-    }
+    JET_RETURN_IF_ERROR(Usable());
     m_inChange = true;
     m_pageCountAtBegin = m_pageCount;
     m_originalCount = 0;
@@ -470,7 +265,6 @@ void Pager::CommitChange()
 {
     m_inChange = false;
     m_originalCount = 0;
-    ++m_rowsSinceCommit;
 }
 
 void Pager::RollbackChange()
@@ -479,82 +273,274 @@ void Pager::RollbackChange()
         return;
     m_inChange = false;
     for (PageNumber n = m_pageCountAtBegin; n < m_pageCount; ++n) {
-        if (n < m_frameOf.size() && m_frameOf[n] != kNone)
-            DropFrame(m_frameOf[n]);
+        if (Frame* f = m_cache.Find(n))
+            m_cache.Drop(*f);
         Touch(n);
     }
     m_pageCount = m_pageCountAtBegin;
     for (size_t i = 0; i < m_originalCount; ++i) {
         const PageNumber n = m_originals[i].first;
-        Frame* frame = Cached(n);
+        Frame* frame = m_cache.Find(n);
         if (frame == nullptr) {
-            // Evicted meanwhile (and written): bring the original back as a changed page.
+            // Written out meanwhile: the original comes back as a changed page.
             auto f = TakeFrame(n);
-            if (!f.ok()) {
-                // Only a failed batch gets here. Its copy of the page, still
-                // to be written, must not carry the change.
-                if (uint8_t* image = m_unwritten.Find(n)) {
-                    std::memcpy(image, m_originals[i].second->data(), kPageSize);
-                    Crypt(n, image);
-                }
-                continue;
-            }
+            if (!f.ok())
+                continue; // the transaction has failed (kFailed) and will be undone whole
             frame = *f;
         }
         *frame->page = *m_originals[i].second;
-        Touch(n);
-        if (!frame->dirty) {
-            frame->dirty = true;
-            ++m_dirtyCount;
-        }
+        Changed(*frame);
     }
     m_originalCount = 0;
     m_reusable = m_reusableAtBegin;
 }
 
-Status Pager::Flush()
+void Pager::ExpectChanges(uint64_t pages)
 {
-    if (m_options.readOnly)
+    if (!m_options.mayWriteBeside || m_copy != nullptr || pages <= m_cache.capacity()
+        || (m_state != PagerState::kClean && m_state != PagerState::kCached))
+        return;
+    auto made = Replacement::Begin(*m_file, m_path, m_whyInPlace);
+    if (made.ok())
+        m_copy = std::move(made).value();
+    else
+        m_whyInPlace = made.status().description();
+}
+
+Status Pager::WriteChangedPages(File& file)
+{
+    const std::vector<Frame*> dirty = m_cache.DirtyInPageOrder();
+    m_images.resize(kMaxRunPages * kPageSize);
+    for (size_t i = 0; i < dirty.size();) {
+        size_t stop = i;
+        do {
+            std::memcpy(m_images.data() + (stop - i) * kPageSize, dirty[stop]->page->data(), kPageSize);
+            Crypt(dirty[stop]->number, m_images.data() + (stop - i) * kPageSize);
+            ++stop;
+        } while (stop < dirty.size() && stop - i < kMaxRunPages && dirty[stop]->number == dirty[stop - 1]->number + 1);
+        const uint64_t offset = static_cast<uint64_t>(dirty[i]->number) * kPageSize;
+        const size_t length = (stop - i) * kPageSize;
+        JET_RETURN_IF_ERROR(file.Write(offset, m_images.data(), length));
+        m_fileSize = std::max<uint64_t>(m_fileSize, offset + length);
+        m_pagesWritten += stop - i;
+        CountWrites(length, 0, 0);
+        for (size_t k = i; k < stop; ++k)
+            m_cache.MarkClean(*dirty[k]);
+        i = stop;
+    }
+    return Status::OK();
+}
+
+Status Pager::JournalChangedPages()
+{
+    if (!m_journal)
         return Status::OK();
-    JET_RETURN_IF_ERROR(WriteChangedPages(/*inBackground=*/false));
+    std::vector<PageNumber> pages;
+    for (const Frame* f : m_cache.DirtyInPageOrder()) {
+        if (f->number < m_transactionPageCount && !m_journaled[f->number])
+            pages.push_back(f->number);
+    }
+    if (pages.empty())
+        return Status::OK();
+    JET_RETURN_IF_ERROR(m_journal->Append(*m_file, pages, m_transactionPageCount));
+    for (PageNumber n : pages)
+        m_journaled[n] = true;
+    return Status::OK();
+}
+
+Result<bool> Pager::GoBeside()
+{
+    if (m_copy == nullptr) {
+        auto made = Replacement::Begin(*m_file, m_path, m_whyInPlace);
+        if (!made.ok()) {
+            m_whyInPlace = "no copy could be made: " + made.status().description();
+            return false;
+        }
+        m_copy = std::move(made).value();
+        if (m_copy == nullptr)
+            return false;
+    }
+    if (Status ready = m_copy->Ready(); !ready.ok()) {
+        m_whyInPlace = "the copy failed: " + ready.description();
+        m_copy.reset();
+        return false;
+    }
+    m_copyBytes += m_copy->bytesCopied();
+    m_whyInPlace.clear();
+    return true;
+}
+
+Status Pager::Spill()
+{
+    if (m_state == PagerState::kCached) {
+        bool beside = false;
+        if (m_options.mayWriteBeside) {
+            auto went = GoBeside();
+            if (!went.ok())
+                return went.status();
+            beside = *went;
+        }
+        m_state = beside ? PagerState::kBeside : PagerState::kSpilled;
+    }
+    CheckInvariants();
+    // Pages whose write fails stay changed: the next spill or commit writes
+    // them again (rule 6).
+    if (m_state == PagerState::kBeside)
+        return WriteChangedPages(m_copy->copy());
+    // In place: the originals are durable before the first page is overwritten.
+    JET_RETURN_IF_ERROR(JournalChangedPages());
+    return WriteChangedPages(*m_file);
+}
+
+void Pager::EndTransaction()
+{
+    m_state = PagerState::kClean;
+    m_transactionPageCount = m_pageCount;
+    m_journaled.assign(m_pageCount, false);
+    // A copy made for a transaction that fitted the cache after all.
+    m_copy.reset();
+    m_failure = Status::OK();
+}
+
+Status Pager::CommitInPlace()
+{
+    // Rule 6: until a page reaches the file, a failure keeps the transaction.
+    JET_RETURN_IF_ERROR(JournalChangedPages());
+    Status s = WriteChangedPages(*m_file);
     // Pages appended and then rolled back may have reached the file.
     const uint64_t size = static_cast<uint64_t>(m_pageCount) * kPageSize;
-    if (m_fileSize > size) {
-        JET_RETURN_IF_ERROR(m_file->Truncate(size));
-        m_fileSize = size;
-        m_unsynced = true;
+    if (s.ok() && m_fileSize > size) {
+        s = m_file->Truncate(size);
+        if (s.ok())
+            m_fileSize = size;
     }
-    if (m_unsynced) {
-        JET_RETURN_IF_ERROR(m_file->Sync());
-        m_unsynced = false;
+    if (s.ok())
+        s = m_file->Sync();
+    // The commit point: the file is synced, so the originals can go.
+    if (s.ok() && m_journal)
+        s = m_journal->Commit();
+    if (!s.ok()) {
+        // Part of the transaction may be in the file now, every original in
+        // the journal: a later Flush() completes it, Close() or Abandon()
+        // undoes it.
+        m_state = PagerState::kSpilled;
+        return s;
     }
-    if (m_journal) {
-        // The commit point: the file is synced, so the originals can go.
-        if (m_journal->InTransaction()) {
-            ++m_commits;
-            CountWrites(0, 0, 1);
-        }
-        JET_RETURN_IF_ERROR(m_journal->Commit());
-    }
-    StartTransaction();
+    ++m_commits;
+    CountWrites(0, 0, 1);
+    EndTransaction();
     return Status::OK();
+}
+
+Status Pager::CommitBeside()
+{
+    File& copy = m_copy->copy();
+    Status s = WriteChangedPages(copy);
+    const uint64_t size = static_cast<uint64_t>(m_pageCount) * kPageSize;
+    if (s.ok() && m_fileSize > size) {
+        s = copy.Truncate(size);
+        if (s.ok())
+            m_fileSize = size;
+    }
+    if (!s.ok())
+        return s; // the copy is still whole: a later Flush() completes it
+
+    s = m_copy->Commit();
+    if (m_copy->committed()) {
+        // Renamed: the new file is the one at the path from now on, and the
+        // old one (and its lock) goes.
+        m_file = m_copy->TakeFile();
+        ++m_commits;
+        ++m_commitsBeside;
+        CountWrites(0, 0, 1);
+        EndTransaction();
+        return s;
+    }
+    // The copy could not be flushed or renamed and is gone, with the part of
+    // the transaction it held.
+    m_failure = s;
+    m_state = PagerState::kFailed;
+    return s;
+}
+
+Status Pager::Flush()
+{
+    CheckInvariants();
+    switch (m_state) {
+    case PagerState::kReader:
+    case PagerState::kClean:
+        return Status::OK();
+    case PagerState::kCached:
+    case PagerState::kSpilled:
+        return CommitInPlace();
+    case PagerState::kBeside:
+        return CommitBeside();
+    case PagerState::kFailed:
+        return m_failure;
+    case PagerState::kClosed:
+        return Errors::ObjectClosed();
+    }
+    return Status::OK();
+}
+
+Status Pager::UndoTransaction()
+{
+    Status s;
+    const bool inPlace = m_state == PagerState::kSpilled || m_state == PagerState::kFailed;
+    m_copy.reset(); // removes a copy not renamed
+    if (inPlace && m_journal && m_journal->InTransaction()) {
+        s = m_journal->RollBack(*m_file);
+    } else if (inPlace) {
+        // Only appended pages reached the file: cut them off.
+        const uint64_t size = static_cast<uint64_t>(m_transactionPageCount) * kPageSize;
+        auto now = m_file->Size();
+        if (now.ok() && *now > size) {
+            s = m_file->Truncate(size);
+            if (s.ok())
+                s = m_file->Sync();
+        }
+    }
+    m_cache.Clear();
+    m_pageCount = m_transactionPageCount;
+    return s;
 }
 
 Status Pager::Close()
 {
-    if (m_options.readOnly)
+    CheckInvariants();
+    if (m_state == PagerState::kClosed)
+        return Errors::ObjectClosed();
+    if (m_state == PagerState::kReader) {
+        m_state = PagerState::kClosed;
         return Status::OK();
+    }
     Status flushed = Flush();
-    if (!m_journal)
-        return flushed;
-    if (flushed.ok())
-        return m_journal->Remove();
-    // The changes since the last commit are lost: put the file back as it
-    // was then. Nothing is being written any more.
-    (void)FinishBackgroundWrite();
-    m_writer.reset();
-    (void)m_journal->RollBack(*m_file);
+    if (flushed.ok()) {
+        m_state = PagerState::kClosed;
+        return m_journal ? m_journal->Remove() : Status::OK();
+    }
+    // The changes since the last commit are lost: the file is put back as
+    // it was then.
+    // A journal that could not be played back stays for the next open.
+    if (UndoTransaction().ok() && m_journal)
+        (void)m_journal->Remove();
+    m_state = PagerState::kClosed;
     return flushed;
+}
+
+Status Pager::Abandon()
+{
+    CheckInvariants();
+    if (m_state == PagerState::kClosed)
+        return Errors::ObjectClosed();
+    Status s;
+    if (m_state != PagerState::kReader) {
+        s = UndoTransaction();
+        if (m_journal && s.ok())
+            s = m_journal->Remove();
+    }
+    m_state = PagerState::kClosed;
+    return s;
 }
 
 } // namespace jet

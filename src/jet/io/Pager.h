@@ -1,14 +1,14 @@
 #pragma once
 
 #include "io/File.h"
+#include "io/Journal.h"
+#include "io/PageCache.h"
 #include "io/PageStore.h"
-#include "io/PageWriter.h"
+#include "io/Replacement.h"
 
 #include <functional>
 #include <memory>
 #include <string>
-#include <unordered_map>
-#include <deque>
 #include <vector>
 
 namespace jet {
@@ -17,36 +17,67 @@ struct PagerOptions {
     bool readOnly = true;
     size_t cachePages = 16384;
     uint32_t encryptionKey = 0; // non-zero: every page but page 0 is RC4-encrypted on disk
-    // With a journal: row changes after which a transaction commits at the
-    // start of the next one (twice as many while the last commit is still
-    // being written).
-    uint32_t rowsPerCommit = 4096;
+    // A transaction that outgrows the cache goes on in a private copy of the
+    // file, renamed over it at the commit (see Replacement.h), rather than
+    // in the file under the journal.
+    bool mayWriteBeside = false;
 };
 
-// The page cache between the engine and the file. Pages are decrypted on the
-// way in and encrypted on the way out; changed pages stay in the cache until
-// Flush() or until the cache must evict one of them. Then every changed page
-// goes out in one batch, in page order, written by a thread of its own while
-// the work goes on; the pages stay cached, and a page needed again before its
-// batch is written is taken from the batch. A batch that fails is kept and
-// written again with the next one; its error is returned by the next
-// eviction that waits for it, while Flush() writes its pages again at once.
+// How the pager stands towards its file. Every change between two commits
+// is one transaction; the file at the path only ever holds the last commit,
+// except in state kSpilled (see the rules below).
+enum class PagerState {
+    kReader,  // opened read-only: nothing is ever written
+    kClean,   // no change since the last commit
+    kCached,  // a transaction is open and all of it is in the cache
+    kSpilled, // a transaction is open in place: part of it is in the file, every original in the journal
+    kBeside,  // a transaction is open in a private copy: the file is untouched, part of it is in the copy
+    kFailed,  // the copy of a transaction beside the file failed at its commit: only Close() or Abandon() remain
+    kClosed,  // closed or abandoned: every call fails
+};
+const char* PagerStateName(PagerState state);
+
+// The page cache between the engine and the file, and the transactions that
+// change the file. Pages are decrypted on the way in and encrypted on the way
+// out. The rules, which every entry checks in debug builds:
 //
-// With a journal, the changes between two commits form a transaction that
-// reaches the file whole or not at all: every batch first saves the original
-// of each page it overwrites for the first time in the transaction (see
-// Journal.h). Flush() commits; so does the start of a row change once the
-// transaction holds rowsPerCommit row changes (twice as many while the last
-// commit is still on its way) or has saved a cache's worth of originals, so a
-// long run of writes commits in batches, each atomic.
-// Those commits run on the writer thread while the next transaction goes on
-// in the cache; its first batch waits for them.
+//  1. A change made through Modify(), WritePage() or AllocatePage() opens a
+//     transaction (kClean -> kCached). Flush() commits it; Close() commits it
+//     and ends; Abandon() drops it and ends.
+//  2. In kClean and kCached the file at the path holds exactly the last
+//     commit, the journal holds nothing to undo, and no copy exists beyond
+//     one being made for a transaction that may still need it.
+//  3. A commit from kCached or kSpilled saves the original of every changed
+//     page the file had when the transaction began (pages appended since
+//     have none) in the journal and flushes it, writes the changed pages in
+//     page order, flushes the file and only then wipes the journal's header.
+//     So the file changes only in that window, and a crash within it leaves
+//     a hot journal that puts the last commit back.
+//  4. When the changed pages fill the cache, they leave it together: with
+//     mayWriteBeside and a copy that can be made the same as the file, into
+//     the copy (kCached -> kBeside), else into the file under the journal as
+//     in rule 3 but without the last two steps (kCached -> kSpilled).
+//  5. In kBeside the file at the path is never written. The commit writes
+//     the changed pages to the copy, flushes it, renames it over the file
+//     and flushes the folder: the rename is the commit point.
+//  6. A write that fails keeps the pages it did not write changed in the
+//     cache, and the transaction open: the next spill or Flush() writes them
+//     again. Meanwhile the file may hold part of the transaction (kSpilled),
+//     which the journal undoes should the program stop. Only a copy that
+//     cannot be flushed or renamed ends the transaction (kFailed): the copy
+//     is removed and the file was never touched. Close() after a failed
+//     commit, and Abandon() at any time, put the file back as the last
+//     commit left it.
+//  7. Nothing is written from another thread: a commit happens exactly when
+//     Flush() or Close() is called. (The copy of rule 4 may be made on a
+//     thread of its own while the transaction goes on, since nothing is
+//     written to the file meanwhile.)
 class Pager final : public PageStore {
 public:
-    // Takes ownership of `file`. `path` is used in error descriptions. A file
-    // whose size is not a whole number of pages is refused as unrecognized.
-    // `journal` (writable files only; may be null) makes writes atomic per
-    // transaction.
+    // Takes ownership of `file`. `path` names the file on disk (messages, the
+    // copy's place). A file whose size is not a whole number of pages is
+    // refused as unrecognized. `journal` (writable files only; may be null)
+    // makes commits in place atomic.
     static Result<std::unique_ptr<Pager>> Open(std::unique_ptr<File> file, const std::string& path,
                                                const PagerOptions& options,
                                                std::unique_ptr<JournalWriter> journal = nullptr);
@@ -76,13 +107,10 @@ public:
     // are read from now on.
     void SetEncryptionKey(uint32_t key) { m_options.encryptionKey = key; }
 
-    // ---- Changes as a unit (one committed row) ----
+    // ---- Changes as a unit (one row) within the transaction ----
     // Starts remembering the original of every page changed and every page
-    // appended until CommitChange() or RollbackChange(). With a journal,
-    // first commits the transaction when it is due; a failure to commit is
-    // returned and no change begins.
+    // appended until CommitChange() or RollbackChange().
     Status BeginChange();
-    // Keeps the changes; they reach the file on Flush() (or eviction).
     void CommitChange();
     // Puts every page changed since BeginChange() back as it was and forgets
     // appended pages, so a refused or failed row leaves no trace.
@@ -93,100 +121,87 @@ public:
     // such pages before it appends.
     void ReleasePage(PageNumber n) { m_reusable.push_back(n); }
 
-    // Writes every changed page and syncs the file: with a journal, commits
-    // the transaction. A page that could not be written stays changed, so a
-    // later Flush() retries it (the transaction stays open meanwhile).
+    // Says that the transaction under way will change about `pages` pages.
+    // When that is more than the cache holds and the transaction may go
+    // beside the file, the copy is started now, so that making it overlaps
+    // the transaction's own work.
+    void ExpectChanges(uint64_t pages);
+
+    // Commits the open transaction (rules 3 and 5). Nothing to do in kClean.
     Status Flush();
-    // Flushes for the last time and removes the journal. When the flush
-    // fails, the file is rolled back to the last commit (with a journal) and
-    // the flush's error returned; a journal that cannot be played back now is
-    // left for the next open to play back.
+    // Commits and ends. When the commit fails, the transaction is undone
+    // (rule 6), its error returned; a journal that cannot be played back now
+    // is left for the next open.
     Status Close();
-    // Waits until the batch on the writer thread (if any) is written.
-    Status FinishWrites() { return FinishBackgroundWrite(); }
+    // Ends without committing: the file stays as the last commit left it.
+    Status Abandon();
     // Ends the writer's hold on the file once nothing more will be written.
     void ReleaseFile() { m_file->Unlock(); }
     bool IsReadOnly() const { return m_options.readOnly; }
-    bool HasChanges() const
-    {
-        return m_dirtyCount > 0 || !m_unwritten.Empty() || (m_writer != nullptr && m_writer->InHand() != nullptr);
-    }
+    bool HasChanges() const { return m_state == PagerState::kCached || m_state == PagerState::kSpilled
+                                     || m_state == PagerState::kBeside; }
+    PagerState state() const { return m_state; }
     const std::string& path() const { return m_path; }
+    // Why the last transaction that outgrew the cache could not go beside
+    // the file (empty when it could, or none did).
+    const std::string& whyInPlace() const { return m_whyInPlace; }
 
     // Counters for tests and benchmarks.
     uint64_t pagesRead() const { return m_pagesRead; }
     uint64_t pagesWritten() const { return m_pagesWritten; }
     uint64_t commits() const { return m_commits; }
+    uint64_t commitsBeside() const { return m_commitsBeside; }
     uint64_t journalBytes() const { return m_journal ? m_journal->bytesWritten() : 0; }
+    uint64_t copyBytes() const { return m_copyBytes; }
 
 private:
-    // The cache replaces pages by the clock algorithm with credits: a hit
-    // gives a page credit, the hand takes one away and evicts the first page
-    // without any. Index, definition and map pages earn more credit than data
-    // pages: they are few and visited again and again, while a merge touches
-    // most data pages once.
-    // A frame's state is kept apart from its page, so that the clock's sweep
-    // and the search for changed pages read small records kept together
-    // rather than one cache line (and one memory page) per frame.
-    struct Frame {
-        Page* page = nullptr; // in m_pageData
-        PageNumber number = 0;
-        bool used = false;
-        bool dirty = false;
-        uint8_t credit = 0;
-    };
-    static constexpr uint8_t kMaxCredit = 3;
-    static constexpr uint32_t kNone = 0xFFFFFFFF;
+    using Frame = PageCache::Frame;
 
     Pager(std::unique_ptr<File> file, std::string path, const PagerOptions& options, uint32_t pageCount,
           std::unique_ptr<JournalWriter> journal);
 
+    // Checks the rules that hold at every entry (debug builds).
+    void CheckInvariants() const;
+    Status Usable() const;
     Result<Frame*> Load(PageNumber n);
+    // A frame for page `n`; a changed victim first sends every changed page
+    // out (rule 4).
     Result<Frame*> TakeFrame(PageNumber n);
-    Frame* Cached(PageNumber n);
-    void MapFrame(PageNumber n, uint32_t index);
     void Crypt(PageNumber n, uint8_t* page) const;
-    // Every changed page, with the pages of a failed batch that have not
-    // changed since, as a batch; the frames count as unchanged from now on.
-    void CollectChangedPages(WriteBatch& batch);
-    // Writes every changed page, on the writer thread or before returning.
-    // Pages whose write fails are kept in m_unwritten.
-    Status WriteChangedPages(bool inBackground);
-    // Waits for the batch on the writer thread.
-    Status FinishBackgroundWrite();
-    // Starts the writer thread when there is none; false when none can be had.
-    bool EnsureWriter();
-    // Commits on the writer thread: the last pages of the transaction, the
-    // sync and the journal's commit go there, and the next transaction begins
-    // at once in the cache. Its first batch waits for the commit.
-    Status CommitInBackground();
-    // Begins the next transaction after a commit.
-    void StartTransaction();
-    Status ReadOnlyError() const;
-    // Chooses the pages of `batch` whose originals the journal must save.
-    void ChooseJournalPages(WriteBatch& batch);
-    // A batch that failed: originals it did not save must be saved again.
-    void KeepFailedBatch(WriteBatch&& batch);
+    // Marks `frame` changed and opens the transaction (rule 1).
+    void Changed(Frame& frame);
+    // Rule 4.
+    Status Spill();
+    // Writes every changed page to `file` in page order and marks it clean.
+    Status WriteChangedPages(File& file);
+    // Saves the originals of the changed pages not yet saved (rule 3).
+    Status JournalChangedPages();
+    // Tries to move the open transaction into a copy; false (with
+    // m_whyInPlace set) when it stays in place.
+    Result<bool> GoBeside();
+    Status CommitInPlace();
+    Status CommitBeside();
+    // Begins the next transaction after a commit (kClean).
+    void EndTransaction();
+    // Undoes the open transaction in the file (journal played back, copy
+    // removed) and forgets the cache.
+    Status UndoTransaction();
     void RememberOriginal(PageNumber n, const Frame& frame);
-    void DropFrame(uint32_t index);
     // Gives page `n` a new version stamp; called wherever its content changes.
     void Touch(PageNumber n);
 
     std::unique_ptr<File> m_file;
-    std::unique_ptr<JournalWriter> m_journal; // before m_writer, which uses it
+    std::unique_ptr<JournalWriter> m_journal;
     std::string m_path;
     PagerOptions m_options;
+    PagerState m_state = PagerState::kReader;
     uint32_t m_pageCount = 0;
-    std::deque<Frame> m_frames;  // frames never move, so a frame pointer stays good while the cache fills
-    std::deque<Page> m_pageData; // the frames' pages
-    std::vector<uint32_t> m_frameOf; // page number -> frame index, kNone when not cached
+    PageCache m_cache;
     std::vector<uint64_t> m_versions; // page number -> version stamp (0: unchanged since opening)
     uint64_t m_versionClock = 0;
-    uint32_t m_hand = 0;
-    size_t m_dirtyCount = 0;
     std::function<Status(PageNumber)> m_allocationHook;
     bool m_inAllocationHook = false;
-    uint64_t m_fileSize = 0; // bytes in the file as last known
+    uint64_t m_fileSize = 0; // bytes in the file (or the copy) as last known
 
     bool m_inChange = false;
     uint32_t m_pageCountAtBegin = 0;
@@ -196,23 +211,20 @@ private:
     size_t m_originalCount = 0;
     std::vector<PageNumber> m_reusable;
     std::vector<PageNumber> m_reusableAtBegin;
-    std::vector<uint32_t> m_writeOrder;
-    WriteBatch m_unwritten;    // pages of a batch whose write failed
-    WriteBatch m_spare;        // buffers of the last batch written, for the next
-    bool m_unsynced = false;   // written to the file since the last sync
-    std::unique_ptr<BackgroundWriter> m_writer; // after m_file: finishes before the file closes
+    std::vector<uint8_t> m_images; // encrypted pages on their way out
+
+    // The open transaction.
+    uint32_t m_transactionPageCount = 0; // pages when it began; later pages need no original
+    std::vector<bool> m_journaled;       // page number -> original saved
+    std::unique_ptr<Replacement> m_copy; // kBeside, or being made for the transaction
+    std::string m_whyInPlace;
+    Status m_failure;
+
     uint64_t m_pagesRead = 0;
     uint64_t m_pagesWritten = 0;
-
-    // The open transaction (with a journal).
-    uint32_t m_transactionPageCount = 0; // pages when it began; later pages need no original
-    std::vector<bool> m_journaled;       // page number -> original saved (or chosen to be)
-    size_t m_journaledCount = 0;
-    uint32_t m_rowsSinceCommit = 0;
-    // A commit on the writer thread that failed: the transaction can no
-    // longer be completed, only rolled back (on Close()).
-    Status m_failure;
     uint64_t m_commits = 0;
+    uint64_t m_commitsBeside = 0;
+    uint64_t m_copyBytes = 0;
 };
 
 } // namespace jet

@@ -1,68 +1,13 @@
-// The page cache: changed pages leave in batches written on a thread of
-// their own; until a batch is on the file its pages are read from it, and a
-// batch that fails is written again with the next one.
+// The pager's transactions: nothing reaches the file before the commit while
+// the cache holds the changes; changed pages leave together when it fills,
+// and a write that fails is written again by the next flush.
 #include "io/MemoryFile.h"
 #include "io/Pager.h"
 
 #include <gtest/gtest.h>
 
-#include <condition_variable>
-#include <mutex>
-
 namespace jet {
 namespace {
-
-// A file whose writes wait while the gate is shut.
-class GatedFile final : public File {
-public:
-    explicit GatedFile(std::shared_ptr<std::vector<uint8_t>> bytes)
-        : m_file(std::move(bytes))
-    {
-    }
-    void Shut()
-    {
-        std::lock_guard lock(m_mutex);
-        m_open = false;
-    }
-    void Open()
-    {
-        {
-            std::lock_guard lock(m_mutex);
-            m_open = true;
-        }
-        m_changed.notify_all();
-    }
-    // Blocks until a write is waiting at the gate.
-    void WaitForWriter()
-    {
-        std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [this] { return m_waiting > 0; });
-    }
-    MemoryFile& inner() { return m_file; }
-
-    Status Read(uint64_t offset, uint8_t* out, size_t length) override { return m_file.Read(offset, out, length); }
-    Status Write(uint64_t offset, const uint8_t* data, size_t length) override
-    {
-        {
-            std::unique_lock lock(m_mutex);
-            ++m_waiting;
-            m_changed.notify_all();
-            m_changed.wait(lock, [this] { return m_open; });
-            --m_waiting;
-        }
-        return m_file.Write(offset, data, length);
-    }
-    Result<uint64_t> Size() override { return m_file.Size(); }
-    Status Truncate(uint64_t size) override { return m_file.Truncate(size); }
-    Status Sync() override { return m_file.Sync(); }
-
-private:
-    MemoryFile m_file;
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    bool m_open = true;
-    int m_waiting = 0;
-};
 
 constexpr uint32_t kPages = 64;
 constexpr size_t kCache = 16;
@@ -77,7 +22,7 @@ protected:
     void SetUp() override
     {
         m_bytes = std::make_shared<std::vector<uint8_t>>(kPages * kPageSize, 0);
-        auto file = std::make_unique<GatedFile>(m_bytes);
+        auto file = std::make_unique<MemoryFile>(m_bytes);
         m_file = file.get();
         auto pager = Pager::Open(std::move(file), "mem", {.readOnly = false, .cachePages = kCache});
         ASSERT_TRUE(pager.ok());
@@ -104,76 +49,108 @@ protected:
     uint8_t OnFile(PageNumber n) const { return (*m_bytes)[n * kPageSize + 1]; }
 
     std::shared_ptr<std::vector<uint8_t>> m_bytes;
-    GatedFile* m_file = nullptr;
+    MemoryFile* m_file = nullptr;
     std::unique_ptr<Pager> m_pager;
 };
 
-TEST_F(PagerTest, PagesOnTheirWayToTheFileReadBackFromTheirBatch)
+TEST_F(PagerTest, NothingReachesTheFileBeforeTheCommitWhileTheCacheHoldsIt)
+{
+    EXPECT_EQ(m_pager->state(), PagerState::kClean);
+    for (PageNumber n = 1; n <= kCache; ++n)
+        Change(n, 1);
+    EXPECT_EQ(m_pager->state(), PagerState::kCached);
+    for (PageNumber n = 1; n <= kCache; ++n)
+        EXPECT_EQ(OnFile(n), 0) << "page " << n;
+    EXPECT_EQ(m_file->syncCount(), 0);
+    ASSERT_TRUE(m_pager->Flush().ok());
+    EXPECT_EQ(m_pager->state(), PagerState::kClean);
+    for (PageNumber n = 1; n <= kCache; ++n)
+        EXPECT_EQ(OnFile(n), Marker(n, 1)) << "page " << n;
+    EXPECT_EQ(m_file->syncCount(), 1);
+    ASSERT_TRUE(m_pager->Flush().ok());
+    EXPECT_EQ(m_file->syncCount(), 1) << "nothing new: no second sync";
+}
+
+TEST_F(PagerTest, ChangedPagesLeaveTogetherWhenTheCacheFillsAndReadBackFromTheFile)
 {
     for (PageNumber n = 1; n <= kCache; ++n)
         Change(n, 1);
-    m_file->Shut();
-    // The cache is full of changed pages: the next page read sends them all out.
+    // The cache is full of changed pages: the next page read sends them all
+    // out (no copy may be made here, so into the file).
     ASSERT_TRUE(m_pager->View(kCache + 1).ok());
-    m_file->WaitForWriter();
-    EXPECT_EQ(OnFile(1), 0) << "the batch is held at the gate";
-    // Reading other pages evicts the batch's pages from the cache; they come
-    // back from the batch, not from the stale file.
+    EXPECT_EQ(m_pager->state(), PagerState::kSpilled);
+    for (PageNumber n = 1; n <= kCache; ++n)
+        EXPECT_EQ(OnFile(n), Marker(n, 1)) << "page " << n;
+    EXPECT_EQ(m_file->syncCount(), 0) << "a spill is no commit";
     for (PageNumber n = 30; n < 30 + kCache; ++n)
         ASSERT_TRUE(m_pager->View(n).ok());
     for (PageNumber n = 1; n <= kCache; ++n)
         ExpectPage(n, 1);
-    m_file->Open();
     ASSERT_TRUE(m_pager->Flush().ok());
-    for (PageNumber n = 1; n <= kCache; ++n)
-        EXPECT_EQ(OnFile(n), Marker(n, 1)) << "page " << n;
-    EXPECT_EQ(m_file->inner().syncCount(), 1);
+    EXPECT_EQ(m_file->syncCount(), 1);
 }
 
-TEST_F(PagerTest, AFailedBatchIsReportedAndWrittenAgain)
+TEST_F(PagerTest, AFailedWriteIsReportedAndWrittenAgain)
 {
-    m_file->inner().FailWritesAfter(0);
-    for (PageNumber n = 1; n <= kCache + 1; ++n)
-        Change(n, 1); // the last one starts a batch that fails
-    // Its failure comes with the next batch or the flush, whichever is first.
-    Status failure;
-    for (PageNumber n = 20; n < 20 + 3 * kCache && failure.ok(); ++n) {
-        auto page = m_pager->Modify(n);
-        failure = page.status();
-    }
-    EXPECT_EQ(failure.kind(), Status::Kind::kIOError);
+    m_file->FailWritesAfter(0);
+    for (PageNumber n = 1; n <= kCache; ++n)
+        Change(n, 1);
+    // The next page needs a frame: the changed pages leave, and fail.
+    auto page = m_pager->Modify(kCache + 1);
+    EXPECT_EQ(page.status().kind(), Status::Kind::kIOError);
     // The failed pages are still readable as changed...
     for (PageNumber n = 1; n <= kCache; ++n)
         ExpectPage(n, 1);
     EXPECT_TRUE(m_pager->HasChanges());
     // ...and reach the file once it takes writes again.
-    m_file->inner().FailWritesAfter(UINT64_MAX);
+    m_file->FailWritesAfter(UINT64_MAX);
+    Change(kCache + 1, 1);
     ASSERT_TRUE(m_pager->Flush().ok());
     for (PageNumber n = 1; n <= kCache + 1; ++n)
         EXPECT_EQ(OnFile(n), Marker(n, 1)) << "page " << n;
     EXPECT_FALSE(m_pager->HasChanges());
 }
 
-TEST_F(PagerTest, ARolledBackChangeNeverReachesTheFileEvenWhenBatchesFail)
+TEST_F(PagerTest, AbandoningPutsNothingOfTheTransactionInTheFile)
 {
-    m_file->inner().FailWritesAfter(0);
+    for (PageNumber n = 1; n <= kCache / 2; ++n)
+        Change(n, 1);
+    ASSERT_TRUE(m_pager->Flush().ok());
+    for (PageNumber n = 1; n <= kCache / 2; ++n)
+        Change(n, 2);
+    ASSERT_TRUE(m_pager->Abandon().ok());
+    for (PageNumber n = 1; n <= kCache / 2; ++n)
+        EXPECT_EQ(OnFile(n), Marker(n, 1)) << "page " << n;
+    EXPECT_EQ(m_pager->state(), PagerState::kClosed);
+    EXPECT_FALSE(m_pager->View(1).ok());
+}
+
+TEST_F(PagerTest, ARolledBackChangeNeverReachesTheFileEvenWhenWritesFail)
+{
+    m_file->FailWritesAfter(0);
     ASSERT_TRUE(m_pager->BeginChange().ok());
-    // Far more pages than the cache holds, so batches (failing ones) carry
-    // pages of the change away, and the rollback must fetch them back.
+    // Far more pages than the cache holds, so the changed pages must leave
+    // it, and their writes fail.
+    bool refused = false;
     for (PageNumber n = 1; n < kPages; ++n) {
         auto page = m_pager->Modify(n);
         if (page.ok())
             (**page).fill(0xEE);
+        refused = refused || !page.ok();
     }
+    EXPECT_TRUE(refused) << "a change that cannot leave the cache is refused";
     m_pager->RollbackChange();
-    m_file->inner().FailWritesAfter(UINT64_MAX);
-    ASSERT_TRUE(m_pager->Flush().ok());
-    for (PageNumber n = 1; n < kPages; ++n) {
-        EXPECT_EQ(OnFile(n), 0) << "page " << n;
-        auto page = m_pager->View(n);
-        ASSERT_TRUE(page.ok());
-        EXPECT_EQ((**page)[1], 0) << "page " << n;
+    m_file->FailWritesAfter(UINT64_MAX);
+    // Either the transaction survived (nothing reached the file) and commits
+    // the rolled-back state, or it failed and closing undoes it.
+    if (m_pager->state() == jet::PagerState::kFailed) {
+        EXPECT_FALSE(m_pager->Flush().ok());
+        EXPECT_FALSE(m_pager->Close().ok());
+    } else {
+        ASSERT_TRUE(m_pager->Flush().ok());
     }
+    for (PageNumber n = 1; n < kPages; ++n)
+        EXPECT_EQ(OnFile(n), 0) << "page " << n;
 }
 
 TEST_F(PagerTest, ThePageChangedLastWins)
@@ -189,21 +166,6 @@ TEST_F(PagerTest, ThePageChangedLastWins)
         EXPECT_EQ(OnFile(n), Marker(n, 4)) << "page " << n;
         ExpectPage(n, 4);
     }
-}
-
-TEST_F(PagerTest, AFlushSyncsWhatBatchesWroteEvenWithNothingLeftToWrite)
-{
-    for (PageNumber n = 1; n <= kCache; ++n)
-        Change(n, 1);
-    // Reading another page sends every changed page out; none is left.
-    for (PageNumber n = 40; n < 40 + kCache; ++n)
-        ASSERT_TRUE(m_pager->View(n).ok());
-    ASSERT_TRUE(m_pager->Flush().ok());
-    for (PageNumber n = 1; n <= kCache; ++n)
-        EXPECT_EQ(OnFile(n), Marker(n, 1)) << "page " << n;
-    EXPECT_EQ(m_file->inner().syncCount(), 1);
-    ASSERT_TRUE(m_pager->Flush().ok());
-    EXPECT_EQ(m_file->inner().syncCount(), 1) << "nothing new: no second sync";
 }
 
 } // namespace

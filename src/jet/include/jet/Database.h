@@ -60,12 +60,14 @@ struct OpenOptions {
     // reads the file (this needs write access to the file and its folder).
     // When false, such a file is refused (NeedsRecovery) and left as it is.
     bool recover = true;
-    // With the journal, a transaction commits at the start of a row change
-    // once it holds this many row changes (up to twice as many while the last
-    // commit is still being written; sooner once the page cache had to write
-    // changed pages to the file); Flush() and Close() commit too. After a
-    // crash the file holds every row change up to some commit and none after.
-    uint32_t rowsPerCommit = 4096;
+    // Every change since the last commit is one transaction, committed by
+    // Flush() or Close(). While it fits the page cache nothing reaches the
+    // file before the commit. One that outgrows the cache goes on, with
+    // this set, in a private copy beside the file ("<file>-new") that the
+    // commit renames over it, so the file is never seen half changed; where
+    // no copy can be made the same as the file (see Database::LastCommitNote)
+    // and without this, its changes spill into the file under the journal.
+    bool mayWriteBeside = false;
 };
 
 // What was found of a journal beside a database file, and done with it.
@@ -81,6 +83,9 @@ struct JournalState {
     uint32_t pages = 0;  // original pages in a hot journal
     std::string journal; // the journal's path
     std::string reason;  // why a journal is foreign
+    // A private copy ("<file>-new") left by a transaction that never
+    // committed; it was removed (a writable open removes it).
+    std::string leftoverCopy;
     // Whether the journal was dealt with: played back (kHot) or removed
     // (kStale, kForeign).
     bool resolved = false;
@@ -94,9 +99,8 @@ class Recordset;
 // An open Jet 4.0 database file. Not thread-safe; one owner. Record sets
 // opened on it must be closed or destroyed before it is.
 //
-// Writes made through record sets stay in the page cache until Flush() or
-// Close() (or until the cache has to evict them); a file is only ever
-// changed by those writes.
+// Writes made through record sets form one transaction until Flush() or
+// Close(); a file is only ever changed by those writes.
 class Database {
 public:
     virtual ~Database();
@@ -143,12 +147,22 @@ public:
     virtual bool IsEncrypted() const = 0;
     virtual const std::string& path() const = 0;
 
-    // Writes every changed page to the file and syncs it: with the journal,
-    // commits. A no-op on read-only databases. On failure the pages not
-    // written stay changed in the cache, so a later Flush() writes them again;
-    // until one succeeds the file holds a mix of old and new pages, which
-    // the journal undoes should the program stop meanwhile.
+    // Commits every change since the last commit as one transaction. A no-op
+    // on read-only databases. A failure before the file was touched keeps the
+    // changes for another Flush(); a failure after it leaves only Close() or
+    // Abandon(), which put the file back as the last commit left it.
     virtual Status Flush() = 0;
+    // Says that the changes about to be made add or replace about `rows`
+    // rows, so that a transaction that will outgrow the cache can start its
+    // copy beside the file at once (see OpenOptions::mayWriteBeside).
+    virtual void ExpectChanges(uint64_t rows) = 0;
+    // Why the last transaction that outgrew the page cache was written in
+    // place rather than beside the file; empty when it was not.
+    virtual std::string LastCommitNote() const = 0;
+    // Closes the file without committing: every change since the last commit
+    // is dropped and the file stays exactly as that commit left it. Every
+    // later call fails (3704).
+    virtual Status Abandon() = 0;
     // Flushes and closes the file and releases its lock, even when the flush
     // fails (whose status is returned: the changes since the last commit are
     // lost, and with the journal the file is put back as it was then). Every

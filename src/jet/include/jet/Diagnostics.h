@@ -66,6 +66,7 @@ struct WriteCounters {
     uint64_t fileBytes = 0;
     uint64_t journalBytes = 0;
     uint64_t commits = 0;
+    uint64_t copyBytes = 0; // copied into private copies of files, for transactions written beside them
 };
 WriteCounters ProcessWriteCounters();
 
