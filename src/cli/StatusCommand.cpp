@@ -2,6 +2,7 @@
 #include "shell/Program.h"
 #include "dataset/zManager.h"
 #include "support/AppContext.h"
+#include "update/ZUpdateData.h"
 
 namespace pafdm {
 
@@ -19,7 +20,8 @@ public:
         if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
             io.out << "Usage: pafdm-cli [--data-dir DIR] status\n\n"
                       "Shows which data files are present with their data dates, then the data-access\n"
-                      "version and the machine that holds the data.\n"
+                      "version and the machine that holds the data, and the update archives and update\n"
+                      "databases waiting to be applied by the next update run.\n"
                       "Exit status: 0 shown, 1 the summary failed (error number and description on stderr).\n";
             io.out.flush();
             return ExitCode::kOk;
@@ -41,6 +43,9 @@ public:
         system.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         io.out << "Data Status\n" << (data.isEmpty() ? QStringLiteral("  (no data files present)\n") : data)
                << "System\n" << system << "\n";
+        const QStringList waiting = WaitingUpdates(ctx.dataDirectory);
+        if (!waiting.isEmpty())
+            io.out << "Waiting to be applied (pafdm-cli apply)\n  " << waiting.join(QStringLiteral("\n  ")) << "\n";
         io.out.flush();
         return ExitCode::kOk;
     }

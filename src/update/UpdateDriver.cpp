@@ -18,12 +18,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
 
 namespace pafdm {
 
 namespace {
 
 const QString kArchivePattern = QStringLiteral("UPDATE_*.ZIP");
+const QString kDatabasePattern = QStringLiteral("UPDATE_*.DAT");
 const QString kLineEnd = QStringLiteral("\r\n");
 // The request time-out of an archive download, in seconds.
 constexpr int kDownloadTimeOutSecs = 6000;
@@ -42,6 +46,31 @@ QString UpdateDatabaseName(const QString& archive)
 {
     QString name = archive;
     return name.replace(QStringLiteral(".zip"), QStringLiteral(".dat"), Qt::CaseInsensitive);
+}
+
+bool IsUpdateDatabase(const QString& name)
+{
+    return name.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive);
+}
+
+// What an update run applies: the archives of `path`, and the update
+// databases found there without their archive (left by a run that stopped
+// or failed after unpacking), together in name order whatever the letter
+// case, so the updates of one kind are merged oldest date first.
+QStringList ListUpdates(const QString& path)
+{
+    const QStringList archives = ListArchives(path);
+    QSet<QString> unpacked;
+    for (const QString& archive : archives)
+        unpacked.insert(UpdateDatabaseName(archive).toCaseFolded());
+    QStringList updates = archives;
+    for (const QString& database : QDir(path).entryList(QStringList{kDatabasePattern}, QDir::Files | QDir::NoSymLinks)) {
+        if (!unpacked.contains(database.toCaseFolded()))
+            updates << database;
+    }
+    std::sort(updates.begin(), updates.end(),
+              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    return updates;
 }
 
 // Deletes `filePath`; a file that is not there is already gone.
@@ -64,7 +93,12 @@ struct ZUpdateData::ArchiveResult {
 
 bool AreUpdatesPresent(const QString& path)
 {
-    return !ListArchives(path).isEmpty();
+    return !ListUpdates(path).isEmpty();
+}
+
+QStringList WaitingUpdates(const QString& path)
+{
+    return ListUpdates(path);
 }
 
 QString ZUpdateData::GetListOfWhatToDownload(const QString& DateOfFullData, const QString& DateOfStreetDate,
@@ -145,7 +179,7 @@ UpdateOutcome ZUpdateData::Update(const QString& path, bool /*InternetIsAvailabl
         }
 
         m_ctx.StageMarker = QStringLiteral("Update:Stage 6");
-        const QStringList archives = ListArchives(path);
+        const QStringList archives = ListUpdates(path);
         outcome.archives = archives.size();
 
         m_ctx.StageMarker = QStringLiteral("Update:Stage 7");
@@ -212,19 +246,24 @@ Expected<ZUpdateData::ArchiveResult> ZUpdateData::ApplyArchive(const QString& pa
 
     ui.SetProgressCaption(QStringLiteral("Apply changes:") + file + QLatin1Char(' ') + QString::number(index)
                           + QLatin1Char('/') + QString::number(count));
-    ui.SetProgressLabel(QStringLiteral("Unziping file:") + file);
-    ui.RepaintProgress();
+    // An update database left by an earlier run is merged as it is.
+    if (!IsUpdateDatabase(file)) {
+        ui.SetProgressLabel(QStringLiteral("Unziping file:") + file);
+        ui.RepaintProgress();
+        const QString archivePath = QDir(path).filePath(file);
+        m_ctx.StageMarker = QStringLiteral("Update:Stage 10 unzip date file ") + file;
+        const bool unpacked = ExtractArchive(m_ctx, QString(), QStringLiteral("Unziping file"), archivePath, path,
+                                             QString(), true);
 
-    const QString archivePath = QDir(path).filePath(file);
-    m_ctx.StageMarker = QStringLiteral("Update:Stage 10 unzip date file ") + file;
-    const bool unpacked = ExtractArchive(m_ctx, QString(), QStringLiteral("Unziping file"), archivePath, path,
-                                         QString(), true);
-
-    m_ctx.StageMarker = QStringLiteral("Update:Stage 10a kill unzip date file ") + file;
-    if (Expected<Done> deleted = DeleteFile(archivePath); !deleted)
-        return deleted.error();
-    if (!unpacked)
-        return ArchiveResult{};
+        m_ctx.StageMarker = QStringLiteral("Update:Stage 10a kill unzip date file ") + file;
+        if (Expected<Done> deleted = DeleteFile(archivePath); !deleted)
+            return deleted.error();
+        if (!unpacked)
+            return ArchiveResult{};
+    } else {
+        LogActivity(m_ctx, QStringLiteral("Resuming the update database ") + file
+                               + QStringLiteral(", left without its archive by an earlier run"));
+    }
 
     m_ctx.StageMarker = QStringLiteral("Update:Stage 10b filter file date ") + file;
     const std::optional<DataKind> kind = FindDataKind(kindLetter);

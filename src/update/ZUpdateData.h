@@ -27,7 +27,7 @@ struct UpdateOutcome {
     bool downloadFailed = false; // a download failed or was cancelled
     bool aborted = false;        // the run ended through its failure handler
     qint64 downloaded = 0;       // archives downloaded
-    qint64 archives = 0;         // archives found in the data directory
+    qint64 archives = 0;         // archives (and update databases left without one) found in the data directory
     qint64 applied = 0;          // counted as applied (merged, or not newer)
     qint64 failed = 0;           // could not be unpacked or merged
 
@@ -120,7 +120,12 @@ Expected<UpdateOutcome> UpdateData(AppContext& ctx, zManager& manager, zInternet
                                    const QString& ProductName, const QString& path, bool ApplyUpdatesInDirectory);
 
 // True when the data directory `path` holds at least one ordinary file named
-// UPDATE_*.ZIP in any letter case.
+// UPDATE_*.ZIP in any letter case, or an update database UPDATE_*.DAT left
+// without its archive by an earlier run (which the next run applies).
 bool AreUpdatesPresent(const QString& path);
+
+// What the next update run would apply from `path`, in its order: the
+// archives and the update databases left without their archive.
+QStringList WaitingUpdates(const QString& path);
 
 } // namespace pafdm

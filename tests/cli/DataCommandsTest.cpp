@@ -61,6 +61,17 @@ TEST_F(DataCommandsTest, StatusShowsEachPresentKindWithItsDate)
     EXPECT_FALSE(outText.contains(QStringLiteral("Thorughfare")));
     EXPECT_TRUE(outText.contains(QStringLiteral("  PostZon data present\n  Last updated:15 Jan 2007\n")));
     EXPECT_TRUE(outText.contains(QStringLiteral("  MDAC Version:Not LOADED\n  Data is on Machine:")));
+    EXPECT_FALSE(outText.contains(QStringLiteral("Waiting to be applied")));
+
+    // What the next update run would apply follows, archives and update
+    // databases left without theirs alike.
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.zip"), QStringLiteral("UPDATE_F_20070301.zip"));
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.dat"), QStringLiteral("UPDATE_F_20070301.dat"));
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_T_20070401.dat"), QStringLiteral("UPDATE_T_20070401.dat"));
+    ASSERT_EQ(Run({QStringLiteral("status")}), 0) << errText.toStdString();
+    EXPECT_TRUE(outText.endsWith(
+        QStringLiteral("Waiting to be applied (pafdm-cli apply)\n  UPDATE_F_20070301.zip\n  UPDATE_T_20070401.dat\n")))
+        << outText.toStdString();
 }
 
 TEST_F(DataCommandsTest, StatusFailureGivesTheErrorAndStatus1)

@@ -289,6 +289,38 @@ TEST_F(UpdateDriverTest, ArchivesOfOneKindMergeOldestFirstWhateverTheLetterCase)
                            QStringLiteral("PAF_FULL.dat+UPDATE_F_20070301.dat.jsonl"));
 }
 
+// A run stopped after unpacking leaves an update database without its
+// archive: the next run merges it with the archives, in name order, and
+// deletes it once merged; one not newer than the data goes unmerged.
+TEST_F(UpdateDriverTest, UpdateDatabasesLeftWithoutTheirArchiveAreAppliedInNameOrder)
+{
+    InstallDataSet();
+    ASSERT_TRUE(QFile::copy(test::FixturePath(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.dat")),
+                            Path(QStringLiteral("UPDATE_F_20070301.dat"))));
+    AddArchiveOf(QStringLiteral("UPDATE_F_20070401.zip"), QStringLiteral("UPDATE_F_20070301.dat"),
+                 QStringLiteral("UPDATE_F_20070401.dat"));
+    // Older than the thoroughfare data (20070301): not merged, but removed.
+    ASSERT_TRUE(QFile::copy(test::FixturePath(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.dat")),
+                            Path(QStringLiteral("UPDATE_T_20070201.dat"))));
+    EXPECT_TRUE(AreUpdatesPresent(data));
+
+    const Expected<UpdateOutcome> outcome = Run(true);
+    ASSERT_TRUE(outcome.ok());
+    EXPECT_FALSE(outcome.value().Failed());
+    EXPECT_EQ(outcome.value().archives, 3);
+    EXPECT_EQ(DataDate(0), QStringLiteral("20070401"));
+    EXPECT_EQ(DataDate(1), QStringLiteral("20070301"));
+    EXPECT_TRUE(UpdateFiles().isEmpty()) << UpdateFiles().join(' ').toStdString();
+    EXPECT_FALSE(AreUpdatesPresent(data));
+    const QString log = ActivityLog();
+    EXPECT_TRUE(log.contains(QLatin1String("Resuming the update database UPDATE_F_20070301.dat")));
+    EXPECT_LT(log.indexOf(QLatin1String("Processing file UPDATE_F_20070301.dat")),
+              log.indexOf(QLatin1String("Processing file UPDATE_F_20070401.zip")));
+    EXPECT_FALSE(ui.labels.contains(QStringLiteral("Unziping file:UPDATE_F_20070301.dat")));
+    ExpectMergedAsExpected(QStringLiteral("PAF_FULL.dat"), QStringLiteral("PAF_FULLAddress"),
+                           QStringLiteral("PAF_FULL.dat+UPDATE_F_20070301.dat.jsonl"));
+}
+
 TEST_F(UpdateDriverTest, OneFailedMergeOfThreeIsReportedAndTheOthersApplied)
 {
     InstallDataSet();

@@ -146,8 +146,9 @@ TEST_F(ReplacementTest, TheNewFileKeepsOwnerModeAttributesAndTheLinkThatLeadsToI
 {
     ASSERT_EQ(::chmod(m_path.c_str(), 0640), 0);
     const bool root = ::geteuid() == 0;
-    if (root)
+    if (root) {
         ASSERT_EQ(::chown(m_path.c_str(), 4321, 4322), 0);
+    }
     // An ACL granting one more user read access, in the kernel's form.
     const unsigned char acl[] = {2, 0, 0, 0,                           // version
                                  1, 0, 6, 0, 0xff, 0xff, 0xff, 0xff,   // owner rw
@@ -404,9 +405,10 @@ TEST_F(ReplacementTest, AKillAnywhereLeavesTheOldFileOrTheWholeTransaction)
         ++whole;
         EXPECT_FALSE(Exists(m_path + "-journal")) << "nothing to undo in the file";
         EXPECT_EQ(RowsAt(m_path), kFixtureRows + 400);
-        if (MdbToolsAvailable())
+        if (MdbToolsAvailable()) {
             EXPECT_EQ(MdbExportRowCount(QString::fromStdString(m_path), QStringLiteral("PAF_FULLAddress")),
                       static_cast<int>(kFixtureRows) + 400);
+        }
     }
     std::printf("%d kills left the old file, %d the whole transaction\n", old, whole);
     EXPECT_GT(old, 0);
