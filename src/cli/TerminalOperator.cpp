@@ -4,20 +4,26 @@
 
 #include <atomic>
 #include <csignal>
+#include <iterator>
 #include <unistd.h>
 
 namespace pafdm {
 
 namespace {
 
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
 std::atomic<bool> g_interrupted{false};
-struct sigaction g_previousAction {};
+std::atomic<int> g_stopSignal{0};
+struct sigaction g_previousActions[3] {};
 
-void OnInterrupt(int)
+void OnStopSignal(int signal)
 {
     g_interrupted.store(true);
-    static const char note[] = "\npafdm-cli: interrupted: a download stops now; a merge in progress is finished "
-                               "first so the data file stays whole\n";
+    int none = 0;
+    if (!g_stopSignal.compare_exchange_strong(none, signal))
+        return;
+    static const char note[] = "\npafdm-cli: stopping: a download stops now, a merge in progress is abandoned "
+                               "(its data file stays as it was) and nothing more is applied\n";
     const ssize_t ignored = ::write(STDERR_FILENO, note, sizeof note - 1);
     (void)ignored;
 }
@@ -37,8 +43,10 @@ TerminalOperator::TerminalOperator(QTextStream& out, QTextStream& err, QTextStre
 TerminalOperator::~TerminalOperator()
 {
     EndProgressLine();
-    if (m_watching)
-        ::sigaction(SIGINT, &g_previousAction, nullptr);
+    if (m_watching) {
+        for (size_t i = 0; i < std::size(kStopSignals); ++i)
+            ::sigaction(kStopSignals[i], &g_previousActions[i], nullptr);
+    }
 }
 
 void TerminalOperator::WatchInterrupts()
@@ -46,16 +54,28 @@ void TerminalOperator::WatchInterrupts()
     if (m_watching)
         return;
     struct sigaction action {};
-    action.sa_handler = OnInterrupt;
+    action.sa_handler = OnStopSignal;
     sigemptyset(&action.sa_mask);
     g_interrupted.store(false);
-    if (::sigaction(SIGINT, &action, &g_previousAction) == 0)
-        m_watching = true;
+    g_stopSignal.store(0);
+    for (size_t i = 0; i < std::size(kStopSignals); ++i)
+        ::sigaction(kStopSignals[i], &action, &g_previousActions[i]);
+    m_watching = true;
 }
 
 bool TerminalOperator::TakeCancelRequest()
 {
     return g_interrupted.exchange(false);
+}
+
+bool TerminalOperator::StopRequested()
+{
+    return g_stopSignal.load() != 0;
+}
+
+int TerminalOperator::StopSignal() const
+{
+    return g_stopSignal.load();
 }
 
 void TerminalOperator::EndProgressLine()

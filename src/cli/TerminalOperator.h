@@ -11,8 +11,9 @@ namespace pafdm {
 // terminal the progress label is one line rewritten in place; otherwise each
 // drawn label is a line of its own. Questions are answered from the terminal
 // when input is one, otherwise with the preset answer (yes with --yes, else
-// no). Ctrl-C, once WatchInterrupts is on, counts as the Cancel button of the
-// progress window.
+// no). Once WatchInterrupts is on, Ctrl-C, SIGTERM and SIGHUP stop the
+// update run: they count as the Cancel button of a download and as a request
+// to stop everything else.
 class TerminalOperator : public Operator {
 public:
     TerminalOperator(QTextStream& out, QTextStream& err, QTextStream& in, bool inputIsTerminal,
@@ -24,9 +25,12 @@ public:
     // The update source the command chose (the source question is not asked
     // on the command line).
     void SetUpdateSource(UpdateSource source) { m_source = source; }
-    // From now until this object ends, SIGINT requests a cancel instead of
-    // ending the process.
+    // From now until this object ends, SIGINT, SIGTERM and SIGHUP stop the
+    // update run (StopRequested) and cancel a download instead of ending the
+    // process.
     void WatchInterrupts();
+    // The signal that stopped the run, 0 when none did.
+    int StopSignal() const;
 
     std::optional<int> ShowMessage(const QString& prompt, int style, const QString& title, bool topMost) override;
     UpdateSource AskUpdateSource() override { return m_source; }
@@ -38,6 +42,7 @@ public:
     void RepaintProgress() override;
     void HideProgress() override;
     bool TakeCancelRequest() override;
+    bool StopRequested() override;
     // The archive window is drawn only when it is shown (given a title).
     void OpenArchiveWindow(bool visible) override { m_archiveVisible = visible; }
     void SetArchiveCaptions(const QString& title, const QString& description) override;

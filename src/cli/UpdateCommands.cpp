@@ -68,6 +68,9 @@ public:
         }
         if (outcome.value().locked)
             return ExitCode::kLocked;
+        // Stopped by a signal: 128 plus its number, as a shell reports it.
+        if (outcome.value().stopped && terminal != nullptr && terminal->StopSignal() != 0)
+            return 128 + terminal->StopSignal();
         return outcome.value().Failed() ? ExitCode::kFailed : ExitCode::kOk;
     }
 
@@ -103,10 +106,14 @@ protected:
             "Applies the update archives UPDATE_<kind>_<yyyymmdd>.zip waiting in the data\n"
             "directory: each is unpacked and deleted, and its update database is merged into\n"
             "the data file of its kind when it is newer than that file's data, then deleted.\n"
+            "An update database left without its archive by an earlier run is merged too.\n"
+            "Ctrl-C, SIGTERM or SIGHUP stops the run: the merge in progress is abandoned (its\n"
+            "data file stays as it was) and what is left waits for the next run.\n"
             "Asks first (the answer is needed from a terminal unless --yes is given).\n\n"
             "  --yes       answer the question with yes instead of asking\n\n"
             "Exit status: 0 nothing failed (also when nothing was waiting), 1 an archive could\n"
-            "not be applied, 2 usage error, 3 another update of this data set is running.\n");
+            "not be applied, 2 usage error, 3 another update of this data set is running,\n"
+            "130, 143 or 129 stopped by SIGINT, SIGTERM or SIGHUP.\n");
     }
 };
 
@@ -135,13 +142,14 @@ protected:
             "Usage: pafdm-cli [--data-dir DIR] update [--yes]\n\n"
             "Asks the update service which updates follow the data dates of the data files,\n"
             "downloads them into the data directory, then applies every update archive there\n"
-            "as 'apply' does. The server is the edition's, or PAFDM_SERVER_URL. Ctrl-C during a\n"
-            "download cancels it (nothing of it is kept). Asks first (the answer is needed\n"
-            "from a terminal unless --yes is given).\n\n"
+            "as 'apply' does. The server is the edition's, or PAFDM_SERVER_URL. Ctrl-C, SIGTERM\n"
+            "or SIGHUP stops the run: a download stops (nothing of it is kept), a merge in\n"
+            "progress is abandoned (its data file stays as it was) and nothing more is\n"
+            "applied. Asks first (the answer is needed from a terminal unless --yes is given).\n\n"
             "  --yes       answer the question with yes instead of asking\n\n"
             "Exit status: 0 nothing failed, 1 the service could not be contacted, a download\n"
             "failed or an archive could not be applied, 2 usage error, 3 another update of\n"
-            "this data set is running.\n");
+            "this data set is running, 130, 143 or 129 stopped by SIGINT, SIGTERM or SIGHUP.\n");
     }
 };
 

@@ -45,6 +45,7 @@ public:
     void RepaintProgress() override;
     void HideProgress() override;
     bool TakeCancelRequest() override;
+    bool StopRequested() override { return false; }
     void OpenArchiveWindow(bool visible) override;
     void SetArchiveCaptions(const QString& title, const QString& description) override;
     void SetArchiveProgress(const QString& text) override;

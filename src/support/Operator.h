@@ -64,6 +64,11 @@ public:
     // True once the operator pressed the progress window's Cancel button since
     // the last call; reading it clears it.
     virtual bool TakeCancelRequest() = 0;
+    // True once the operator asked to stop the whole update run (on the
+    // command line: SIGINT, SIGTERM or SIGHUP). The run then abandons the
+    // merge in progress, leaving its data file as it was, and applies nothing
+    // more. It stays true.
+    virtual bool StopRequested() = 0;
 
     // The archive window of one extraction, created by OpenArchiveWindow and
     // shown only when `visible`; CloseArchiveWindow drops it. Captions set the

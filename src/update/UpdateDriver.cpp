@@ -178,6 +178,15 @@ UpdateOutcome ZUpdateData::Update(const QString& path, bool /*InternetIsAvailabl
             }
         }
 
+        // A stop during the downloads ends the run before anything is applied.
+        if (ui.StopRequested()) {
+            outcome.stopped = true;
+            outcome.left = ListUpdates(path);
+            ReportStop(outcome, QString(), title);
+            close();
+            return Done{};
+        }
+
         m_ctx.StageMarker = QStringLiteral("Update:Stage 6");
         const QStringList archives = ListUpdates(path);
         outcome.archives = archives.size();
@@ -189,9 +198,20 @@ UpdateOutcome ZUpdateData::Update(const QString& path, bool /*InternetIsAvailabl
         QString summary;
         for (qint64 i = 1; i <= archives.size(); ++i) {
             const QString& file = archives[i - 1];
+            if (ui.StopRequested()) {
+                outcome.stopped = true;
+                outcome.left = archives.mid(i - 1);
+                break;
+            }
             const Expected<ArchiveResult> result = ApplyArchive(path, file, i, archives.size(), dates);
             if (!result)
                 return result.error();
+            if (!result.value().applied && ui.StopRequested()) {
+                // Stopped in its merge: its update database waits for the next run.
+                outcome.stopped = true;
+                outcome.left = QStringList{UpdateDatabaseName(file)} + archives.mid(i);
+                break;
+            }
             if (result.value().applied) {
                 ++outcome.applied;
                 summary += result.value().summaryLine + kLineEnd;
@@ -200,6 +220,12 @@ UpdateOutcome ZUpdateData::Update(const QString& path, bool /*InternetIsAvailabl
                 LogActivity(m_ctx, QStringLiteral("Failed to apply ") + file);
             }
             m_ctx.StageMarker = QStringLiteral("Update:Stage 12");
+        }
+        if (outcome.stopped) {
+            ui.HideProgress();
+            ReportStop(outcome, summary, title);
+            close();
+            return Done{};
         }
 
         ui.HideProgress();
@@ -231,6 +257,17 @@ UpdateOutcome ZUpdateData::Update(const QString& path, bool /*InternetIsAvailabl
         close();
     }
     return outcome;
+}
+
+void ZUpdateData::ReportStop(const UpdateOutcome& outcome, const QString& summary, const QString& title)
+{
+    const QString text = QStringLiteral("Update stopped: ") + QString::number(outcome.applied)
+        + QStringLiteral(" applied, ")
+        + (outcome.left.isEmpty() ? QStringLiteral("nothing left to apply")
+                                  : QStringLiteral("left for the next run: ") + outcome.left.join(QStringLiteral(", ")));
+    LogActivity(m_ctx, text);
+    m_ctx.ui().ShowMessage(text + (summary.isEmpty() ? QString() : kLineEnd + kLineEnd + summary),
+                           MessageStyle::kExclamation, title, false);
 }
 
 Expected<ZUpdateData::ArchiveResult> ZUpdateData::ApplyArchive(const QString& path, const QString& file,

@@ -194,6 +194,10 @@ bool ZUpdateData::UpdateData(const QString& path, const QString& DatefileToRead,
         const QString countText = QString::number(RecordCount);
         for (qint64 i = 1; !updateRows->IsEOF(); ++i) {
             ShowProgress(ProgressLabel(i, countText), false);
+            if (m_ctx.ui().StopRequested()) {
+                m_stopped = true;
+                return Error{0, QStringLiteral("stopped by the operator")};
+            }
             const Expected<Done> merged = DataType == QLatin1String("Z")
                 ? AddOrUpdateRecordPostZon(*updateRows, *dataTable)
                 : AddOrUpdateRecordAddress(*updateRows, *dataTable);
@@ -248,9 +252,22 @@ bool ZUpdateData::UpdateData(const QString& path, const QString& DatefileToRead,
     };
 
     m_fileFault = false;
+    m_stopped = false;
     const Expected<Done> outcome = run();
     if (outcome)
         return true;
+
+    if (m_stopped) {
+        // Dropped whole: the data file stays exactly as it was, and the
+        // update database stays for the next run.
+        dataTable.reset();
+        updateRows.reset();
+        const jet::Status ended = dataDb ? dataDb->Abandon() : jet::Status::OK();
+        LogActivity(m_ctx, QStringLiteral("Stopped during the merge of ") + DatefileToRead
+                               + (ended.ok() ? QStringLiteral(": the data file is as it was")
+                                             : QStringLiteral(": ") + QString::fromStdString(ended.description())));
+        return false;
+    }
 
     // A failure of the disk or a damaged page leaves the file as it was; any
     // other (a row the table refused, the version row missing) keeps the rows

@@ -3,6 +3,7 @@
 #include "support/Error.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <jet/Database.h>
 
@@ -30,6 +31,8 @@ struct UpdateOutcome {
     qint64 archives = 0;         // archives (and update databases left without one) found in the data directory
     qint64 applied = 0;          // counted as applied (merged, or not newer)
     qint64 failed = 0;           // could not be unpacked or merged
+    bool stopped = false;        // the operator stopped the run (a signal): see StopRequested
+    QStringList left;            // what a stopped run left for the next one
 
     bool Failed() const { return locked || serverFailed || downloadFailed || aborted || failed > 0; }
 };
@@ -100,6 +103,9 @@ private:
     // The update failure message: the error, StageMarker and the advice.
     void ShowFailure(const Error& error);
     struct ArchiveResult;
+    // Tells the operator (and the activity log) what a stopped run applied
+    // and what it left for the next one.
+    void ReportStop(const UpdateOutcome& outcome, const QString& summary, const QString& title);
     Expected<ArchiveResult> ApplyArchive(const QString& path, const QString& file, qint64 index, qint64 count,
                                          const QString (&dates)[3]);
 
@@ -109,6 +115,8 @@ private:
     jet::OpenOptions m_dataOptions{.mayWriteBeside = true};
     // Set once a merge met a failure of the disk or a damaged page.
     bool m_fileFault = false;
+    // Set when the operator stopped the run during a merge.
+    bool m_stopped = false;
 };
 
 // The data-set manager's update entry: takes the data set's UpdateLock,

@@ -166,5 +166,66 @@ TEST(CrashTest, AMergeKilledAnywhereIsRolledBackToItsLastCommit)
     EXPECT_GT(rolledBack, 0) << "some kills left a write to undo, and the activity log says it was undone";
 }
 
+// SIGTERM and SIGHUP during `apply`: the run stops at once with 128 plus the
+// signal's number, each data file is as it was or wholly merged, something
+// is left, and the next run applies what was left.
+TEST(CrashTest, ASignalStopsTheRunAndTheNextRunResumes)
+{
+    test::TempDir dir;
+    const QString master = dir.File(QStringLiteral("master"));
+    ASSERT_EQ(RunTool(kDemo, {master, QStringLiteral("--rows"), QStringLiteral("6000"), QStringLiteral("--update-rows"),
+                              QStringLiteral("6000")}),
+              0);
+    const QStringList kinds = {QStringLiteral("PAF_FULL.dat"), QStringLiteral("PAF_THOURGHFARE.dat"),
+                               QStringLiteral("PAF_POSTZON.dat")};
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        const QString run = dir.File(QStringLiteral("run%1").arg(signal));
+        CopyFolder(master, run);
+        QProcess apply;
+        apply.start(kCli, {QStringLiteral("--data-dir"), run, QStringLiteral("apply"), QStringLiteral("--yes")});
+        ASSERT_TRUE(apply.waitForStarted(10000));
+        // Stopped once the first merge is under way.
+        QByteArray printed;
+        while (!printed.contains("Processing record:") && apply.state() != QProcess::NotRunning) {
+            apply.waitForReadyRead(50);
+            printed += apply.readAllStandardOutput();
+        }
+        ASSERT_NE(apply.state(), QProcess::NotRunning) << "the run ended before it could be stopped";
+        ::kill(static_cast<pid_t>(apply.processId()), signal);
+        ASSERT_TRUE(apply.waitForFinished(10000));
+        printed += apply.readAllStandardOutput();
+        const QByteArray errors = apply.readAllStandardError();
+        EXPECT_EQ(apply.exitStatus(), QProcess::NormalExit) << "the program ended itself";
+        EXPECT_EQ(apply.exitCode(), 128 + signal) << printed.toStdString() << errors.toStdString();
+        EXPECT_TRUE(printed.contains("Update stopped: ") || errors.contains("Update stopped: "))
+            << printed.toStdString() << errors.toStdString();
+        int moved = 0;
+        for (const QString& kind : kinds) {
+            const QString file = run + QLatin1Char('/') + kind;
+            const std::string date = DataDate(file);
+            if (date == "20070201") {
+                ++moved;
+                continue;
+            }
+            EXPECT_EQ(date, "20070101") << kind.toStdString();
+            QFile now(file);
+            QFile old(master + QLatin1Char('/') + kind);
+            ASSERT_TRUE(now.open(QIODevice::ReadOnly) && old.open(QIODevice::ReadOnly));
+            EXPECT_TRUE(now.readAll() == old.readAll()) << kind.toStdString() << " is exactly as it was";
+        }
+        EXPECT_LT(moved, 3) << "the stop left something for the next run";
+
+        QString output;
+        ASSERT_EQ(RunTool(kCli, {QStringLiteral("--data-dir"), run, QStringLiteral("apply"), QStringLiteral("--yes")},
+                          &output),
+                  0)
+            << output.toStdString();
+        for (const QString& kind : kinds)
+            EXPECT_EQ(DataDate(run + QLatin1Char('/') + kind), "20070201") << kind.toStdString();
+        EXPECT_TRUE(QDir(run).entryList({QStringLiteral("UPDATE_*")}, QDir::Files).isEmpty());
+    }
+}
+
 } // namespace
 } // namespace pafdm

@@ -45,6 +45,8 @@ void ScriptedOperator::SetProgressLabel(const QString& label)
 {
     labels << label;
     lastLabel = label;
+    if (!stopOnLabel.isEmpty() && label == stopOnLabel)
+        stopped = true;
 }
 
 bool ScriptedOperator::TakeCancelRequest()

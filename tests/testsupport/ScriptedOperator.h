@@ -40,6 +40,9 @@ public:
     QStringList captions;     // every ShowProgress/SetProgressCaption
     QStringList clipboard;
     QStringList failures; // NoteFailure texts
+    // The run is asked to stop once this progress label is set.
+    QString stopOnLabel;
+    bool stopped = false;
     QStringList openedUrls;
     bool openUrlSucceeds = true;
     int beeps = 0;
@@ -86,6 +89,7 @@ public:
     bool OpenUrl(const QString& urlOrPath) override;
     void Beep() override { ++beeps; }
     void NoteFailure(const QString& text) override { failures << text; }
+    bool StopRequested() override { return stopped; }
     QString MainCaption() const override { return mainCaption; }
     void SetMainCaption(const QString& caption) override;
 };

@@ -45,6 +45,7 @@ public:
     bool OpenUrl(const QString&) override { return false; }
     void Beep() override {}
     void NoteFailure(const QString&) override {}
+    bool StopRequested() override { return false; }
     QString MainCaption() const override { return {}; }
     void SetMainCaption(const QString&) override {}
 

@@ -321,6 +321,46 @@ TEST_F(UpdateDriverTest, UpdateDatabasesLeftWithoutTheirArchiveAreAppliedInNameO
                            QStringLiteral("PAF_FULL.dat+UPDATE_F_20070301.dat.jsonl"));
 }
 
+// A stop in the middle of a merge: the merge is dropped whole, nothing more
+// is applied, the operator is told what is left, and the next run does it.
+TEST_F(UpdateDriverTest, AStopAbandonsTheMergeInProgressAndTheNextRunResumes)
+{
+    InstallDataSet();
+    AddFixtureArchive(QStringLiteral("UPDATE_F_20070301.zip"));
+    AddFixtureArchive(QStringLiteral("UPDATE_T_20070401.zip"));
+    const QByteArray before = ReadBytes(Path(QStringLiteral("PAF_FULL.dat")));
+    ui.stopOnLabel = QStringLiteral("Processing record:150 of 300");
+
+    const Expected<UpdateOutcome> stopped = Run(true);
+    ASSERT_TRUE(stopped.ok());
+    EXPECT_TRUE(stopped.value().stopped);
+    EXPECT_EQ(stopped.value().applied, 0);
+    EXPECT_EQ(stopped.value().failed, 0) << "a stop is no failure of the archive";
+    EXPECT_EQ(stopped.value().left,
+              (QStringList{QStringLiteral("UPDATE_F_20070301.dat"), QStringLiteral("UPDATE_T_20070401.zip")}));
+    EXPECT_EQ(ReadBytes(Path(QStringLiteral("PAF_FULL.dat"))), before) << "the data file is exactly as it was";
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("PAF_FULL.dat-new"))));
+    EXPECT_EQ(DataDate(1), QStringLiteral("20070301")) << "nothing after the stop is applied";
+    EXPECT_EQ(UpdateFiles(),
+              (QStringList{QStringLiteral("UPDATE_F_20070301.dat"), QStringLiteral("UPDATE_T_20070401.zip")}));
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back().prompt, QStringLiteral("Update stopped: 0 applied, left for the next run: "
+                                                        "UPDATE_F_20070301.dat, UPDATE_T_20070401.zip"));
+    const QString log = ActivityLog();
+    EXPECT_TRUE(log.contains(QLatin1String("Stopped during the merge of UPDATE_F_20070301.dat: the data file is as it was")));
+    EXPECT_FALSE(log.contains(QLatin1String("Failed to apply")));
+
+    ui.stopOnLabel.clear();
+    ui.stopped = false;
+    const Expected<UpdateOutcome> resumed = Run(true);
+    ASSERT_TRUE(resumed.ok());
+    EXPECT_FALSE(resumed.value().Failed());
+    EXPECT_EQ(resumed.value().applied, 2);
+    EXPECT_EQ(DataDate(0), QStringLiteral("20070301"));
+    EXPECT_EQ(DataDate(1), QStringLiteral("20070401"));
+    EXPECT_TRUE(UpdateFiles().isEmpty()) << UpdateFiles().join(' ').toStdString();
+}
+
 TEST_F(UpdateDriverTest, OneFailedMergeOfThreeIsReportedAndTheOthersApplied)
 {
     InstallDataSet();
