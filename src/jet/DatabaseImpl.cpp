@@ -276,21 +276,11 @@ std::string DatabaseImpl::LastCommitNote() const
     return m_pager->whyInPlace();
 }
 
-Status DatabaseImpl::Abandon()
+Status DatabaseImpl::End(bool commit)
 {
     if (m_closed)
         return ClosedError();
-    Status s = m_pager->Abandon();
-    m_closed = true;
-    m_pager->ReleaseFile();
-    return s;
-}
-
-Status DatabaseImpl::Close()
-{
-    if (m_closed)
-        return ClosedError();
-    Status s = m_pager->Close();
+    Status s = commit ? m_pager->Close() : m_pager->Abandon();
     m_closed = true;
     m_pager->ReleaseFile();
     return s;

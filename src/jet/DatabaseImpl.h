@@ -35,10 +35,10 @@ public:
     bool IsEncrypted() const override { return m_header.encryptionKey != 0; }
     const std::string& path() const override { return m_path; }
     Status Flush() override;
-    Status Close() override;
+    Status Close() override { return End(/*commit=*/true); }
     void ExpectChanges(uint64_t rows) override;
     std::string LastCommitNote() const override;
-    Status Abandon() override;
+    Status Abandon() override { return End(/*commit=*/false); }
 
     // ---- Engine internals ----
     bool IsOpen() const { return !m_closed; }
@@ -56,6 +56,8 @@ public:
     Status ReloadCatalog();
 
 private:
+    // Closes the file, committing or dropping the open transaction.
+    Status End(bool commit);
     DatabaseImpl() = default;
 
     std::string m_path;

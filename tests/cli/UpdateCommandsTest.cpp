@@ -195,7 +195,7 @@ TEST_F(UpdateCommandsTest, UpdateWithoutTheServiceFails)
     EXPECT_EQ(Run({QStringLiteral("update")}), 2) << "a job without a terminal must say --yes";
 }
 
-TEST_F(UpdateCommandsTest, CtrlCCancelsADownloadAndKeepsNothingOfIt)
+TEST_F(UpdateCommandsTest, CtrlCStopsTheRunInADownloadAndKeepsNothingOfIt)
 {
     LocalHttpServer server;
     const QByteArray url = server.BaseUrl().toUtf8() + "/files/UPDATE_T_20070401.zip";
@@ -216,10 +216,11 @@ TEST_F(UpdateCommandsTest, CtrlCCancelsADownloadAndKeepsNothingOfIt)
         QThread::msleep(10);
     }
     ::kill(static_cast<pid_t>(process.processId()), SIGINT);
-    EXPECT_EQ(Finish(process), 1) << process.readAllStandardError().toStdString();
+    EXPECT_EQ(Finish(process), 128 + SIGINT) << process.readAllStandardError().toStdString();
     EXPECT_TRUE(UpdateFiles().isEmpty()) << UpdateFiles().join(' ').toStdString();
-    EXPECT_TRUE(QString::fromUtf8(ReadBytes(dir.File(QStringLiteral("Activity1.log"))))
-                    .contains(QStringLiteral("Download Cancel or Failed ")));
+    const QString log = QString::fromUtf8(ReadBytes(dir.File(QStringLiteral("Activity1.log"))));
+    EXPECT_TRUE(log.contains(QStringLiteral("Download Cancel or Failed ")));
+    EXPECT_TRUE(log.contains(QStringLiteral("Update stopped: 0 applied, nothing left to apply"))) << log.toStdString();
 }
 
 TEST_F(UpdateCommandsTest, ASecondUpdaterExitsThreeAndTouchesNothing)
