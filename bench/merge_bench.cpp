@@ -199,7 +199,9 @@ int main(int argc, char** argv)
         // page once to the file (and its original once to the journal).
         const PageChanges changes = ComparePages(master, runDir / "PAF_FULL.dat");
         const double fileLeast = (changes.changed + changes.added) * kPage / 1e6;
-        const double least = fileLeast + (beside ? 0 : changes.changed * kPage / 1e6);
+        // A merge that went through the journal (in place) saves each original once too.
+        const bool journaled = after.journalBytes > before.journalBytes;
+        const double least = fileLeast + (journaled ? changes.changed * kPage / 1e6 : 0);
         const double written = (after.fileBytes - before.fileBytes + after.journalBytes - before.journalBytes) / 1e6;
         std::printf("  pages: %llu changed and %llu added of %llu, so at least %.1f MB to write in all; "
                     "written %.2f times that\n",

@@ -10,10 +10,13 @@ const QStringList& ProgramFileNames()
                          QStringLiteral("SundryVars.dat"),  QStringLiteral("Definitions.xml"),
                          QStringLiteral("RegServerProxySettings.xml"), QStringLiteral("Temp.log"),
                          QString::fromLatin1(kUpdateLockFileName)};
-        // The engine's rollback journals beside the data files: one planted
-        // from outside could be played back into a data file.
-        for (const char* data : {"PAF_FULL.dat", "PAF_THOURGHFARE.dat", "PAF_POSTZON.dat"})
+        // The engine's rollback journals and private copies beside the data
+        // files: a journal planted from outside could be played back into a
+        // data file, and a copy in the making must be the engine's alone.
+        for (const char* data : {"PAF_FULL.dat", "PAF_THOURGHFARE.dat", "PAF_POSTZON.dat"}) {
             list << QString::fromLatin1(data) + QStringLiteral("-journal");
+            list << QString::fromLatin1(data) + QStringLiteral("-new");
+        }
         for (const char* family : {"Error", "Activity"}) {
             for (int generation = 1; generation <= 5; ++generation)
                 list << QString::fromLatin1(family) + QString::number(generation) + QStringLiteral(".log");

@@ -292,6 +292,7 @@ std::vector<Hostile> HostileArchives()
         Case("TrailingDot", "unusable component", {File("sub./file.txt", "x")}),
         Case("ProgramFile", "program's files", {good, File("paf_full.DAT", "replaced")}),
         Case("ProgramFileAsFolder", "program's files", {File("Brand.xml/inner.txt", "x")}),
+        Case("EnginesCopy", "program's files", {File("PAF_POSTZON.dat-new", "planted")}),
         Case("SymbolicLink", "symbolic link", {good, Mode("link", S_IFLNK | 0777)}),
         Case("Fifo", "neither a plain file", {Mode("fifo", S_IFIFO | 0644)}),
         Case("FolderModeOnAFile", "neither a plain file", {Mode("file", S_IFDIR | 0755)}),
