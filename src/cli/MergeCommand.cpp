@@ -1,4 +1,5 @@
 #include "cli/Command.h"
+#include "cli/TerminalOperator.h"
 #include "dataset/DataKind.h"
 #include "shell/Program.h"
 #include "support/AppContext.h"
@@ -54,8 +55,11 @@ public:
                       "replaced by postcode; nothing is deleted. A DATE not newer than the data\n"
                       "file's is refused unless --force is given. Progress and messages go to the\n"
                       "terminal.\n"
+                      "The merge is one transaction: Ctrl-C, SIGTERM or SIGHUP abandons it and leaves\n"
+                      "the data file exactly as it was.\n"
                       "Exit status: 0 merged, 1 the merge failed (see the message and Error1.log),\n"
-                      "2 usage error or refused, 3 another update of this data set is running.\n";
+                      "2 usage error or refused (a missing UPDATE_FILE among them), 3 another update\n"
+                      "of this data set is running, 130, 143 or 129 stopped by a signal.\n";
             io.out.flush();
             return ExitCode::kOk;
         }
@@ -82,7 +86,10 @@ public:
             return usage(QStringLiteral("DATE must be a calendar date yyyymmdd, not '%1'").arg(date));
         const QFileInfo update(QDir(ctx.dataDirectory).filePath(updateFile));
         const QFileInfo data(QDir(ctx.dataDirectory).filePath(kind->fileName));
-        if (update.exists() && data.exists() && SameFile(update, data))
+        if (!update.isFile())
+            return usage(QStringLiteral("the update database %1 is not in the data directory %2")
+                             .arg(updateFile, ctx.dataDirectory));
+        if (data.exists() && SameFile(update, data))
             return usage(QStringLiteral("%1 is the data file itself").arg(updateFile));
 
         UpdateLock lock(ctx.dataDirectory);
@@ -97,12 +104,21 @@ public:
                                             "anyway)")
                                  .arg(kind->fileName, current.value(), date));
         }
+        // A signal abandons the merge: the data file stays as it was.
+        auto* terminal = dynamic_cast<TerminalOperator*>(&ctx.ui());
+        if (terminal != nullptr)
+            terminal->WatchInterrupts();
         ZUpdateData engine(ctx);
         QString description;
         qint64 count = 0;
         ctx.ui().ShowProgress(QString());
         const bool merged = engine.UpdateData(ctx.dataDirectory, updateFile, args[1], date, description, count);
         ctx.ui().HideProgress();
+        if (!merged && terminal != nullptr && terminal->StopSignal() != 0) {
+            io.err << "pafdm-cli merge: stopped; " << kind->fileName << " is as it was and " << updateFile
+                   << " stays" << Qt::endl;
+            return 128 + terminal->StopSignal();
+        }
         if (merged) {
             io.out << "Merged " << count << " records into " << (kind ? kind->fileName : QString()) << " ("
                    << description << "); data date " << date << Qt::endl;

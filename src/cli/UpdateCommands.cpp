@@ -8,6 +8,7 @@
 #include "dataset/zManager.h"
 #include "support/AppContext.h"
 #include "support/Operator.h"
+#include "update/UpdateLock.h"
 #include "update/ZUpdateData.h"
 
 #include <QCommandLineParser>
@@ -44,6 +45,16 @@ public:
         if (terminal != nullptr)
             terminal->SetAssumeYes(assumeYes);
 
+        // Another updater is named before the question, not after it. (The
+        // run takes the lock for itself below.)
+        {
+            UpdateLock probe(ctx.dataDirectory);
+            const UpdateLock::Outcome taken = probe.TryLock();
+            if (taken != UpdateLock::Outcome::kTaken) {
+                io.err << prefix << probe.Explanation() << Qt::endl;
+                return taken == UpdateLock::Outcome::kHeldByAnother ? ExitCode::kLocked : ExitCode::kFailed;
+            }
+        }
         if (NeedsConfirmation(ctx)) {
             if (!assumeYes && !io.inputIsTerminal) {
                 io.err << prefix << "no terminal to ask; run with --yes to " << Purpose() << Qt::endl;

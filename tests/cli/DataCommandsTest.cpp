@@ -98,6 +98,17 @@ TEST_F(DataCommandsTest, MergeAppliesAnUpdateDatabase)
 
 TEST_F(DataCommandsTest, MergeReportsFailureAndUsage)
 {
+    // A missing update database is named before anything is opened.
+    EXPECT_EQ(Run({QStringLiteral("merge"), QStringLiteral("UPDATE_T_20070401.dat"), QStringLiteral("T"),
+                   QStringLiteral("20070401")}),
+              2);
+    EXPECT_TRUE(errText.contains(QStringLiteral("the update database UPDATE_T_20070401.dat is not in the data directory")))
+        << errText.toStdString();
+    // One that is there but no database fails the merge, with the message.
+    QFile junk(dir.File(QStringLiteral("UPDATE_T_20070401.dat")));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(8192, 'x'));
+    junk.close();
     EXPECT_EQ(Run({QStringLiteral("merge"), QStringLiteral("UPDATE_T_20070401.dat"), QStringLiteral("T"),
                    QStringLiteral("20070401")}),
               1);
@@ -165,6 +176,11 @@ TEST_F(DataCommandsTest, MessagesCarryTheBrandsApplicationName)
     ASSERT_TRUE(brand.open(QIODevice::WriteOnly));
     brand.write("<ApplicationName>Acme Postcodes</ApplicationName>");
     brand.close();
+    // An update database that is no database: the merge fails with the message.
+    QFile junk(dir.File(QStringLiteral("UPDATE_T_20070401.dat")));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(8192, 'x'));
+    junk.close();
     EXPECT_EQ(Run({QStringLiteral("merge"), QStringLiteral("UPDATE_T_20070401.dat"), QStringLiteral("T"),
                    QStringLiteral("20070401")}),
               1);

@@ -231,7 +231,9 @@ TEST_F(UpdateCommandsTest, ASecondUpdaterExitsThreeAndTouchesNothing)
     UpdateLock held(dir.path());
     ASSERT_EQ(held.TryLock(), UpdateLock::Outcome::kTaken);
     const auto before = Snapshot();
+    // Without --yes and without a terminal too: the lock is named before any question.
     for (const QStringList& args : {QStringList{QStringLiteral("apply"), QStringLiteral("--yes")},
+                                    QStringList{QStringLiteral("apply")},
                                     QStringList{QStringLiteral("merge"), QStringLiteral("UPDATE_T_20070401.dat"),
                                                 QStringLiteral("T"), QStringLiteral("20070401")}}) {
         QProcess process;
