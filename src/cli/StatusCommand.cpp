@@ -22,7 +22,9 @@ public:
                       "Shows which data files are present with their data dates, then the data-access\n"
                       "version and the machine that holds the data, and the update archives and update\n"
                       "databases waiting to be applied by the next update run.\n"
-                      "Exit status: 0 shown, 1 the summary failed (error number and description on stderr).\n";
+                      "A data file that cannot be read is named in the summary with the reason.\n"
+                      "Exit status: 0 shown, 1 a data file could not be read or the summary failed\n"
+                      "(error number and description on stderr).\n";
             io.out.flush();
             return ExitCode::kOk;
         }
@@ -47,7 +49,10 @@ public:
         if (!waiting.isEmpty())
             io.out << "Waiting to be applied (pafdm-cli apply)\n  " << waiting.join(QStringLiteral("\n  ")) << "\n";
         io.out.flush();
-        return ExitCode::kOk;
+        for (const auto& [file, error] : manager.UnreadableFiles)
+            io.err << "pafdm-cli status: " << file << ": error " << error.number << ": " << error.description
+                   << Qt::endl;
+        return manager.UnreadableFiles.isEmpty() ? ExitCode::kOk : ExitCode::kFailed;
     }
 };
 

@@ -4,6 +4,7 @@
 #include "dataset/JetError.h"
 #include "dataset/ZSundryVars.h"
 #include "support/AppContext.h"
+#include "support/Logging.h"
 #include "support/SystemHelpers.h"
 #include "support/TagText.h"
 #include "support/TextFiles.h"
@@ -184,6 +185,7 @@ Expected<Done> zManager::GetSummary(const QString& path)
     const QString lineEnd = QStringLiteral("\r\n");
     ZSundryVars& sundry = m_sundry;
     QString text;
+    QList<QPair<QString, Error>> unreadable;
     for (int i = 0; i < 3; ++i) {
         const DataKind& kind = DataKinds()[i];
         const Expected<bool> exists = FileExists(JoinPath(path, kind.fileName));
@@ -194,8 +196,19 @@ Expected<Done> zManager::GetSummary(const QString& path)
         const Expected<QString> date = i == 0 ? GetLastUpdateFULL(path)
             : i == 1                         ? GetLastUpdateStreet(path)
                                              : GetLastUpdatePostZon(path);
-        if (!date)
-            return date.error();
+        if (!date) {
+            // Named, not hidden: the other files are still summed up, and
+            // the state file keeps the date it had for this one.
+            const QString file = JoinPath(path, kind.fileName);
+            unreadable.append({kind.fileName, date.error()});
+            LogError(m_ctx, kind.fileName + QStringLiteral(" cannot be read: ") + date.error().description);
+            text += QLatin1String(kPresence[i]) + lineEnd;
+            text += QStringLiteral("  ") + kind.fileName + QStringLiteral(" is damaged or unreadable: ")
+                + CleanLogText(date.error().description) + lineEnd;
+            text += QStringLiteral("  Check it with: pafdm-jet check \"") + file + QStringLiteral("\"") + lineEnd;
+            text += QStringLiteral("  ") + lineEnd;
+            continue;
+        }
         const Expected<Done> recorded = i == 0 ? sundry.SetData_UpdateDate_F(date.value())
             : i == 1                           ? sundry.SetData_UpdateDate_T(date.value())
                                                : sundry.SetData_UpdateDate_Z(date.value());
@@ -211,6 +224,7 @@ Expected<Done> zManager::GetSummary(const QString& path)
         text += QStringLiteral("  ") + lineEnd;
     }
     DataSummary = text;
+    UnreadableFiles = unreadable;
     const QString mdac = GetMDACVersion();
     SystemSummary = QStringLiteral("  MDAC Version:") + mdac + lineEnd + QStringLiteral("  Data is on Machine:")
         + GetDataStorageComputerName(path);

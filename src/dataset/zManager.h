@@ -2,6 +2,8 @@
 
 #include "support/Error.h"
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 namespace pafdm {
@@ -25,10 +27,16 @@ public:
     Expected<bool> AreDataFilesInPlace();
 
     // Rebuilds DataSummary and SystemSummary for the data directory `path`,
-    // recording each present file's data date in the state file. On failure
-    // the properties keep their previous texts (DataSummary may already be
-    // replaced when only the machine lookup failed).
+    // recording each present file's data date in the state file. A data file
+    // whose date cannot be read (damaged, unreadable) is not hidden: its
+    // presence line is followed by a line naming it, the reason and what to
+    // do, the error log records it, and it is listed in UnreadableFiles; the
+    // other files are summed up as usual. Only a failure of the summary
+    // itself (the state file, the folder) is an Error, after which the
+    // properties keep their previous texts.
     Expected<Done> GetSummary(const QString& path);
+    // The files the last GetSummary could not read, with the reason for each.
+    QList<QPair<QString, Error>> UnreadableFiles;
 
     // The data date (version row 2's text) of the kind's file in `path`;
     // empty when the file is absent or has no row 2. A null text, a file that

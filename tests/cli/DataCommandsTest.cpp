@@ -78,8 +78,12 @@ TEST_F(DataCommandsTest, StatusFailureGivesTheErrorAndStatus1)
 {
     dir.CopyFixture(QStringLiteral("fixtures/jet4/edge/PAF_THOURGHFARE_null_version_text.dat"),
                     QStringLiteral("PAF_THOURGHFARE.dat"));
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/dataset/PAF_FULL.dat"), QStringLiteral("PAF_FULL.dat"));
     EXPECT_EQ(Run({QStringLiteral("status")}), 1);
-    EXPECT_TRUE(errText.contains(QStringLiteral("error 94: Invalid use of Null")));
+    EXPECT_TRUE(errText.contains(QStringLiteral("PAF_THOURGHFARE.dat: error 94: Invalid use of Null")));
+    // The sound file is still shown, the unreadable one named.
+    EXPECT_TRUE(outText.contains(QStringLiteral("  Full PAF data present\n  Last updated:01 Feb 2007\n")));
+    EXPECT_TRUE(outText.contains(QStringLiteral("PAF_THOURGHFARE.dat is damaged or unreadable: Invalid use of Null")));
 }
 
 TEST_F(DataCommandsTest, MergeAppliesAnUpdateDatabase)

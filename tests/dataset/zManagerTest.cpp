@@ -113,11 +113,14 @@ TEST_F(zManagerTest, MissingOrEmptyVersionTextShowsTheZeroDate)
     }
 }
 
-TEST_F(zManagerTest, NullVersionTextIsAnErrorThatKeepsThePreviousSummary)
+// A file whose date cannot be read is named in the summary, with the reason
+// and what to do, and logged; the other files are summed up as usual and the
+// state file keeps the date it had for it.
+TEST_F(zManagerTest, AnUnreadableFileIsNamedAndTheOthersStillShown)
 {
     InstallDataSet();
     ASSERT_TRUE(manager().GetSummary(dir.path()).ok());
-    const QString before = manager().DataSummary;
+    EXPECT_TRUE(manager().UnreadableFiles.isEmpty());
 
     Install(QStringLiteral("fixtures/jet4/edge/PAF_THOURGHFARE_null_version_text.dat"),
             QStringLiteral("PAF_THOURGHFARE.dat"));
@@ -125,8 +128,24 @@ TEST_F(zManagerTest, NullVersionTextIsAnErrorThatKeepsThePreviousSummary)
     ASSERT_FALSE(date.ok());
     EXPECT_EQ(date.error().number, 94);
 
-    EXPECT_FALSE(manager().GetSummary(dir.path()).ok());
-    EXPECT_EQ(manager().DataSummary, before);
+    ASSERT_TRUE(manager().GetSummary(dir.path()).ok());
+    const QString summary = manager().DataSummary;
+    EXPECT_TRUE(summary.startsWith(QStringLiteral("  Full PAF data present\r\n  Last updated:01 Feb 2007\r\n  \r\n")))
+        << summary.toStdString();
+    EXPECT_TRUE(summary.contains(QStringLiteral("  Thorughfare (Street) PAF data present\r\n"
+                                                "  PAF_THOURGHFARE.dat is damaged or unreadable: Invalid use of Null\r\n"
+                                                "  Check it with: pafdm-jet check \"")))
+        << summary.toStdString();
+    EXPECT_TRUE(summary.endsWith(QStringLiteral("  PostZon data present\r\n  Last updated:15 Jan 2007\r\n  \r\n")));
+    ASSERT_EQ(manager().UnreadableFiles.size(), 1);
+    EXPECT_EQ(manager().UnreadableFiles[0].first, QStringLiteral("PAF_THOURGHFARE.dat"));
+    EXPECT_EQ(manager().UnreadableFiles[0].second.number, 94);
+    QFile log(dir.File(QStringLiteral("Error1.log")));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(log.readAll().contains("PAF_THOURGHFARE.dat cannot be read: Invalid use of Null"));
+    ZSundryVars fresh(ctx);
+    ASSERT_TRUE(fresh.load(true).ok());
+    EXPECT_EQ(fresh.Data_UpdateDate_T, QStringLiteral("20070301")) << "the date read before is kept";
 }
 
 TEST_F(zManagerTest, DamagedOrForeignFileIsAnError)
