@@ -284,8 +284,13 @@ void Pager::RollbackChange()
         if (frame == nullptr) {
             // Written out meanwhile: the original comes back as a changed page.
             auto f = TakeFrame(n);
-            if (!f.ok())
-                continue; // the transaction has failed (kFailed) and will be undone whole
+            if (!f.ok()) {
+                // The change cannot be taken back, so the transaction must
+                // never commit: it can only be undone whole.
+                m_failure = f.status();
+                m_state = PagerState::kFailed;
+                continue;
+            }
             frame = *f;
         }
         *frame->page = *m_originals[i].second;

@@ -32,7 +32,8 @@ enum class PagerState {
     kCached,  // a transaction is open and all of it is in the cache
     kSpilled, // a transaction is open in place: part of it is in the file, every original in the journal
     kBeside,  // a transaction is open in a private copy: the file is untouched, part of it is in the copy
-    kFailed,  // the copy of a transaction beside the file failed at its commit: only Close() or Abandon() remain
+    kFailed,  // the transaction cannot be completed (its copy failed at the commit, or a row could not be
+              // taken back): only Close() or Abandon() remain, which undo it
     kClosed,  // closed or abandoned: every call fails
 };
 const char* PagerStateName(PagerState state);
@@ -64,10 +65,10 @@ const char* PagerStateName(PagerState state);
 //     cache, and the transaction open: the next spill or Flush() writes them
 //     again. Meanwhile the file may hold part of the transaction (kSpilled),
 //     which the journal undoes should the program stop. Only a copy that
-//     cannot be flushed or renamed ends the transaction (kFailed): the copy
-//     is removed and the file was never touched. Close() after a failed
-//     commit, and Abandon() at any time, put the file back as the last
-//     commit left it.
+//     cannot be flushed or renamed, or a row change that cannot be taken back
+//     because its pages cannot be read back, ends the transaction (kFailed).
+//     Close() after a failed commit, and Abandon() at any time, put the file
+//     back as the last commit left it.
 //  7. Nothing is written from another thread: a commit happens exactly when
 //     Flush() or Close() is called. (The copy of rule 4 may be made on a
 //     thread of its own while the transaction goes on, since nothing is
