@@ -53,11 +53,19 @@ bool IsUpdateDatabase(const QString& name)
     return name.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive);
 }
 
-// What an update run applies: the archives of `path`, and the update
-// databases found there without their archive (left by a run that stopped
-// or failed after unpacking), together in name order whatever the letter
-// case, so the updates of one kind are merged oldest date first.
-QStringList ListUpdates(const QString& path)
+// Deletes `filePath`; a file that is not there is already gone.
+Expected<Done> DeleteFile(const QString& filePath)
+{
+    QFile file(filePath);
+    if (!file.exists() || file.remove())
+        return Done{};
+    return Error{75, QStringLiteral("Path/File access error ('") + QDir::toNativeSeparators(filePath)
+                         + QStringLiteral("': ") + file.errorString() + QStringLiteral(")")};
+}
+
+} // namespace
+
+QStringList WaitingUpdates(const QString& path)
 {
     const QStringList archives = ListArchives(path);
     QSet<QString> unpacked;
@@ -73,18 +81,6 @@ QStringList ListUpdates(const QString& path)
     return updates;
 }
 
-// Deletes `filePath`; a file that is not there is already gone.
-Expected<Done> DeleteFile(const QString& filePath)
-{
-    QFile file(filePath);
-    if (!file.exists() || file.remove())
-        return Done{};
-    return Error{75, QStringLiteral("Path/File access error ('") + QDir::toNativeSeparators(filePath)
-                         + QStringLiteral("': ") + file.errorString() + QStringLiteral(")")};
-}
-
-} // namespace
-
 // What became of one archive of the apply phase.
 struct ZUpdateData::ArchiveResult {
     bool applied = false;
@@ -93,13 +89,9 @@ struct ZUpdateData::ArchiveResult {
 
 bool AreUpdatesPresent(const QString& path)
 {
-    return !ListUpdates(path).isEmpty();
+    return !WaitingUpdates(path).isEmpty();
 }
 
-QStringList WaitingUpdates(const QString& path)
-{
-    return ListUpdates(path);
-}
 
 QString ZUpdateData::GetListOfWhatToDownload(const QString& DateOfFullData, const QString& DateOfStreetDate,
                                              const QString& DateOfPostZonData)
@@ -181,14 +173,14 @@ UpdateOutcome ZUpdateData::Update(const QString& path, bool /*InternetIsAvailabl
         // A stop during the downloads ends the run before anything is applied.
         if (ui.StopRequested()) {
             outcome.stopped = true;
-            outcome.left = ListUpdates(path);
+            outcome.left = WaitingUpdates(path);
             ReportStop(outcome, QString(), title);
             close();
             return Done{};
         }
 
         m_ctx.StageMarker = QStringLiteral("Update:Stage 6");
-        const QStringList archives = ListUpdates(path);
+        const QStringList archives = WaitingUpdates(path);
         outcome.archives = archives.size();
 
         m_ctx.StageMarker = QStringLiteral("Update:Stage 7");

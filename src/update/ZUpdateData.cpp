@@ -257,31 +257,28 @@ bool ZUpdateData::UpdateData(const QString& path, const QString& DatefileToRead,
     if (outcome)
         return true;
 
+    // A stop, a failure of the disk or a damaged page leaves the file exactly
+    // as it was (and the update database for the next run); any other failure
+    // (a row the table refused, the version row missing) keeps the rows
+    // merged before it, committed now without the new date.
+    dataTable.reset();
+    updateRows.reset();
+    const bool keepRows = !m_fileFault && !m_stopped;
+    jet::Status ended;
+    if (dataDb) {
+        ended = keepRows ? dataDb->Close() : dataDb->Abandon();
+        NoteCommit(m_ctx, *dataDb);
+    }
     if (m_stopped) {
-        // Dropped whole: the data file stays exactly as it was, and the
-        // update database stays for the next run.
-        dataTable.reset();
-        updateRows.reset();
-        const jet::Status ended = dataDb ? dataDb->Abandon() : jet::Status::OK();
         LogActivity(m_ctx, QStringLiteral("Stopped during the merge of ") + DatefileToRead
                                + (ended.ok() ? QStringLiteral(": the data file is as it was")
                                              : QStringLiteral(": ") + QString::fromStdString(ended.description())));
         return false;
     }
-
-    // A failure of the disk or a damaged page leaves the file as it was; any
-    // other (a row the table refused, the version row missing) keeps the rows
-    // merged before it, committed now without the new date.
-    dataTable.reset();
-    updateRows.reset();
-    if (dataDb) {
-        const jet::Status ended = !m_fileFault ? dataDb->Close() : dataDb->Abandon();
-        if (!ended.ok())
-            LogActivity(m_ctx, (!m_fileFault ? QStringLiteral("The rows merged before the failure could not be kept: ")
-                                              : QStringLiteral("The data file could not be put back as it was: "))
-                                   + QString::fromStdString(ended.description()));
-        NoteCommit(m_ctx, *dataDb);
-    }
+    if (!ended.ok())
+        LogActivity(m_ctx, (keepRows ? QStringLiteral("The rows merged before the failure could not be kept: ")
+                                     : QStringLiteral("The data file could not be put back as it was: "))
+                               + QString::fromStdString(ended.description()));
     ShowFailure(outcome.error());
     return false;
 }
