@@ -1,34 +1,10 @@
 #include "cli/TerminalOperator.h"
 
+#include "support/StopSignals.h"
+
 #include <QCoreApplication>
 
-#include <atomic>
-#include <csignal>
-#include <iterator>
-#include <unistd.h>
-
 namespace pafdm {
-
-namespace {
-
-constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
-std::atomic<bool> g_interrupted{false};
-std::atomic<int> g_stopSignal{0};
-struct sigaction g_previousActions[3] {};
-
-void OnStopSignal(int signal)
-{
-    g_interrupted.store(true);
-    int none = 0;
-    if (!g_stopSignal.compare_exchange_strong(none, signal))
-        return;
-    static const char note[] = "\npafdm-cli: stopping: a download stops now, a merge in progress is abandoned "
-                               "(its data file stays as it was) and nothing more is applied\n";
-    const ssize_t ignored = ::write(STDERR_FILENO, note, sizeof note - 1);
-    (void)ignored;
-}
-
-} // namespace
 
 TerminalOperator::TerminalOperator(QTextStream& out, QTextStream& err, QTextStream& in, bool inputIsTerminal,
                                    bool outputIsTerminal)
@@ -43,39 +19,29 @@ TerminalOperator::TerminalOperator(QTextStream& out, QTextStream& err, QTextStre
 TerminalOperator::~TerminalOperator()
 {
     EndProgressLine();
-    if (m_watching) {
-        for (size_t i = 0; i < std::size(kStopSignals); ++i)
-            ::sigaction(kStopSignals[i], &g_previousActions[i], nullptr);
-    }
 }
 
 void TerminalOperator::WatchInterrupts()
 {
-    if (m_watching)
-        return;
-    struct sigaction action {};
-    action.sa_handler = OnStopSignal;
-    sigemptyset(&action.sa_mask);
-    g_interrupted.store(false);
-    g_stopSignal.store(0);
-    for (size_t i = 0; i < std::size(kStopSignals); ++i)
-        ::sigaction(kStopSignals[i], &action, &g_previousActions[i]);
-    m_watching = true;
+    if (!m_signals)
+        m_signals = std::make_unique<StopSignals>(
+            "\npafdm-cli: stopping: a download stops now, a merge in progress is abandoned (its data file stays as "
+            "it was) and nothing more is applied\n");
 }
 
 bool TerminalOperator::TakeCancelRequest()
 {
-    return g_interrupted.exchange(false);
+    return m_signals && StopSignals::TakeInterrupt();
 }
 
 bool TerminalOperator::StopRequested()
 {
-    return g_stopSignal.load() != 0;
+    return StopSignal() != 0;
 }
 
 int TerminalOperator::StopSignal() const
 {
-    return g_stopSignal.load();
+    return m_signals ? StopSignals::Received() : 0;
 }
 
 void TerminalOperator::EndProgressLine()

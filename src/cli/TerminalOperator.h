@@ -4,7 +4,11 @@
 
 #include <QTextStream>
 
+#include <memory>
+
 namespace pafdm {
+
+class StopSignals;
 
 // The Operator of the command line. Messages, captions and progress labels go
 // to standard output, critical and warning messages to standard error. On a
@@ -73,7 +77,7 @@ private:
     bool m_progressVisible = false;
     bool m_archiveVisible = false;
     bool m_lineOpen = false;
-    bool m_watching = false;
+    std::unique_ptr<StopSignals> m_signals;
     QString m_label;
     QString m_drawnLabel;
     QString m_caption;

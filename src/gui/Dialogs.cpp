@@ -3,10 +3,20 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace pafdm {
+
+namespace {
+
+// The bar counts in tenths of a per cent.
+constexpr int kShareSteps = 1000;
+
+} // namespace
 
 void MakeWindowTopMost(QWidget* window, bool topMost)
 {
@@ -83,11 +93,33 @@ TransferWindow::TransferWindow(QWidget* parent)
     Label1->setMinimumWidth(Twips(4800));
     Label1->setWordWrap(true);
     layout->addWidget(Label1);
+    Bar = new QProgressBar(this);
+    Bar->setObjectName(QStringLiteral("ProgressBar"));
+    Bar->setRange(0, kShareSteps);
+    Bar->setVisible(false);
+    layout->addWidget(Bar);
     Cancel = new QPushButton(QStringLiteral("Cancel"), this);
     Cancel->setObjectName(QStringLiteral("Command1"));
     Cancel->setAutoDefault(false);
     layout->addWidget(Cancel, 0, Qt::AlignHCenter);
-    connect(Cancel, &QPushButton::clicked, this, [this] { m_cancelRequested = true; });
+    connect(Cancel, &QPushButton::clicked, this, &TransferWindow::RequestCancel);
+}
+
+void TransferWindow::RequestCancel()
+{
+    m_cancelRequested = true;
+    emit cancelRequested();
+}
+
+void TransferWindow::SetShare(qint64 done, qint64 total)
+{
+    if (total <= 0) {
+        Bar->setVisible(false);
+        return;
+    }
+    const qint64 clamped = std::clamp<qint64>(done, 0, total);
+    Bar->setValue(static_cast<int>(clamped * kShareSteps / total));
+    Bar->setVisible(true);
 }
 
 bool TransferWindow::TakeCancelRequest()
@@ -111,7 +143,7 @@ void TransferWindow::PaintNow()
 void TransferWindow::closeEvent(QCloseEvent* event)
 {
     // The close box asks for a cancel; the window stays until its owner is done.
-    m_cancelRequested = true;
+    RequestCancel();
     event->ignore();
 }
 

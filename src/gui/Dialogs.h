@@ -6,6 +6,7 @@
 #include <QDialog>
 
 class QLabel;
+class QProgressBar;
 class QPushButton;
 
 namespace pafdm {
@@ -31,15 +32,20 @@ private:
     void Choose(int value);
 };
 
-// The transfer window: caption, progress label and Cancel. It also serves
-// as the update run's progress window.
+// The transfer window: caption, progress label, a bar with the share done
+// (while one is known) and Cancel. It also serves as the update run's
+// progress window.
 class TransferWindow : public QDialog {
     Q_OBJECT
 public:
     explicit TransferWindow(QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;
+    QProgressBar* Bar = nullptr;
     QPushButton* Cancel = nullptr;
+
+    // Shows `done` of `total` on the bar; hides the bar for a total of 0.
+    void SetShare(qint64 done, qint64 total);
 
     // True once Cancel was pressed since the last call; reading clears it.
     bool TakeCancelRequest();
@@ -47,10 +53,16 @@ public:
     // Draws the window now, without handling any input.
     void PaintNow();
 
+signals:
+    // Cancel was pressed, or the close box asked for it.
+    void cancelRequested();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void RequestCancel();
+
     bool m_cancelRequested = false;
 };
 

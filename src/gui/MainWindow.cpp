@@ -6,12 +6,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QKeySequence>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace pafdm {
@@ -61,6 +66,18 @@ MainWindow::MainWindow(frmMain& logic, QWidget* parent)
     grid->setRowStretch(1, 1);
     setCentralWidget(central);
 
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuDataDirectory = mnuFile->addAction(QStringLiteral("Choose &Data Directory..."));
+    mnuDataDirectory->setObjectName(QStringLiteral("mnuDataDirectory"));
+    mnuUpdateNow = mnuFile->addAction(QStringLiteral("&Update Now..."));
+    mnuUpdateNow->setObjectName(QStringLiteral("mnuUpdateNow"));
+    mnuUpdateNow->setVisible(m_logic.updateNowVisible);
+    mnuFile->addSeparator();
+    mnuQuit = mnuFile->addAction(QStringLiteral("&Quit"));
+    mnuQuit->setObjectName(QStringLiteral("mnuQuit"));
+    mnuQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
     mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
     mnuCurrentData = mnuOptions->addAction(QStringLiteral("&Current Data Status"));
@@ -71,11 +88,25 @@ MainWindow::MainWindow(frmMain& logic, QWidget* parent)
     mnuAppDownloads->setObjectName(QStringLiteral("mnuAppDownloads"));
     mnuRefresh = mnuOptions->addAction(QStringLiteral("&Refresh Display"));
     mnuRefresh->setObjectName(QStringLiteral("mnuRefresh"));
+    mnuRefresh->setShortcut(QKeySequence(Qt::Key_F5));
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuAbout = mnuHelp->addAction(QStringLiteral("&About"));
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+
+    WaitingLabel = new QLabel(this);
+    WaitingLabel->setObjectName(QStringLiteral("WaitingLabel"));
+    statusBar()->addWidget(WaitingLabel, 1);
 
     connect(Command5, &QPushButton::clicked, this, [this] { m_logic.Command5_Click(); });
     connect(mnuCurrentData, &QAction::triggered, this, [this] { m_logic.mnuCurrentData_Click(); });
     connect(mnuAppDownloads, &QAction::triggered, this, [this] { m_logic.mnuAppDownloads_Click(); });
     connect(mnuRefresh, &QAction::triggered, this, [this] { m_logic.mnuRefresh_Click(); });
+    connect(mnuDataDirectory, &QAction::triggered, this, &MainWindow::ChooseDataDirectory);
+    connect(mnuUpdateNow, &QAction::triggered, this, [this] { m_logic.UpdateNow(); });
+    connect(mnuQuit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuAbout, &QAction::triggered, this, [this] { m_logic.mnuAbout_Click(); });
 
     m_logic.onChanged = [this] { Refresh(); };
     Refresh();
@@ -96,14 +127,50 @@ void MainWindow::Refresh()
     mnu52353->setVisible(m_logic.mnu52353Visible);
     mnuAppDownloads->setVisible(m_logic.mnuAppDownloadsVisible);
     mnuRefresh->setVisible(m_logic.mnuRefreshVisible);
+    WaitingLabel->setText(m_logic.waitingUpdates.isEmpty()
+                              ? QString()
+                              : QStringLiteral("Waiting to be applied: ")
+                                  + m_logic.waitingUpdates.join(QStringLiteral(", ")));
     if (isVisible()) {
         Text1->repaint();
         Label1->repaint();
     }
 }
 
+void MainWindow::SetUpdateRunning(bool running)
+{
+    m_updateRunning = running;
+    Command5->setEnabled(!running);
+    for (QAction* action : {mnuDataDirectory, mnuUpdateNow, mnuCurrentData, mnuAppDownloads, mnuRefresh, mnuAbout})
+        action->setEnabled(!running);
+    if (!running && m_closeWhenDone)
+        QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void MainWindow::ChooseDataDirectory()
+{
+    const QString current = m_logic.DataDirectory();
+    const QString chosen = pickDirectory
+        ? pickDirectory(current)
+        : QFileDialog::getExistingDirectory(this, QStringLiteral("Choose the data directory"), current);
+    if (chosen.isEmpty())
+        return;
+    m_logic.SetDataDirectory(chosen);
+    if (onDirectoryChosen)
+        onDirectoryChosen(m_logic.DataDirectory());
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (m_updateRunning) {
+        // The run stops first, leaving every data file whole; then the
+        // window goes.
+        m_closeWhenDone = true;
+        if (onStopRequest)
+            onStopRequest();
+        event->ignore();
+        return;
+    }
     m_logic.Close();
     // Every other window of the program goes with the main window (the
     // transfer window, whose close box only asks for a cancel, included).

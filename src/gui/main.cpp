@@ -5,8 +5,22 @@
 #include "support/AppContext.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
+#include <QSettings>
+
+#include <cstdio>
+
+namespace {
+
+// The settings key of the data directory the operator chose last.
+const char kDataDirectoryKey[] = "dataDirectory";
+// Exit status of a command line the program cannot use.
+constexpr int kUsageExit = 2;
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -17,16 +31,47 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("pafdm"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pafdm.svg")));
 
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("The local data manager for UK postcode address data."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption dataDirOption(
+        QStringList{QStringLiteral("data-dir")},
+        QStringLiteral("The data directory (default: the current directory when it holds a data file or Brand.xml, "
+                       "else the one /etc/pafdm/update.conf names, else the one chosen last in the window)."),
+        QStringLiteral("DIR"));
+    parser.addOption(dataDirOption);
+    parser.process(app);
+    const QString named = parser.value(dataDirOption);
+    if (parser.isSet(dataDirOption) && !QFileInfo(named).isDir()) {
+        std::fprintf(stderr, "pafdm: the data directory '%s' %s\n", qPrintable(QDir::toNativeSeparators(named)),
+                     QFileInfo::exists(named) ? "is not a directory" : "does not exist");
+        return kUsageExit;
+    }
+
     pafdm::QtOperator ui;
+    ui.WatchStopSignals();
     pafdm::Clock clock;
     pafdm::AppContext ctx(pafdm::EditionConfig::BuildDefault().WithEnvironmentOverrides(), ui, clock);
     ui.dataDirectory = [&ctx] { return QDir::toNativeSeparators(ctx.dataDirectory); };
     pafdm::Program program(ctx);
     pafdm::frmMain logic(ctx, program);
+    QSettings settings;
+    logic.directories.named = named;
+    logic.directories.remembered = settings.value(QLatin1String(kDataDirectoryKey)).toString();
     pafdm::MainWindow window(logic);
     ui.SetMainWindow(&window);
+    ui.onUpdateRunning = [&window](bool running) { window.SetUpdateRunning(running); };
+    ui.onStopSignal = [&window](int) { window.close(); };
+    window.onStopRequest = [&ui] { ui.RequestStop(); };
+    window.onDirectoryChosen = [&settings](const QString& directory) {
+        settings.setValue(QLatin1String(kDataDirectoryKey), directory);
+    };
     // The start-up sequence runs before the window is first shown.
     logic.Load(QDir::currentPath());
+    if (ui.StopSignal() != 0)
+        return 128 + ui.StopSignal();
     window.show();
-    return app.exec();
+    const int status = QApplication::exec();
+    return ui.StopSignal() != 0 ? 128 + ui.StopSignal() : status;
 }

@@ -242,6 +242,7 @@ Expected<bool> frmInternetAccessForm::GetHTTPFile(const QString& title, const QS
             if (progress != label) {
                 label = progress;
                 ui.SetProgressLabel(label);
+                ui.SetProgressShare(std::min(written, total), total);
                 ui.RepaintProgress();
             }
         }

@@ -39,20 +39,12 @@ QString DateSeparator(const QString& format)
 
 } // namespace
 
-DevelopmentSettings DevelopmentSettings::Platform()
-{
-#if defined(Q_OS_WIN)
-    return DevelopmentSettings{QStringLiteral("c:\\ThisIsAdevMachine.flg"), QStringLiteral("d:\\paf")};
-#else
-    return DevelopmentSettings{};
-#endif
-}
-
 frmMain::frmMain(AppContext& ctx, Program& program, DevelopmentSettings development)
     : m_ctx(ctx)
     , m_program(program)
-    , m_development(std::move(development))
 {
+    directories.development = std::move(development);
+    updateNowVisible = m_ctx.edition.offersWaitingUpdates;
 }
 
 void frmMain::Changed()
@@ -74,10 +66,9 @@ void frmMain::Attempt(const std::function<void()>& action)
 void frmMain::Load(const QString& currentDirectory)
 {
     Attempt([&] {
-        m_ctx.dataDirectory = QDir::cleanPath(currentDirectory);
-        const Expected<bool> development = FileExists(m_development.flagFile);
-        if (development && development.value())
-            m_ctx.dataDirectory = m_development.dataDirectory;
+        DataDirectorySources sources = directories;
+        sources.currentDirectory = currentDirectory;
+        m_ctx.dataDirectory = ResolveDataDirectory(sources);
     });
     Attempt([&] { (void)GetBrandSettings(m_ctx); });
     Attempt([&] { setSummary(); });
@@ -101,12 +92,7 @@ void frmMain::Load(const QString& currentDirectory)
             MessageStyle::kYesNo + MessageStyle::kQuestion, m_ctx.brand.applicationName, false);
         if (answer != MessageAnswer::kYes)
             return;
-        const QString caption = m_ctx.ui().MainCaption();
-        m_ctx.ui().SetMainCaption(QStringLiteral("Applying updates,  please wait..."));
-        (void)UpdateData(m_ctx, m_program.manager, m_program.internet, true, m_ctx.brand.applicationName, m_ctx.dataDirectory,
-                         true);
-        setSummary();
-        m_ctx.ui().SetMainCaption(caption);
+        RunUpdate(true);
     });
     Attempt([&] { m_program.internet.ServerURL = m_ctx.edition.serverUrl; });
     Attempt([&] { m_ctx.ui().SetMainCaption(Caption()); });
@@ -130,10 +116,46 @@ void frmMain::Close()
     });
 }
 
+void frmMain::RunUpdate(bool waitingOnly)
+{
+    const QString caption = m_ctx.ui().MainCaption();
+    m_ctx.ui().SetMainCaption(QStringLiteral("Applying updates,  please wait..."));
+    (void)UpdateData(m_ctx, m_program.manager, m_program.internet, true, m_ctx.brand.applicationName,
+                     m_ctx.dataDirectory, waitingOnly);
+    setSummary();
+    m_ctx.ui().SetMainCaption(caption);
+}
+
+void frmMain::SetDataDirectory(const QString& directory)
+{
+    Attempt([&] {
+        m_ctx.dataDirectory = QDir::cleanPath(directory);
+        m_ctx.brand = BrandSettings{};
+        m_ctx.brand.phoneNumber = m_ctx.edition.defaultPhoneNumber;
+        m_ctx.brand.applicationName = m_ctx.edition.defaultApplicationName;
+        (void)GetBrandSettings(m_ctx);
+        if (!m_ctx.brand.IsInternetAllowed())
+            mnuCurrentDataVisible = false;
+    });
+    Attempt([&] { setSummary(); });
+    Attempt([&] { m_ctx.ui().SetMainCaption(Caption()); });
+}
+
+QString frmMain::DataDirectory() const
+{
+    return m_ctx.dataDirectory;
+}
+
+void frmMain::UpdateNow()
+{
+    Attempt([&] { RunUpdate(false); });
+}
+
 void frmMain::setSummary()
 {
     Text1.clear();
     Label1.clear();
+    waitingUpdates = WaitingUpdates(m_ctx.dataDirectory);
     Changed();
     zManager& manager = m_program.manager;
     if (!manager.GetSummary(m_ctx.dataDirectory))
@@ -230,6 +252,23 @@ void frmMain::mnuAppDownloads_Click()
 void frmMain::mnuRefresh_Click()
 {
     Attempt([&] { setSummary(); });
+}
+
+QString frmMain::AboutText() const
+{
+    const QString lineEnd = QStringLiteral("\r\n");
+    return m_ctx.brand.applicationName + QLatin1Char(' ') + QLatin1String(kProgramTitle) + lineEnd
+        + QStringLiteral("Edition: ") + m_ctx.edition.editionName + lineEnd + QStringLiteral("Version: ")
+        + QStringLiteral(PAFDM_VERSION) + lineEnd + QStringLiteral("Data directory: ")
+        + QDir::toNativeSeparators(m_ctx.dataDirectory) + lineEnd + lineEnd
+        + QStringLiteral("Copyright 2026 pafdm maintainers. All rights reserved: used, copied and distributed "
+                         "only under the terms of a licence from the pafdm maintainers.");
+}
+
+void frmMain::mnuAbout_Click()
+{
+    m_ctx.ui().ShowMessage(AboutText(), MessageStyle::kInformation,
+                           QStringLiteral("About ") + m_ctx.brand.applicationName, false);
 }
 
 } // namespace pafdm

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "shell/DataDirectory.h"
+
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -8,16 +11,6 @@ namespace pafdm {
 
 class AppContext;
 struct Program;
-
-// Where the program looks for its development set-up: a flag file that, when
-// present, moves the data directory to a fixed development directory. Values
-// of the platform; tests point them elsewhere.
-struct DevelopmentSettings {
-    QString flagFile = QStringLiteral("/etc/pafdm/ThisIsAdevMachine.flg");
-    QString dataDirectory = QStringLiteral("/srv/paf");
-
-    static DevelopmentSettings Platform();
-};
 
 // The main window's logic, free of any widget: the start-up and closing
 // sequences, the two panes, the Options menu's items and the commands. The
@@ -35,11 +28,21 @@ public:
     bool mnu52353Visible = true;
     bool mnuAppDownloadsVisible = true;
     bool mnuRefreshVisible = true;
+    // "Update Now" is offered by the edition that offers waiting updates.
+    bool updateNowVisible = false;
+    // The updates waiting in the data directory for the next update run
+    // (archives, and update databases left without one), as the last
+    // refresh found them; the window shows them apart from the panes.
+    QStringList waitingUpdates;
     // Called whenever the panes or the menu items change.
     std::function<void()> onChanged;
 
+    // Where Load takes the data directory from, besides the current
+    // directory it is given (see ResolveDataDirectory).
+    DataDirectorySources directories;
+
     // The start-up sequence, before the window is first shown: the data
-    // directory from `currentDirectory` (or the development directory), both
+    // directory (from `currentDirectory` and `directories`), both
     // readings of Brand.xml, the first refresh, the regional check, the
     // edition's defaults and the Quorly edition's offer to apply waiting
     // archives, the update server, the caption, the internet switch.
@@ -47,6 +50,13 @@ public:
     // The closing sequence: the Vell edition starts its desktop program from
     // the data directory when it is there. The window then closes the others.
     void Close();
+    // Moves the program to the data directory `directory`: reads its
+    // Brand.xml, refreshes the panes and the caption. Nothing else runs.
+    void SetDataDirectory(const QString& directory);
+    QString DataDirectory() const;
+    // "Update Now" (the Quorly edition): an update run at any time, from the
+    // source the operator chooses, then a refresh.
+    void UpdateNow();
 
     // "&Refresh Display" and the refresh of start-up: rebuilds both panes;
     // with the internet switch on and no data file present, tells the
@@ -70,14 +80,19 @@ public:
     void mnuCurrentData_Click();
     void mnuAppDownloads_Click();
     void mnuRefresh_Click();
+    // Help, About: program, edition, version, data directory, licence.
+    void mnuAbout_Click();
+    QString AboutText() const;
 
 private:
     void Changed();
     void Attempt(const std::function<void()>& action);
+    // One update run (of the waiting updates only, or from the source the
+    // operator chooses) with the waiting caption, then a refresh.
+    void RunUpdate(bool waitingOnly);
 
     AppContext& m_ctx;
     Program& m_program;
-    DevelopmentSettings m_development;
 };
 
 // The program title of the caption, between the application name and " V".

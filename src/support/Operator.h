@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace pafdm {
@@ -58,6 +59,9 @@ public:
     virtual void SetProgressLabel(const QString& label) = 0;
     virtual void SetProgressTopMost(bool topMost) = 0;
     virtual void SetProgressCancelVisible(bool visible) = 0;
+    // The share of the step in progress that is done, `done` of `total`
+    // (records merged, bytes received); a total of 0 when no share is known.
+    virtual void SetProgressShare(qint64 /*done*/, qint64 /*total*/) {}
     // Redraws the progress window without handling any input.
     virtual void RepaintProgress() = 0;
     virtual void HideProgress() = 0;
@@ -79,6 +83,14 @@ public:
     // Sets the progress line and redraws the window.
     virtual void SetArchiveProgress(const QString& text) = 0;
     virtual void CloseArchiveWindow() = 0;
+
+    // Runs a whole update run. The desktop program runs it on a thread of its
+    // own and keeps its windows painted and answering meanwhile (every call
+    // the run makes on this interface reaches the windows all the same), with
+    // every other command of the window held until it ends; a Cancel of the
+    // operator's during it stops the run as a signal does. Elsewhere it is a
+    // plain call. Exceptions of `work` reach the caller.
+    virtual void RunUpdate(const std::function<void()>& work) { work(); }
 
     // Lets the event loop run once (windows repaint, buttons work).
     virtual void Yield() = 0;

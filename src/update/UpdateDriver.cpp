@@ -185,7 +185,9 @@ UpdateOutcome ZUpdateData::Update(const QString& path, bool /*InternetIsAvailabl
 
         m_ctx.StageMarker = QStringLiteral("Update:Stage 7");
         ui.ShowProgress(QStringLiteral("Apply changes"));
-        ui.SetProgressCancelVisible(false);
+        // Cancel stops the run: the merge in progress is abandoned with its
+        // data file as it was.
+        ui.SetProgressCancelVisible(true);
         MakeTopMost(ui);
         QString summary;
         for (qint64 i = 1; i <= archives.size(); ++i) {
@@ -275,6 +277,7 @@ Expected<ZUpdateData::ArchiveResult> ZUpdateData::ApplyArchive(const QString& pa
 
     ui.SetProgressCaption(QStringLiteral("Apply changes:") + file + QLatin1Char(' ') + QString::number(index)
                           + QLatin1Char('/') + QString::number(count));
+    ui.SetProgressShare(0, 0);
     // An update database left by an earlier run is merged as it is.
     if (!IsUpdateDatabase(file)) {
         ui.SetProgressLabel(QStringLiteral("Unziping file:") + file);
@@ -349,8 +352,12 @@ Expected<UpdateOutcome> UpdateData(AppContext& ctx, zManager& manager, zInternet
     if (!postZon)
         return postZon.error();
     ZUpdateData engine(ctx, &internet);
-    return engine.Update(path, InternetIsAvailable, ProductName, full.value(), street.value(), postZon.value(),
-                         ApplyUpdatesInDirectory);
+    UpdateOutcome outcome;
+    ctx.ui().RunUpdate([&] {
+        outcome = engine.Update(path, InternetIsAvailable, ProductName, full.value(), street.value(), postZon.value(),
+                                ApplyUpdatesInDirectory);
+    });
+    return outcome;
 }
 
 } // namespace pafdm

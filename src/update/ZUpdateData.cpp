@@ -192,9 +192,11 @@ bool ZUpdateData::UpdateData(const QString& path, const QString& DatefileToRead,
                                + QStringLiteral(" records"));
 
         const QString countText = QString::number(RecordCount);
+        Operator& ui = m_ctx.ui();
         for (qint64 i = 1; !updateRows->IsEOF(); ++i) {
+            ui.SetProgressShare(i - 1, RecordCount);
             ShowProgress(ProgressLabel(i, countText), false);
-            if (m_ctx.ui().StopRequested()) {
+            if (ui.StopRequested()) {
                 m_stopped = true;
                 return Error{0, QStringLiteral("stopped by the operator")};
             }
@@ -207,6 +209,7 @@ bool ZUpdateData::UpdateData(const QString& path, const QString& DatefileToRead,
                 return Noted(next);
         }
 
+        ui.SetProgressShare(RecordCount, RecordCount);
         m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 6");
         (void)updateRows->Close();
         (void)dataTable->Close();

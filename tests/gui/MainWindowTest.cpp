@@ -116,6 +116,7 @@ protected:
         ui.dataDirectory = [this] { return ctx->dataDirectory; };
         logic = std::make_unique<frmMain>(*ctx, *program, DevelopmentSettings{dir.File(QStringLiteral("no-such.flg")),
                                                                     QStringLiteral("/nonexistent")});
+        logic->directories.configFile = dir.File(QStringLiteral("no-such.conf"));
         window = std::make_unique<MainWindow>(*logic);
         ui.SetMainWindow(window.get());
         logic->Load(dir.path());
@@ -260,15 +261,21 @@ TEST_F(MainWindowTest, TheQuorlyOfferAppliesWaitingArchivesWhenAnsweredYes)
 {
     InstallDataSet();
     dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.zip"), QStringLiteral("UPDATE_F_20070301.zip"));
-    // The transfer window serves as the progress window while the archive is unpacked.
-    QString progressCaption;
+    // The transfer window serves as the progress window while the archive is
+    // unpacked; the window keeps working while the run does, so it is seen
+    // in every state of the run.
+    QStringList progressStates;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         TransferWindow* progress = ui.ProgressWindow();
-        if (progress == nullptr || !progress->isVisible() || !progressCaption.isEmpty())
+        if (progress == nullptr || !progress->isVisible())
             return;
-        progressCaption = progress->windowTitle() + QLatin1Char('|') + progress->Label1->text();
-        if (const QString shots = qEnvironmentVariable("PAFDM_SCREENSHOTS"); !shots.isEmpty())
+        const QString state = progress->windowTitle() + QLatin1Char('|') + progress->Label1->text();
+        if (progressStates.contains(state))
+            return;
+        progressStates << state;
+        if (const QString shots = qEnvironmentVariable("PAFDM_SCREENSHOTS");
+            !shots.isEmpty() && state.contains(QLatin1String("Unziping")))
             progress->grab().save(shots + QStringLiteral("/transfer-window.png"));
     });
     poll.start(0);
@@ -279,6 +286,7 @@ TEST_F(MainWindowTest, TheQuorlyOfferAppliesWaitingArchivesWhenAnsweredYes)
     ctx->locale = QLocale(QLocale::English, QLocale::UnitedKingdom);
     program = std::make_unique<Program>(*ctx);
     logic = std::make_unique<frmMain>(*ctx, *program, DevelopmentSettings{dir.File(QStringLiteral("no-such.flg")), QString()});
+    logic->directories.configFile = dir.File(QStringLiteral("no-such.conf"));
     window = std::make_unique<MainWindow>(*logic);
     ui.SetMainWindow(window.get());
     QObject::connect(window.get(), &QWidget::windowTitleChanged, [&](const QString& title) { captions << title; });
@@ -288,7 +296,9 @@ TEST_F(MainWindowTest, TheQuorlyOfferAppliesWaitingArchivesWhenAnsweredYes)
     // The caption says what happens during the run and comes back after it.
     ASSERT_GE(captions.size(), 2);
     EXPECT_EQ(captions[0], QStringLiteral("Applying updates,  please wait..."));
-    EXPECT_EQ(progressCaption, QStringLiteral("Apply changes:UPDATE_F_20070301.zip 1/1|Unziping file:UPDATE_F_20070301.zip"));
+    EXPECT_TRUE(progressStates.contains(
+        QStringLiteral("Apply changes:UPDATE_F_20070301.zip 1/1|Unziping file:UPDATE_F_20070301.zip")))
+        << progressStates.join(QLatin1Char('\n')).toStdString();
     ASSERT_GE(Boxes().size(), 2u);
     EXPECT_EQ(Boxes()[0].prompt, QStringLiteral("Data Update files are present, do you want to upply these updates?"));
     EXPECT_EQ(Boxes()[0].style, 36);
@@ -336,20 +346,25 @@ TEST_F(MainWindowTest, ClosingTheVellWindowStartsTheDesktopProgramAndEndsEveryWi
     EXPECT_EQ(QString::fromLocal8Bit(ReadBytes(marker)).trimmed(), QDir(dir.path()).canonicalPath());
 }
 
-TEST_F(MainWindowTest, TheDevelopmentFlagFileMovesTheDataDirectory)
+TEST_F(MainWindowTest, TheDevelopmentFlagFileMovesTheDataDirectoryUnlessTheCurrentOneHoldsData)
 {
     test::TempDir development;
+    test::TempDir empty;
     WriteText(dir.File(QStringLiteral("ThisIsAdevMachine.flg")), "");
-    dir.CopyFixture(QStringLiteral("fixtures/jet4/dataset/PAF_POSTZON.dat"), QStringLiteral("PAF_POSTZON.dat"));
     MessageBoxes::Script({});
     ctx = std::make_unique<AppContext>(EditionConfig::Vell(), ui, clock);
     ctx->locale = QLocale(QLocale::English, QLocale::UnitedKingdom);
     program = std::make_unique<Program>(*ctx);
     logic = std::make_unique<frmMain>(*ctx, *program, DevelopmentSettings{dir.File(QStringLiteral("ThisIsAdevMachine.flg")),
                                                                 development.path()});
-    logic->Load(dir.path());
+    logic->directories.configFile = dir.File(QStringLiteral("no-such.conf"));
+    logic->Load(empty.path());
     EXPECT_EQ(ctx->dataDirectory, development.path());
-    EXPECT_FALSE(logic->Text1.contains(QStringLiteral("PostZon"))) << "the current directory's files are not shown";
+
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/dataset/PAF_POSTZON.dat"), QStringLiteral("PAF_POSTZON.dat"));
+    logic->Load(dir.path());
+    EXPECT_EQ(ctx->dataDirectory, dir.path());
+    EXPECT_TRUE(logic->Text1.contains(QStringLiteral("PostZon"))) << "the current directory's files are shown";
 }
 
 TEST_F(MainWindowTest, DownloadApplicationDefinitionsShowsTheWaitInTheCaption)
