@@ -58,8 +58,9 @@ public:
                       "The merge is one transaction: Ctrl-C, SIGTERM or SIGHUP abandons it and leaves\n"
                       "the data file exactly as it was.\n"
                       "Exit status: 0 merged, 1 the merge failed (see the message and Error1.log),\n"
-                      "2 usage error or refused (a missing UPDATE_FILE among them), 3 another update\n"
-                      "of this data set is running, 130, 143 or 129 stopped by a signal.\n";
+                      "2 usage error or refused (a missing UPDATE_FILE, or one without the table of\n"
+                      "KIND, among them), 3 another update of this data set is running, 130, 143\n"
+                      "or 129 stopped by a signal.\n";
             io.out.flush();
             return ExitCode::kOk;
         }
@@ -91,6 +92,8 @@ public:
                              .arg(updateFile, ctx.dataDirectory));
         if (data.exists() && SameFile(update, data))
             return usage(QStringLiteral("%1 is the data file itself").arg(updateFile));
+        if (const Expected<Done> fits = CheckUpdateTable(update.absoluteFilePath(), args[1]); !fits)
+            return usage(fits.error().description);
 
         UpdateLock lock(ctx.dataDirectory);
         if (const UpdateLock::Outcome taken = lock.TryLock(); taken != UpdateLock::Outcome::kTaken) {

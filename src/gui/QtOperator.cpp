@@ -153,6 +153,7 @@ void QtOperator::RunUpdate(const std::function<void()>& work)
     ShowPendingProgress();
 
     m_running = false;
+    m_cancelStop = false;
     if (onUpdateRunning)
         onUpdateRunning(false);
     if (StopSignal() != 0)

@@ -286,6 +286,27 @@ bool ZUpdateData::UpdateData(const QString& path, const QString& DatefileToRead,
     return false;
 }
 
+Expected<Done> CheckUpdateTable(const QString& updatePath, const QString& kindLetter)
+{
+    const std::optional<DataKind> kind = FindDataKind(kindLetter);
+    if (!kind)
+        return Error{5, QStringLiteral("There is no data kind '%1'").arg(kindLetter)};
+    auto opened = jet::Database::Open(ConnectionString(updatePath).toStdString(), "admin", "",
+                                      jet::OpenOptions{.readOnly = true});
+    if (!opened.ok())
+        return Done{};
+    auto tables = opened.value()->ListTables();
+    if (!tables.ok())
+        return Done{};
+    for (const std::string& table : tables.value()) {
+        if (QString::fromStdString(table).compare(kind->tableName, Qt::CaseInsensitive) == 0)
+            return Done{};
+    }
+    return Error{jet::Errors::kTableNotFound,
+                 QStringLiteral("%1 holds no table %2: it is no update database of %3 (%4)")
+                     .arg(QDir::toNativeSeparators(updatePath), kind->tableName, kind->fileName, kind->description)};
+}
+
 Error ZUpdateData::Noted(const jet::Status& status)
 {
     const jet::Status::Kind kind = status.kind();

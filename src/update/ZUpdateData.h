@@ -132,6 +132,13 @@ Expected<UpdateOutcome> UpdateData(AppContext& ctx, zManager& manager, zInternet
 // without its archive by an earlier run (which the next run applies).
 bool AreUpdatesPresent(const QString& path);
 
+// Checks that the update database `updatePath` holds the address table of
+// the kind with the letter `kindLetter` ("F", "T" or "Z"), compared without
+// regard to letter case as the engine compares names. The Error names the
+// table and the file. A file that does not open passes: the merge reports
+// why it cannot be read.
+Expected<Done> CheckUpdateTable(const QString& updatePath, const QString& kindLetter);
+
 // What the next update run would apply from `path`, in its order: the
 // archives and the update databases left without their archive.
 QStringList WaitingUpdates(const QString& path);

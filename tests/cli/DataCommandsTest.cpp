@@ -118,6 +118,17 @@ TEST_F(DataCommandsTest, MergeReportsFailureAndUsage)
               1);
     EXPECT_TRUE(errText.contains(QStringLiteral("Please LOG OUT of Ostrel then back in and try again!")));
     EXPECT_FALSE(outText.contains(QStringLiteral("Please LOG OUT")));
+    // An update database of another kind names the table it lacks, before
+    // the data file is opened.
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_Z_20070401.dat"),
+                    QStringLiteral("UPDATE_T_20070401.dat"));
+    EXPECT_EQ(Run({QStringLiteral("merge"), QStringLiteral("UPDATE_T_20070401.dat"), QStringLiteral("T"),
+                   QStringLiteral("20070401")}),
+              2);
+    EXPECT_TRUE(errText.contains(dir.File(QStringLiteral("UPDATE_T_20070401.dat"))
+                                 + QStringLiteral(" holds no table PAF_StreetAddress")))
+        << errText.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(dir.File(QStringLiteral("PAF_THOURGHFARE.dat"))));
     EXPECT_EQ(Run({QStringLiteral("merge"), QStringLiteral("only-one-argument")}), 2);
     EXPECT_EQ(Run({QStringLiteral("merge"), QStringLiteral("../UPDATE_T_20070401.dat"), QStringLiteral("T"),
                    QStringLiteral("20070401")}),

@@ -1,3 +1,4 @@
+#include "DemoData.h"
 #include "gui/Dialogs.h"
 #include "gui/MainWindow.h"
 #include "gui/MessageBoxes.h"
@@ -16,20 +17,25 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <memory>
 
 namespace pafdm {
@@ -124,6 +130,41 @@ protected:
     }
 
     static std::vector<MessageBoxes::Shown>& Boxes() { return MessageBoxes::Recorded(); }
+
+    // A full-address file of 2,000 rows dated 1 January 2007 and an update
+    // database of `rows` rows for 1 March 2007 left without its archive.
+    void InstallDemoUpdate(uint32_t rows)
+    {
+        demo::DataSetOptions data;
+        data.rows = 2000;
+        ASSERT_TRUE(demo::WriteDataFile(demo::Kind::kFull, dir.FileStd(QStringLiteral("PAF_FULL.dat")), data).ok());
+        demo::UpdateOptions update;
+        update.rows = rows;
+        update.dataRows = data.rows;
+        ASSERT_TRUE(demo::WriteUpdateDatabase(demo::Kind::kFull, dir.FileStd(QStringLiteral("UPDATE_F_20070301.dat")),
+                                              update)
+                        .ok());
+    }
+
+    QByteArray Hash(const QString& name) const
+    {
+        return QCryptographicHash::hash(ReadBytes(dir.File(name)), QCryptographicHash::Sha256);
+    }
+
+    // Calls `act` with the progress window once it shows a record being
+    // merged, checking every millisecond while the run works.
+    void WhenMerging(QTimer& poll, const std::function<void(TransferWindow&)>& act)
+    {
+        QObject::connect(&poll, &QTimer::timeout, [this, &poll, act] {
+            TransferWindow* progress = ui.ProgressWindow();
+            if (progress != nullptr && progress->isVisible()
+                && progress->Label1->text().startsWith(QLatin1String("Processing record:"))) {
+                poll.stop();
+                act(*progress);
+            }
+        });
+        poll.start(1);
+    }
 
     QStringList VisibleMenu() const
     {
@@ -490,3 +531,121 @@ TEST_F(MainWindowTest, AScreenshotOfEachEditionShowsBothPanes)
 } // namespace pafdm
 
 #include "MainWindowTest.moc"
+
+namespace pafdm {
+namespace {
+
+TEST_F(MainWindowTest, CancelStopsAMergeWithTheDataFileAsItWasAndTheWindowWorkingThroughout)
+{
+    InstallDemoUpdate(60000);
+    const QByteArray before = Hash(QStringLiteral("PAF_FULL.dat"));
+    int shareShown = -1;
+    bool commandsHeld = false;
+    QTimer poll;
+    WhenMerging(poll, [&](TransferWindow& progress) {
+        shareShown = progress.Bar->isVisible() ? progress.Bar->value() : -1;
+        commandsHeld = !window->Command5->isEnabled() && !window->mnuRefresh->isEnabled();
+        progress.Cancel->click();
+    });
+    ui.onUpdateRunning = [this](bool running) { window->SetUpdateRunning(running); };
+    Start(EditionConfig::Quorly(), {MessageAnswer::kYes});
+    ui.onUpdateRunning = nullptr;
+
+    // The poll ran while the merge did: the event loop never stopped.
+    EXPECT_GE(shareShown, 0) << "the progress bar shows the share merged";
+    EXPECT_LT(shareShown, 1000);
+    EXPECT_TRUE(commandsHeld) << "no other command may start while the run works";
+    EXPECT_TRUE(window->Command5->isEnabled() && window->mnuRefresh->isEnabled());
+    EXPECT_EQ(Hash(QStringLiteral("PAF_FULL.dat")), before) << "the data file is exactly as it was";
+    EXPECT_TRUE(QFileInfo::exists(dir.File(QStringLiteral("UPDATE_F_20070301.dat"))));
+    ASSERT_EQ(Boxes().size(), 2u);
+    EXPECT_EQ(Boxes()[1].prompt,
+              QStringLiteral("Update stopped: 0 applied, left for the next run: UPDATE_F_20070301.dat"));
+    EXPECT_FALSE(ui.StopRequested()) << "a Cancel stops one run, not the next";
+    EXPECT_EQ(window->WaitingLabel->text(), QStringLiteral("Waiting to be applied: UPDATE_F_20070301.dat"));
+}
+
+TEST_F(MainWindowTest, ASignalStopsTheRunAndThenTheProgramWithoutWaitingForTheOperator)
+{
+    InstallDemoUpdate(60000);
+    const QByteArray before = Hash(QStringLiteral("PAF_FULL.dat"));
+    ui.WatchStopSignals();
+    int signalled = 0;
+    ui.onStopSignal = [&](int signal) { signalled = signal; };
+    QTimer poll;
+    WhenMerging(poll, [](TransferWindow&) { std::raise(SIGTERM); });
+    Start(EditionConfig::Quorly(), {MessageAnswer::kYes});
+    EXPECT_EQ(signalled, 0) << "the program closes only once the run has ended";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(signalled, SIGTERM);
+    EXPECT_EQ(ui.StopSignal(), SIGTERM);
+    EXPECT_EQ(Hash(QStringLiteral("PAF_FULL.dat")), before);
+    EXPECT_TRUE(QFileInfo::exists(dir.File(QStringLiteral("UPDATE_F_20070301.dat"))));
+    // Only the start-up question was shown; the stop went to the log.
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_TRUE(ReadBytes(dir.File(QStringLiteral("Activity1.log")))
+                    .contains("Update stopped: 0 applied, left for the next run: UPDATE_F_20070301.dat"));
+}
+
+TEST_F(MainWindowTest, TheFileAndHelpMenusAndTheirKeys)
+{
+    InstallDataSet();
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.zip"), QStringLiteral("UPDATE_F_20070301.zip"));
+    Start(EditionConfig::Vell());
+    EXPECT_FALSE(window->mnuUpdateNow->isVisible()) << "the Vell edition offers no update run";
+    EXPECT_EQ(window->mnuQuit->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+    EXPECT_EQ(window->mnuRefresh->shortcut(), QKeySequence(QStringLiteral("F5")));
+    EXPECT_EQ(window->WaitingLabel->text(), QStringLiteral("Waiting to be applied: UPDATE_F_20070301.zip"));
+    EXPECT_EQ(window->menuBar()->actions().size(), 3);
+
+    Boxes().clear();
+    window->mnuAbout->trigger();
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(Boxes()[0].title, QStringLiteral("About Postcode Vell"));
+    for (const QString& part : {QStringLiteral("Local Data Manager"), QStringLiteral("Edition: Vell"),
+                                QStringLiteral("Version: 2.3.0"), QStringLiteral("Data directory: ") + dir.path(),
+                                QStringLiteral("licence")})
+        EXPECT_TRUE(Boxes()[0].prompt.contains(part)) << part.toStdString();
+
+    // Another data directory, chosen in the window and remembered.
+    test::TempDir other;
+    other.CopyFixture(QStringLiteral("fixtures/jet4/dataset/PAF_POSTZON.dat"), QStringLiteral("PAF_POSTZON.dat"));
+    QString offered;
+    QString remembered;
+    window->pickDirectory = [&](const QString& current) {
+        offered = current;
+        return other.path();
+    };
+    window->onDirectoryChosen = [&](const QString& chosen) { remembered = chosen; };
+    window->mnuDataDirectory->trigger();
+    EXPECT_EQ(offered, dir.path());
+    EXPECT_EQ(remembered, other.path());
+    EXPECT_EQ(ctx->dataDirectory, other.path());
+    EXPECT_FALSE(window->Text1->toPlainText().contains(QStringLiteral("Full PAF")));
+    EXPECT_TRUE(window->Text1->toPlainText().contains(QStringLiteral("PostZon")));
+    EXPECT_TRUE(window->WaitingLabel->text().isEmpty());
+
+    window->close();
+    EXPECT_FALSE(window->isVisible()) << "Quit closes the window";
+}
+
+TEST_F(MainWindowTest, UpdateNowRunsAnUpdateFromTheChosenSourceAtAnyTime)
+{
+    InstallDataSet();
+    Start(EditionConfig::Quorly());
+    ASSERT_TRUE(window->mnuUpdateNow->isVisible());
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.zip"), QStringLiteral("UPDATE_F_20070301.zip"));
+    window->mnuRefresh->trigger();
+    EXPECT_FALSE(window->WaitingLabel->text().isEmpty());
+    ui.onChooseShown = [](frmUpdateChoose& choose) { choose.Command2->click(); };
+    Boxes().clear();
+    window->mnuUpdateNow->trigger();
+    ui.onChooseShown = nullptr;
+    ASSERT_FALSE(Boxes().empty());
+    EXPECT_TRUE(Boxes().back().prompt.startsWith(QStringLiteral("Files applied:1 ok "))) << Boxes().back().prompt.toStdString();
+    EXPECT_TRUE(window->Text1->toPlainText().contains(QStringLiteral("Full PAF data present\n  Last updated:01 Mar 2007")));
+    EXPECT_TRUE(window->WaitingLabel->text().isEmpty());
+}
+
+} // namespace
+} // namespace pafdm
