@@ -20,17 +20,16 @@ const char kDataDirectoryKey[] = "dataDirectory";
 // Exit status of a command line the program cannot use.
 constexpr int kUsageExit = 2;
 
-} // namespace
+// The program's own options; Qt's (-platform and the like) stay with Qt.
+struct Options {
+    QString dataDirectory;
+    bool dataDirectoryGiven = false;
+};
 
-int main(int argc, char** argv)
+// Reads the options, answering --help and --version (which need no display).
+// Ends the process on --help, --version and an option it does not know.
+Options ParseOptions(const QCoreApplication& app)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("pafdm"));
-    QApplication::setOrganizationName(QStringLiteral("pafdm"));
-    QApplication::setApplicationVersion(QStringLiteral(PAFDM_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("pafdm"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pafdm.svg")));
-
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("The local data manager for UK postcode address data."));
     parser.addHelpOption();
@@ -42,13 +41,41 @@ int main(int argc, char** argv)
         QStringLiteral("DIR"));
     parser.addOption(dataDirOption);
     parser.process(app);
-    const QString named = parser.value(dataDirOption);
-    if (parser.isSet(dataDirOption) && !QFileInfo(named).isDir()) {
+    return Options{parser.value(dataDirOption), parser.isSet(dataDirOption)};
+}
+
+void SetApplicationNames()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("pafdm"));
+    QCoreApplication::setOrganizationName(QStringLiteral("pafdm"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PAFDM_VERSION));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "-h" || arg == "--help" || arg == "-v" || arg == "--version" || arg == "--help-all") {
+            QCoreApplication app(argc, argv);
+            SetApplicationNames();
+            (void)ParseOptions(app);
+            return 0;
+        }
+    }
+
+    QApplication app(argc, argv);
+    SetApplicationNames();
+    QGuiApplication::setDesktopFileName(QStringLiteral("pafdm"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pafdm.svg")));
+    const Options options = ParseOptions(app);
+    const QString& named = options.dataDirectory;
+    if (options.dataDirectoryGiven && !QFileInfo(named).isDir()) {
         std::fprintf(stderr, "pafdm: the data directory '%s' %s\n", qPrintable(QDir::toNativeSeparators(named)),
                      QFileInfo::exists(named) ? "is not a directory" : "does not exist");
         return kUsageExit;
     }
-
     pafdm::QtOperator ui;
     ui.WatchStopSignals();
     pafdm::Clock clock;
@@ -62,7 +89,10 @@ int main(int argc, char** argv)
     pafdm::MainWindow window(logic);
     ui.SetMainWindow(&window);
     ui.onUpdateRunning = [&window](bool running) { window.SetUpdateRunning(running); };
-    ui.onStopSignal = [&window](int) { window.close(); };
+    // A signal ends the program without its closing sequence (no other
+    // program is started on the way out of a logout), leaving every event
+    // loop, an open message box's included.
+    ui.onStopSignal = [](int signal) { QApplication::exit(128 + signal); };
     window.onStopRequest = [&ui] { ui.RequestStop(); };
     window.onDirectoryChosen = [&settings](const QString& directory) {
         settings.setValue(QLatin1String(kDataDirectoryKey), directory);

@@ -649,3 +649,22 @@ TEST_F(MainWindowTest, UpdateNowRunsAnUpdateFromTheChosenSourceAtAnyTime)
 
 } // namespace
 } // namespace pafdm
+
+namespace pafdm {
+namespace {
+
+TEST_F(MainWindowTest, ADamagedDataFileIsNamedBesideTheSoundOnes)
+{
+    InstallDataSet();
+    WriteText(dir.File(QStringLiteral("PAF_FULL.dat")), QByteArray(4096, 'x'));
+    Start(EditionConfig::Vell());
+    const QString shown = window->Text1->toPlainText();
+    EXPECT_TRUE(shown.contains(QStringLiteral("PAF_FULL.dat is damaged or unreadable: "))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("pafdm-jet check")));
+    EXPECT_TRUE(shown.contains(QStringLiteral("Thorughfare (Street) PAF data present\n  Last updated:01 Mar 2007")))
+        << shown.toStdString();
+    EXPECT_TRUE(ReadBytes(dir.File(QStringLiteral("Error1.log"))).contains("PAF_FULL.dat"));
+}
+
+} // namespace
+} // namespace pafdm
