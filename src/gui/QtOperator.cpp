@@ -3,6 +3,7 @@
 #include "gui/Dialogs.h"
 #include "gui/MessageBoxes.h"
 #include "support/StopSignals.h"
+#include "support/SystemHelpers.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -26,20 +27,6 @@ namespace {
 
 // How often the windows pick up the progress a run set.
 constexpr int kProgressIntervalMs = 40;
-
-// The answer of a box the operator dismissed: Cancel, No or OK.
-int DismissedAnswer(int style)
-{
-    switch (style & 7) {
-    case MessageStyle::kOkCancel:
-    case MessageStyle::kYesNoCancel:
-        return MessageAnswer::kCancel;
-    case MessageStyle::kYesNo:
-        return MessageAnswer::kNo;
-    default:
-        return MessageAnswer::kOk;
-    }
-}
 
 } // namespace
 
@@ -197,7 +184,7 @@ std::optional<int> QtOperator::ShowMessage(const QString& prompt, int style, con
     // After a signal the program is on its way out; nobody may be there to
     // answer (a logout, a service stop), and the logs hold what was said.
     if (StopSignal() != 0)
-        return DismissedAnswer(style);
+        return NeutralAnswer(style);
     return OnWindows([&] { return std::optional<int>(MessageBoxes::Show(m_main, prompt, style, title, topMost)); });
 }
 

@@ -35,9 +35,14 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Rows of the update: enough for a merge of a few seconds, so that a window
-// left to the merge's thread would miss its pings.
+// Rows of the update: enough for a merge of a second or more, so that a
+// window left to the merge's thread would miss its pings. The sanitizers
+// make everything several times slower.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr uint32_t kUpdateRows = 50000;
+#else
 constexpr uint32_t kUpdateRows = 250000;
+#endif
 constexpr auto kPingLimit = std::chrono::milliseconds(1000);
 
 // A client of the X server of its own, in the role of the window manager.
