@@ -87,6 +87,9 @@ void frmMain::Load(const QString& currentDirectory)
         }
         if (!m_ctx.edition.offersWaitingUpdates || !AreUpdatesPresent())
             return;
+        // Another updater is named before the question, not after it.
+        if (!UpdateLockIsFree(m_ctx, m_ctx.dataDirectory, m_ctx.brand.applicationName))
+            return;
         const std::optional<int> answer = m_ctx.ui().ShowMessage(
             QStringLiteral("Data Update files are present, do you want to upply these updates?"),
             MessageStyle::kYesNo + MessageStyle::kQuestion, m_ctx.brand.applicationName, false);

@@ -330,13 +330,31 @@ Expected<ZUpdateData::ArchiveResult> ZUpdateData::ApplyArchive(const QString& pa
     return ArchiveResult{true, line};
 }
 
+namespace {
+
+// Takes `lock`, or tells the operator why it cannot be had.
+UpdateLock::Outcome TakeOrExplain(AppContext& ctx, UpdateLock& lock, const QString& ProductName)
+{
+    const UpdateLock::Outcome taken = lock.TryLock();
+    if (taken != UpdateLock::Outcome::kTaken)
+        ShowTopMessage(ctx, lock.Explanation(), MessageStyle::kCritical,
+                       ProductName + QStringLiteral(":Update Postcode Address Data"));
+    return taken;
+}
+
+} // namespace
+
+bool UpdateLockIsFree(AppContext& ctx, const QString& path, const QString& ProductName)
+{
+    UpdateLock probe(path);
+    return TakeOrExplain(ctx, probe, ProductName) == UpdateLock::Outcome::kTaken;
+}
+
 Expected<UpdateOutcome> UpdateData(AppContext& ctx, zManager& manager, zInternet& internet, bool InternetIsAvailable,
                                    const QString& ProductName, const QString& path, bool ApplyUpdatesInDirectory)
 {
     UpdateLock lock(path);
-    if (const UpdateLock::Outcome taken = lock.TryLock(); taken != UpdateLock::Outcome::kTaken) {
-        ShowTopMessage(ctx, lock.Explanation(), MessageStyle::kCritical,
-                       ProductName + QStringLiteral(":Update Postcode Address Data"));
+    if (const UpdateLock::Outcome taken = TakeOrExplain(ctx, lock, ProductName); taken != UpdateLock::Outcome::kTaken) {
         UpdateOutcome outcome;
         outcome.locked = taken == UpdateLock::Outcome::kHeldByAnother;
         outcome.aborted = !outcome.locked;

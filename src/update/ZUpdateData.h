@@ -127,6 +127,11 @@ private:
 Expected<UpdateOutcome> UpdateData(AppContext& ctx, zManager& manager, zInternet& internet, bool InternetIsAvailable,
                                    const QString& ProductName, const QString& path, bool ApplyUpdatesInDirectory);
 
+// True when an update run could take the data set's UpdateLock of `path`
+// now; otherwise the operator has been told why, as the run would tell it.
+// For asking nothing of an operator that another updater keeps waiting.
+bool UpdateLockIsFree(AppContext& ctx, const QString& path, const QString& ProductName);
+
 // True when the data directory `path` holds at least one ordinary file named
 // UPDATE_*.ZIP in any letter case, or an update database UPDATE_*.DAT left
 // without its archive by an earlier run (which the next run applies).

@@ -12,6 +12,7 @@
 #include "testsupport/LocalHttpServer.h"
 #include "testsupport/QtPrinters.h"
 #include "testsupport/TempDir.h"
+#include "update/UpdateLock.h"
 #include "update/ZUpdateData.h"
 #include "dataset/zManager.h"
 
@@ -664,6 +665,26 @@ TEST_F(MainWindowTest, ADamagedDataFileIsNamedBesideTheSoundOnes)
     EXPECT_TRUE(shown.contains(QStringLiteral("Thorughfare (Street) PAF data present\n  Last updated:01 Mar 2007")))
         << shown.toStdString();
     EXPECT_TRUE(ReadBytes(dir.File(QStringLiteral("Error1.log"))).contains("PAF_FULL.dat"));
+}
+
+} // namespace
+} // namespace pafdm
+
+namespace pafdm {
+namespace {
+
+TEST_F(MainWindowTest, TheQuorlyOfferNamesAnotherUpdaterInsteadOfAsking)
+{
+    InstallDataSet();
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.zip"), QStringLiteral("UPDATE_F_20070301.zip"));
+    UpdateLock other(dir.path());
+    ASSERT_EQ(other.TryLock(), UpdateLock::Outcome::kTaken);
+    Start(EditionConfig::Quorly(), {MessageAnswer::kYes});
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_TRUE(Boxes()[0].prompt.startsWith(QStringLiteral("Another update of this data set is running")))
+        << Boxes()[0].prompt.toStdString();
+    EXPECT_EQ(Boxes()[0].title, QStringLiteral("Quorly Postcode:Update Postcode Address Data"));
+    EXPECT_TRUE(QFileInfo::exists(dir.File(QStringLiteral("UPDATE_F_20070301.zip"))));
 }
 
 } // namespace
