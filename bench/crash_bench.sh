@@ -17,7 +17,7 @@ work=${TMPDIR:-/tmp}/pafdm-merge-bench
 master=$work/PAF_FULL.1800000.master
 update=$work/UPDATE_F_20070301.1800000.100000
 cli=$build/src/cli/pafdm-cli
-jet=$build/src/tools/pafdm-jet
+jet=$build/jet/pafdm-jet
 [ -f "$master" ] && [ -f "$update" ] || { echo "run $build/bench/merge_bench first" >&2; exit 1; }
 run=$work/crash
 now_ms() { date +%s%3N; }

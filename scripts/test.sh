@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite twice:
-# once as released, once with AddressSanitizer and UndefinedBehaviorSanitizer.
+# once as released, once with AddressSanitizer and UndefinedBehaviorSanitizer,
+# and the engine's own suite once more with the engine built alone, no Qt.
 # Then each libFuzzer target (clang) replays its seed corpus once, and the
 # Debian packages are built from the committed tree (running the suite once
 # more) and checked with lintian.
@@ -9,6 +10,14 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 PAFDM_PRESET=ci bash scripts/build.sh build
 (cd build && ctest --output-on-failure -j "$(nproc)")
+
+# The engine alone, as the project of its own it is, with Qt out of reach.
+generator=()
+command -v ninja >/dev/null && generator=(-G Ninja)
+cmake -S jet -B build-jet "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON >/dev/null
+cmake --build build-jet -j "$(nproc)"
+(cd build-jet && ctest --output-on-failure -j "$(nproc)")
 PAFDM_PRESET=asan bash scripts/build.sh build-asan
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --output-on-failure -j "$(nproc)")
@@ -17,8 +26,6 @@ PAFDM_PRESET=asan bash scripts/build.sh build-asan
 # hang (10 s per input) fails the run. Needs clang and its runtimes; outside
 # CI a machine without clang skips the stage.
 if command -v clang >/dev/null && command -v clang++ >/dev/null; then
-    generator=()
-    command -v ninja >/dev/null && generator=(-G Ninja)
     CC=clang CXX=clang++ cmake -S . -B build-fuzz "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DBUILD_FUZZERS=ON -DBUILD_GUI=OFF -DBUILD_BENCHMARKS=OFF -DBUILD_TESTING=ON >/dev/null
     cmake --build build-fuzz -j "$(nproc)" --target fuzzers

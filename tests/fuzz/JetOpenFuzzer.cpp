@@ -1,7 +1,7 @@
 // libFuzzer entry: open any byte string as a Jet 4.0 database and read all of
 // it. Seed it with the fixture files, for example:
 //   jet_open_fuzzer -max_len=400000 corpus/ ../shared/fixtures/jet4/edge
-#include "fuzz/ExerciseDatabase.h"
+#include "helpers/ExerciseDatabase.h"
 
 #include "io/Header.h"
 
@@ -18,6 +18,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (header.ok())
             password = header->password;
     }
-    (void)pafdm::fuzz::ExerciseDatabase(std::move(image), password, size <= 2 * 1024 * 1024);
+    (void)jet::test::ExerciseDatabase(std::move(image), password, size <= 2 * 1024 * 1024);
     return 0;
 }

@@ -1,9 +1,9 @@
-# Checks every #include under src/ against the layers' rules and fails,
-# naming each offending line, when a file includes a layer above its own, an
-# engine-private header from outside src/jet/, a widget header below gui/, or
-# anything of the application from inside the engine.
+# Checks every #include under src/ and jet/ against the layers' rules and
+# fails, naming each offending line, when a file includes a layer above its
+# own, an engine-private header from outside jet/, a widget header below
+# gui/, or anything of the application or of Qt from inside the engine.
 #
-#   cmake -DSOURCE_DIR=<src> [-DWIDGETS_DIR=<QtWidgets include dir>] -P IncludeRules.cmake
+#   cmake -DSOURCE_DIR=<src> -DENGINE_DIR=<jet> [-DWIDGETS_DIR=<QtWidgets include dir>] -P IncludeRules.cmake
 #
 # The layers, as ARCHITECTURE.md draws them:
 #
@@ -13,7 +13,8 @@
 #      dataset/  update/  net/
 #             \     |     /
 #              support/
-#                jet/  (standalone engine: its public API is include/jet/*.h)
+#                jet/  (standalone engine, a project of its own at the top of
+#                       the tree: its public API is jet/include/jet/*.h)
 #
 cmake_minimum_required(VERSION 3.25)
 
@@ -32,13 +33,30 @@ set(allowed_tools tools)
 set(engine_users dataset update tools)
 
 set(layers support dataset net update shell cli gui tools)
-set(engine_private io page table index catalog create util)
+set(engine_private db io page table index catalog create util generated)
 
-if(NOT SOURCE_DIR)
-    message(FATAL_ERROR "SOURCE_DIR not set")
+if(NOT SOURCE_DIR OR NOT ENGINE_DIR)
+    message(FATAL_ERROR "SOURCE_DIR and ENGINE_DIR must be set")
 endif()
 
 set(problems "")
+# The engine, its tests and its tool: nothing of Qt, nothing of the application.
+file(GLOB_RECURSE engine_files RELATIVE ${ENGINE_DIR} ${ENGINE_DIR}/*.h ${ENGINE_DIR}/*.cpp)
+foreach(file ${engine_files})
+    file(STRINGS ${ENGINE_DIR}/${file} lines REGEX "^[ \t]*#[ \t]*include")
+    foreach(line ${lines})
+        if(NOT line MATCHES "#[ \t]*include[ \t]*([<\"])([^>\"]+)[>\"]")
+            continue()
+        endif()
+        set(bracket "${CMAKE_MATCH_1}")
+        set(target "${CMAKE_MATCH_2}")
+        string(REGEX MATCH "^[^/]+" first "${target}")
+        if((bracket STREQUAL "<" AND target MATCHES "^Q") OR (target MATCHES "/" AND first IN_LIST layers))
+            string(APPEND problems "jet/${file}: the engine includes the application: ${line}\n")
+        endif()
+    endforeach()
+endforeach()
+
 file(GLOB_RECURSE files RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.cpp)
 foreach(file ${files})
     string(REGEX MATCH "^[^/]+" layer "${file}")
@@ -55,16 +73,9 @@ foreach(file ${files})
             set(has_folder TRUE)
         endif()
 
-        if(layer STREQUAL "jet")
-            if((bracket STREQUAL "<" AND target MATCHES "^Q") OR (has_folder AND first IN_LIST layers))
-                string(APPEND problems "${file}: the engine includes the application: ${line}\n")
-            endif()
-            continue()
-        endif()
-
         # The engine: only its public headers, and only from its users.
         if(first STREQUAL "jet" AND has_folder)
-            if(NOT EXISTS ${SOURCE_DIR}/jet/include/${target})
+            if(NOT EXISTS ${ENGINE_DIR}/include/${target})
                 string(APPEND problems "${file}: engine-private header: ${line}\n")
             elseif(NOT layer IN_LIST engine_users)
                 string(APPEND problems "${file}: ${layer}/ does not speak to the engine: ${line}\n")
@@ -105,4 +116,5 @@ if(problems)
     message(FATAL_ERROR "Includes that break the layers:\n${problems}")
 endif()
 list(LENGTH files count)
-message(STATUS "${count} files keep the layers' include rules")
+list(LENGTH engine_files engine_count)
+message(STATUS "${count} files of the application and ${engine_count} of the engine keep the include rules")

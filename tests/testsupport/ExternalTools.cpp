@@ -23,7 +23,7 @@ ProcessResult RunProgram(const QString& program, const QStringList& arguments)
 
 QString JetToolPath()
 {
-    return QStringLiteral(PAFDM_BINARY_DIR "/src/tools/pafdm-jet");
+    return QStringLiteral(PAFDM_JET_TOOL);
 }
 
 bool MdbToolsAvailable()

@@ -1,0 +1,310 @@
+#include "catalog/TableDef.h"
+
+#include "db/FormatConstants.h"
+#include "page/DataPage.h"
+#include "util/Coding.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace jet {
+namespace {
+
+char16_t FoldCase(char16_t c)
+{
+    if (c >= u'a' && c <= u'z')
+        return static_cast<char16_t>(c - 32);
+    if ((c >= 0xE0 && c <= 0xFE && c != 0xF7))
+        return static_cast<char16_t>(c - 32);
+    if (c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2)
+        return static_cast<char16_t>(c - 32);
+    if (c >= 0x430 && c <= 0x44F)
+        return static_cast<char16_t>(c - 32);
+    return c;
+}
+
+// The highest column type code any Access version writes (0x14, the
+// extended Date/Time of Access 2019).
+constexpr uint8_t kLastColumnTypeCode = 0x14;
+
+bool KnownType(uint8_t code)
+{
+    return (code >= 0x01 && code <= 0x0C) || code == 0x0F || code == 0x10;
+}
+
+Status Bad(PageNumber tdef, const std::string& what)
+{
+    return Errors::CorruptPage(tdef, "table definition: " + what);
+}
+
+// Reads a name stored as its byte length (u16) and UTF-16 code units at
+// `pos`, and moves `pos` past it. False when the length is not a valid one.
+bool ReadName(ByteReader& r, size_t& pos, std::u16string& out)
+{
+    const uint16_t nameBytes = r.U16(pos);
+    if (nameBytes > fmt::kMaxNameBytes || nameBytes % 2 != 0)
+        return false;
+    ByteView name = r.Bytes(pos + 2, nameBytes);
+    out.resize(nameBytes / 2);
+    for (size_t k = 0; k < out.size() && r.ok(); ++k)
+        out[k] = static_cast<char16_t>(LoadU16(name.data() + 2 * k));
+    pos += 2u + nameBytes;
+    return true;
+}
+
+} // namespace
+
+uint16_t FixedValueSize(ColumnType type)
+{
+    switch (type) {
+    case ColumnType::kBoolean: return 0;
+    case ColumnType::kByte: return 1;
+    case ColumnType::kInteger: return 2;
+    case ColumnType::kLong: return 4;
+    case ColumnType::kCurrency: return 8;
+    case ColumnType::kSingle: return 4;
+    case ColumnType::kDouble: return 8;
+    case ColumnType::kDateTime: return 8;
+    case ColumnType::kGuid: return 16;
+    case ColumnType::kNumeric: return 17;
+    default: return 0;
+    }
+}
+
+bool NamesEqual(std::u16string_view a, std::u16string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (FoldCase(a[i]) != FoldCase(b[i]))
+            return false;
+    }
+    return true;
+}
+
+const ColumnDef* TableDef::FindColumn(std::u16string_view name) const
+{
+    for (const auto& c : columns) {
+        if (NamesEqual(c.name, name))
+            return &c;
+    }
+    return nullptr;
+}
+
+const ColumnDef* TableDef::ColumnByNumber(uint16_t number) const
+{
+    for (const auto& c : columns) {
+        if (c.number == number)
+            return &c;
+    }
+    return nullptr;
+}
+
+const LongValueMaps* TableDef::MapsOfColumn(uint16_t number) const
+{
+    for (const auto& m : longValueMaps) {
+        if (m.columnNumber == number)
+            return &m;
+    }
+    return nullptr;
+}
+
+bool TableDef::IsUniqueIndex(size_t realIndex) const
+{
+    if (realIndex >= realIndexes.size())
+        return false;
+    if (realIndexes[realIndex].IsUnique())
+        return true;
+    for (const auto& li : logicalIndexes) {
+        if (li.realIndex == realIndex && li.IsPrimaryKey())
+            return true;
+    }
+    return false;
+}
+
+uint32_t TableDef::FixedAreaSize() const
+{
+    uint32_t size = 0;
+    for (const auto& c : columns) {
+        if (c.IsFixed() && c.type != ColumnType::kBoolean)
+            size = std::max<uint32_t>(size, c.fixedOffset + c.length);
+    }
+    return size;
+}
+
+Result<TableDef> ReadTableDef(PageStore& store, PageNumber tdefPage)
+{
+    TableDef def;
+    def.tdefPage = tdefPage;
+    if (tdefPage == 0 || tdefPage >= store.PageCount())
+        return Bad(tdefPage, "page out of range");
+
+    // Gather the logical stream over the page chain; a chain can never be
+    // longer than the file.
+    Page page;
+    PageNumber current = tdefPage;
+    std::unordered_set<PageNumber> seen;
+    while (current != 0) {
+        if (current >= store.PageCount() || !seen.insert(current).second)
+            return Bad(tdefPage, "broken continuation chain");
+        JET_RETURN_IF_ERROR(store.ReadPage(current, page));
+        if (page[0] != static_cast<uint8_t>(fmt::PageType::kTableDefinition) || page[1] != 0x01)
+            return Bad(tdefPage, "page " + std::to_string(current) + " is not a definition page");
+        def.pages.push_back(current);
+        if (def.stream.empty())
+            def.stream.assign(page.begin(), page.end());
+        else
+            def.stream.insert(def.stream.end(), page.begin() + fmt::kTdefContinuationData, page.end());
+        current = LoadU32(page.data() + fmt::kTdefNextPage);
+        if (def.stream.size() >= LoadU32(def.stream.data() + fmt::kTdefLength) + 8u)
+            break; // enough bytes; ignore a dangling next pointer past the definition
+    }
+
+    ByteReader r(def.stream);
+    def.length = r.U32(fmt::kTdefLength);
+    if (def.length < fmt::kTdefBody + 2 || def.length > def.stream.size())
+        return Bad(tdefPage, "bad definition length");
+    def.stream.resize(def.length);
+    r = ByteReader(def.stream);
+
+    def.rowCount = r.U32(fmt::kTdefRowCount);
+    def.autoNumber = r.U32(fmt::kTdefAutoNumber);
+    def.autoIncrement = static_cast<int32_t>(r.U32(fmt::kTdefAutoIncrement));
+    def.tableType = r.U8(fmt::kTdefTableType);
+    def.maxColumns = r.U16(fmt::kTdefMaxColumns);
+    def.varColumns = r.U16(fmt::kTdefVarColumns);
+    const uint16_t columnCount = r.U16(fmt::kTdefColumnCount);
+    const uint32_t logicalCount = r.U32(fmt::kTdefLogicalIndexCount);
+    const uint32_t realCount = r.U32(fmt::kTdefRealIndexCount);
+    def.ownedMap = r.U32(fmt::kTdefOwnedMap);
+    def.freeMap = r.U32(fmt::kTdefFreeMap);
+    if (columnCount == 0 || columnCount > 255 || columnCount > def.maxColumns || def.varColumns > def.maxColumns)
+        return Bad(tdefPage, "bad column counts");
+    if (realCount > 64 || logicalCount > 64 || realCount > logicalCount + 64)
+        return Bad(tdefPage, "bad index counts");
+
+    size_t pos = fmt::kTdefBody;
+    def.statsOffset = static_cast<uint32_t>(pos);
+    std::vector<uint32_t> uniqueCounts(realCount);
+    for (uint32_t i = 0; i < realCount; ++i) {
+        uniqueCounts[i] = r.U32(pos + 4);
+        pos += fmt::kStatsBlockSize;
+    }
+
+    def.columns.resize(columnCount);
+    for (auto& c : def.columns) {
+        c.descriptorOffset = static_cast<uint32_t>(pos);
+        c.rawType = r.U8(pos + fmt::kColType);
+        c.type = static_cast<ColumnType>(c.rawType);
+        c.number = r.U16(pos + fmt::kColNumber);
+        c.varIndex = r.U16(pos + fmt::kColVarIndex);
+        c.precision = r.U8(pos + fmt::kColPrecision);
+        c.scale = r.U8(pos + fmt::kColScale);
+        for (int k = 0; k < 4; ++k)
+            c.sortOrder[k] = r.U8(pos + fmt::kColSortOrder + k);
+        c.flags = r.U8(pos + fmt::kColFlags);
+        c.extFlags = r.U8(pos + fmt::kColExtFlags);
+        c.fixedOffset = r.U16(pos + fmt::kColFixedOffset);
+        c.length = r.U16(pos + fmt::kColLength);
+        pos += fmt::kColumnBlockSize;
+    }
+    for (auto& c : def.columns) {
+        if (!ReadName(r, pos, c.name))
+            return Bad(tdefPage, "bad column name length");
+    }
+    if (!r.ok())
+        return Bad(tdefPage, "column area runs past the end");
+
+    // Column checks: numbers unique and below the maximum; fixed columns
+    // inside the largest row; variable indexes inside the variable table.
+    std::sort(def.columns.begin(), def.columns.end(),
+              [](const ColumnDef& a, const ColumnDef& b) { return a.number < b.number; });
+    for (size_t i = 0; i < def.columns.size(); ++i) {
+        const ColumnDef& c = def.columns[i];
+        if (c.number >= def.maxColumns || (i > 0 && def.columns[i - 1].number == c.number))
+            return Bad(tdefPage, "bad column number " + std::to_string(c.number));
+        // Codes of later Access versions read as raw bytes; 0 and codes no
+        // version has used mean the definition itself is damaged, and reading
+        // such a column as bytes would silently return wrong values.
+        if (c.rawType == 0 || c.rawType > kLastColumnTypeCode)
+            return Bad(tdefPage, "column " + std::to_string(c.number) + " has no column type ("
+                                     + std::to_string(c.rawType) + ")");
+        if (!KnownType(c.rawType))
+            continue; // read as raw bytes, never as a typed value
+        if (c.IsFixed()) {
+            const uint16_t size = FixedValueSize(c.type);
+            const bool sized = c.type == ColumnType::kBinary || c.type == ColumnType::kText;
+            if (c.type != ColumnType::kBoolean && (sized ? c.length == 0 : c.length != size))
+                return Bad(tdefPage, "bad length of fixed column " + std::to_string(c.number));
+            if (c.fixedOffset + c.length > fmt::kMaxRowSize)
+                return Bad(tdefPage, "fixed column " + std::to_string(c.number) + " outside the row");
+        } else {
+            if (c.varIndex >= def.varColumns)
+                return Bad(tdefPage, "bad variable index of column " + std::to_string(c.number));
+        }
+    }
+
+    def.realIndexes.resize(realCount);
+    for (uint32_t i = 0; i < realCount; ++i) {
+        RealIndexDef& ix = def.realIndexes[i];
+        def.realIndexBlockOffsets.push_back(static_cast<uint32_t>(pos));
+        ix.number = static_cast<int>(i);
+        ix.tdefPage = tdefPage;
+        ix.uniqueEntryCount = uniqueCounts[i];
+        for (uint32_t k = 0; k < fmt::kMaxIndexColumns; ++k) {
+            const uint16_t number = r.U16(pos + 4 + 3 * k);
+            const uint8_t order = r.U8(pos + 6 + 3 * k);
+            if (number == 0xFFFF)
+                continue;
+            const ColumnDef* col = def.ColumnByNumber(number);
+            if (col == nullptr)
+                return Bad(tdefPage, "index " + std::to_string(i) + " names missing column " + std::to_string(number));
+            IndexKeyColumn key;
+            key.columnNumber = number;
+            key.type = col->type;
+            key.ascending = order != 0;
+            key.textSortOrder = LoadU32(col->sortOrder);
+            ix.columns.push_back(key);
+        }
+        const uint32_t map = r.U32(pos + 34);
+        ix.usageMapRow = static_cast<uint8_t>(map & 0xFF);
+        ix.usageMapPage = map >> 8;
+        ix.rootPage = r.U32(pos + 38);
+        ix.flags = r.U8(pos + 46);
+        if (ix.rootPage == 0 || ix.rootPage >= store.PageCount())
+            return Bad(tdefPage, "index " + std::to_string(i) + " root page out of range");
+        pos += fmt::kRealIndexBlockSize;
+    }
+
+    def.logicalIndexes.resize(logicalCount);
+    for (auto& li : def.logicalIndexes) {
+        li.number = r.U32(pos + 4);
+        li.realIndex = r.U32(pos + 8);
+        li.relationship = r.U8(pos + 12);
+        li.kind = r.U8(pos + 23);
+        if (li.realIndex >= realCount)
+            return Bad(tdefPage, "logical index refers to missing real index");
+        pos += fmt::kLogicalIndexBlockSize;
+    }
+    for (auto& li : def.logicalIndexes) {
+        if (!ReadName(r, pos, li.name))
+            return Bad(tdefPage, "bad index name length");
+    }
+    for (size_t guard = 0; guard <= 255; ++guard) {
+        const uint16_t number = r.U16(pos);
+        if (!r.ok())
+            break;
+        if (number == 0xFFFF) {
+            pos += 2;
+            break;
+        }
+        LongValueMaps m{number, r.U32(pos + 2), r.U32(pos + 6)};
+        def.longValueMaps.push_back(m);
+        pos += fmt::kLongValueMapEntrySize;
+    }
+    if (!r.ok() || pos > def.length)
+        return Bad(tdefPage, "definition runs past its length");
+    return def;
+}
+
+} // namespace jet

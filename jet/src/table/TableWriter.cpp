@@ -1,0 +1,924 @@
+// The write side of Table: adding and replacing rows with their long values,
+// usage maps, indexes and definition counters.
+#include "table/Table.h"
+#include "util/Numbers.h"
+
+#include "db/FormatConstants.h"
+#include "index/IndexKey.h"
+#include "page/DataPage.h"
+#include "table/Text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <set>
+
+namespace jet {
+namespace {
+
+// Long values up to this size stay in the row when it has room, as Access
+// keeps them: a short memo then costs no page of its own.
+constexpr uint32_t kInlineLimit = 64;
+// The largest long value stored as one row on a shared long-value page;
+// longer ones are chained over pages of their own.
+constexpr uint32_t kSingleRowLimit = 3816;
+// One piece of a chained value: what a page of its own holds next to its
+// header, its slot and the 4-byte pointer to the next piece, as Access
+// writes it.
+constexpr uint32_t kChainPiece = 4072;
+// Access stores memo text compressed only up to this many characters.
+constexpr size_t kCompressibleMemoChars = 1024;
+
+Status TypeMismatch(const ColumnDef& column)
+{
+    return Errors::TypeMismatch(Utf16ToUtf8(column.name));
+}
+
+Status TooSmall(const ColumnDef& column)
+{
+    return Errors::FieldTooSmall(Utf16ToUtf8(column.name));
+}
+
+Page EmptyDataPage(uint32_t owner)
+{
+    Page p{};
+    p[0] = static_cast<uint8_t>(fmt::PageType::kData);
+    p[1] = 0x01;
+    StoreU16(p.data() + fmt::kDataFreeSpace, static_cast<uint16_t>(fmt::kEmptyDataFree));
+    StoreU32(p.data() + fmt::kDataOwner, owner);
+    return p;
+}
+
+std::u16string IndexName(const TableDef& def, size_t realIndex)
+{
+    for (const auto& li : def.logicalIndexes) {
+        if (li.realIndex == realIndex)
+            return li.name;
+    }
+    return u"#" + Utf8ToUtf16(std::to_string(realIndex));
+}
+
+} // namespace
+
+const std::vector<bool>& Table::KeyColumns()
+{
+    if (m_keyColumns.size() != m_def.columns.size()) {
+        m_keyColumns.assign(m_def.columns.size(), false);
+        for (const auto& ix : m_def.realIndexes) {
+            for (const auto& kc : ix.columns) {
+                for (size_t i = 0; i < m_def.columns.size(); ++i)
+                    m_keyColumns[i] = m_keyColumns[i] || m_def.columns[i].number == kc.columnNumber;
+            }
+        }
+    }
+    return m_keyColumns;
+}
+
+Status Table::CheckWritable() const
+{
+    if (m_globalMap == nullptr || m_pager.IsReadOnly())
+        return Errors::ReadOnly();
+    return Status::OK();
+}
+
+Result<Value> Table::CoerceValue(const ColumnDef& column, const Value& value) const
+{
+    if (value.IsNull())
+        return column.type == ColumnType::kBoolean ? Value(false) : Value();
+    switch (column.type) {
+    case ColumnType::kBoolean:
+        if (value.Is<bool>())
+            return value;
+        if (auto i = IntegerOf(value))
+            return Value(*i != 0);
+        return TypeMismatch(column);
+    case ColumnType::kByte:
+    case ColumnType::kInteger:
+    case ColumnType::kLong: {
+        auto i = IntegerOf(value);
+        if (!i && value.Is<double>() && std::nearbyint(value.As<double>()) == value.As<double>()
+            && std::fabs(value.As<double>()) < 1e10)
+            i = static_cast<int64_t>(value.As<double>());
+        if (!i)
+            return TypeMismatch(column);
+        if (column.type == ColumnType::kByte) {
+            if (*i < 0 || *i > 255)
+                return TooSmall(column);
+            return Value(static_cast<uint8_t>(*i));
+        }
+        if (column.type == ColumnType::kInteger) {
+            if (*i < INT16_MIN || *i > INT16_MAX)
+                return TooSmall(column);
+            return Value(static_cast<int16_t>(*i));
+        }
+        if (*i < INT32_MIN || *i > INT32_MAX)
+            return TooSmall(column);
+        return Value(static_cast<int32_t>(*i));
+    }
+    case ColumnType::kCurrency:
+        if (value.Is<Currency>())
+            return value;
+        if (auto i = IntegerOf(value))
+            return Value(Currency{*i * 10000});
+        return TypeMismatch(column);
+    case ColumnType::kSingle:
+        if (value.Is<float>())
+            return value;
+        if (auto r = NumberOf(value, NumberKinds::kIntegersAndReals))
+            return Value(static_cast<float>(*r));
+        return TypeMismatch(column);
+    case ColumnType::kDouble:
+        if (auto r = NumberOf(value, NumberKinds::kIntegersAndReals))
+            return Value(*r);
+        return TypeMismatch(column);
+    case ColumnType::kDateTime:
+        if (value.Is<DateTime>())
+            return value;
+        if (value.Is<double>())
+            return Value(DateTime{value.As<double>()});
+        return TypeMismatch(column);
+    case ColumnType::kText:
+    case ColumnType::kMemo:
+        if (!value.IsText())
+            return TypeMismatch(column);
+        if (column.type == ColumnType::kText && value.As<std::u16string>().size() > column.length / 2u)
+            return TooSmall(column);
+        if (value.As<std::u16string>().size() > fmt::kLongValueLengthMask / 2)
+            return TooSmall(column);
+        return value;
+    case ColumnType::kBinary:
+    case ColumnType::kOle:
+        if (!value.Is<Bytes>())
+            return TypeMismatch(column);
+        if (column.type == ColumnType::kBinary && value.As<Bytes>().size() > column.length)
+            return TooSmall(column);
+        if (value.As<Bytes>().size() > fmt::kLongValueLengthMask)
+            return TooSmall(column);
+        return value;
+    case ColumnType::kGuid:
+        if (value.Is<Guid>())
+            return value;
+        return TypeMismatch(column);
+    case ColumnType::kNumeric: {
+        if (!value.Is<Decimal>())
+            return TypeMismatch(column);
+        Decimal d = value.As<Decimal>();
+        if (d.scale != column.scale)
+            return TypeMismatch(column);
+        // The magnitude must have at most `precision` digits.
+        long double magnitude = static_cast<long double>(d.magnitude[2]) * 18446744073709551616.0L
+            + static_cast<long double>(d.magnitude[1]) * 4294967296.0L + static_cast<long double>(d.magnitude[0]);
+        if (magnitude >= std::pow(10.0L, static_cast<long double>(column.precision)))
+            return TooSmall(column);
+        d.precision = column.precision;
+        return Value(d);
+    }
+    }
+    if (value.Is<Bytes>() && value.As<Bytes>().size() <= column.length)
+        return value;
+    return TypeMismatch(column);
+}
+
+Result<Table::FieldBytes> Table::EncodeFixedOrVariable(const ColumnDef& column, const Value& value) const
+{
+    FieldBytes f;
+    if (column.type == ColumnType::kBoolean) {
+        f.present = value.Is<bool>() && value.As<bool>();
+        return f;
+    }
+    if (value.IsNull())
+        return f;
+    f.present = true;
+    auto& b = f.bytes;
+    switch (column.type) {
+    case ColumnType::kByte: b = {value.As<uint8_t>()}; break;
+    case ColumnType::kInteger:
+        b.resize(2);
+        StoreU16(b.data(), static_cast<uint16_t>(value.As<int16_t>()));
+        break;
+    case ColumnType::kLong:
+        b.resize(4);
+        StoreU32(b.data(), static_cast<uint32_t>(value.As<int32_t>()));
+        break;
+    case ColumnType::kCurrency:
+        b.resize(8);
+        StoreU64(b.data(), static_cast<uint64_t>(value.As<Currency>().scaled));
+        break;
+    case ColumnType::kSingle:
+        b.resize(4);
+        StoreFloat(b.data(), value.As<float>());
+        break;
+    case ColumnType::kDouble:
+        b.resize(8);
+        StoreDouble(b.data(), value.As<double>());
+        break;
+    case ColumnType::kDateTime:
+        b.resize(8);
+        StoreDouble(b.data(), value.As<DateTime>().days);
+        break;
+    case ColumnType::kGuid: b.assign(value.As<Guid>().bytes.begin(), value.As<Guid>().bytes.end()); break;
+    case ColumnType::kNumeric: {
+        const Decimal& d = value.As<Decimal>();
+        b.assign(17, 0);
+        b[0] = d.negative ? 0x80 : 0x00;
+        StoreU32(b.data() + 5, d.magnitude[2]);
+        StoreU32(b.data() + 9, d.magnitude[1]);
+        StoreU32(b.data() + 13, d.magnitude[0]);
+        break;
+    }
+    case ColumnType::kText: {
+        std::u16string text = value.As<std::u16string>();
+        if (column.IsFixed()) {
+            text.resize(column.length / 2u, u' ');
+            b = EncodeText(text, false);
+        } else {
+            b = EncodeText(text, column.IsCompressible());
+        }
+        if (b.empty() && !text.empty())
+            return TypeMismatch(column);
+        break;
+    }
+    default:
+        b = value.As<Bytes>();
+        if (column.IsFixed())
+            b.resize(column.length, 0);
+        break;
+    }
+    if (column.IsFixed() && b.size() != column.length)
+        return TypeMismatch(column);
+    return f;
+}
+
+Result<std::vector<uint8_t>> Table::LongValueData(const ColumnDef& column, const Value& value) const
+{
+    if (column.type == ColumnType::kOle)
+        return value.As<Bytes>();
+    const auto& text = value.As<std::u16string>();
+    std::vector<uint8_t> data = EncodeText(text, column.IsCompressible() && text.size() <= kCompressibleMemoChars);
+    if (data.size() > kSingleRowLimit && !data.empty() && data[0] == 0xFF)
+        data = EncodeText(text, false); // a chained value is never stored compressed
+    if (data.empty() && !text.empty())
+        return TypeMismatch(column);
+    return data;
+}
+
+size_t Table::RowLayoutOf(const std::vector<FieldBytes>& fields, std::vector<const FieldBytes*>& byVarIndex) const
+{
+    const uint16_t columnCount = static_cast<uint16_t>(m_def.columns.back().number + 1);
+    byVarIndex.assign(m_def.varColumns, nullptr);
+    for (size_t i = 0; i < m_def.columns.size(); ++i) {
+        const ColumnDef& c = m_def.columns[i];
+        if (c.type != ColumnType::kBoolean && fields[i].present && !c.IsFixed() && c.varIndex < byVarIndex.size())
+            byVarIndex[c.varIndex] = &fields[i];
+    }
+    size_t size = 2 + m_def.FixedAreaSize() + (columnCount + 7) / 8;
+    if (m_def.varColumns > 0)
+        size += 2 + 2u * m_def.varColumns + 2;
+    for (const FieldBytes* f : byVarIndex)
+        size += f != nullptr ? f->bytes.size() : 0;
+    return size;
+}
+
+std::vector<uint8_t> Table::EncodeRow(const std::vector<FieldBytes>& fields) const
+{
+    std::vector<const FieldBytes*>& byVarIndex = m_byVarIndex;
+    const size_t size = RowLayoutOf(fields, byVarIndex);
+    const uint16_t columnCount = static_cast<uint16_t>(m_def.columns.back().number + 1);
+    const uint32_t fixedSize = m_def.FixedAreaSize();
+    const size_t maskBytes = (columnCount + 7u) / 8u;
+    std::vector<uint8_t> row(size, 0);
+    StoreU16(row.data(), columnCount);
+    uint8_t* const mask = row.data() + size - maskBytes;
+    for (size_t i = 0; i < m_def.columns.size(); ++i) {
+        const ColumnDef& c = m_def.columns[i];
+        const FieldBytes& f = fields[i];
+        if (f.present)
+            mask[c.number / 8] = static_cast<uint8_t>(mask[c.number / 8] | (1u << (c.number % 8)));
+        if (c.type == ColumnType::kBoolean || !f.present)
+            continue;
+        if (c.IsFixed())
+            std::copy(f.bytes.begin(), f.bytes.end(), row.begin() + 2 + c.fixedOffset);
+    }
+    if (m_def.varColumns > 0) {
+        // Variable data after the fixed area, then (backwards from the mask)
+        // the column count, the offsets and the end of the data.
+        size_t at = 2 + fixedSize;
+        uint8_t* trailer = mask - 2;
+        StoreU16(trailer, m_def.varColumns);
+        for (size_t j = 0; j < byVarIndex.size(); ++j) {
+            trailer -= 2;
+            StoreU16(trailer, static_cast<uint16_t>(at));
+            if (byVarIndex[j] != nullptr) {
+                std::copy(byVarIndex[j]->bytes.begin(), byVarIndex[j]->bytes.end(), row.begin() + at);
+                at += byVarIndex[j]->bytes.size();
+            }
+        }
+        trailer -= 2;
+        StoreU16(trailer, static_cast<uint16_t>(at));
+    }
+    return row;
+}
+
+void Table::PadRow(std::vector<uint8_t>& row, bool hasVariableTable, size_t targetLength)
+{
+    if (row.size() >= targetLength)
+        return;
+    // The padding goes where readers never look: after the variable data
+    // (before the end-of-data field) or, without variable columns, after the
+    // fixed area.
+    const uint16_t columnCount = LoadU16(row.data());
+    const size_t maskBytes = (columnCount + 7u) / 8u;
+    size_t at = row.size() - maskBytes;
+    if (hasVariableTable) {
+        const uint16_t varCount = LoadU16(row.data() + at - 2);
+        at -= 2u + 2u * varCount + 2u;
+    }
+    row.insert(row.begin() + static_cast<long>(at), targetLength - row.size(), 0);
+}
+
+Status Table::EncodeField(size_t column, const Value& value, FieldBytes& field, std::vector<LongValuePlan>& plans) const
+{
+    const ColumnDef& c = m_def.columns[column];
+    if (c.IsLongValue()) {
+        if (value.IsNull())
+            return Status::OK();
+        auto data = LongValueData(c, value);
+        if (!data.ok())
+            return data.status();
+        field.present = true;
+        field.bytes.assign(fmt::kLongValueDescriptorSize, 0);
+        plans.push_back({column, std::move(data).value(), false});
+        return Status::OK();
+    }
+    auto encoded = EncodeFixedOrVariable(c, value);
+    if (!encoded.ok())
+        return encoded.status();
+    field = std::move(encoded).value();
+    return Status::OK();
+}
+
+Status Table::PlanRowLayout(const std::vector<FieldBytes>& fields, std::vector<LongValuePlan>& plans) const
+{
+    const size_t baseSize = RowLayoutOf(fields, m_byVarIndex);
+    PlanLongValues(plans, baseSize);
+    size_t size = baseSize;
+    for (const auto& p : plans)
+        size += p.isInline ? p.data.size() : 0;
+    return size > fmt::kMaxRowSize ? Errors::RecordTooLarge() : Status::OK();
+}
+
+void Table::PlanLongValues(std::vector<LongValuePlan>& plans, size_t fixedPart) const
+{
+    size_t size = fixedPart;
+    for (auto& p : plans) {
+        if (p.data.size() <= kInlineLimit && size + p.data.size() <= fmt::kMaxRowSize) {
+            p.isInline = true;
+            size += p.data.size();
+        }
+    }
+}
+
+std::vector<Value> Table::IndexKeyValues(const RealIndexDef& index, const RowValues& values) const
+{
+    std::vector<Value> keyValues;
+    for (const auto& kc : index.columns) {
+        size_t position = 0;
+        while (position < m_def.columns.size() && m_def.columns[position].number != kc.columnNumber)
+            ++position;
+        keyValues.push_back(position < values.size() ? values[position] : Value());
+    }
+    return keyValues;
+}
+
+Status Table::CheckIndexes(const RowValues& values, std::optional<RowId> self,
+                           std::vector<std::optional<std::vector<uint8_t>>>& keys)
+{
+    keys.assign(m_def.realIndexes.size(), std::nullopt);
+    for (size_t i = 0; i < m_def.realIndexes.size(); ++i) {
+        const RealIndexDef& ix = m_def.realIndexes[i];
+        const std::vector<Value> keyValues = IndexKeyValues(ix, values);
+        const bool anyNull = std::any_of(keyValues.begin(), keyValues.end(), [](const Value& v) { return v.IsNull(); });
+        bool primary = false;
+        for (const auto& li : m_def.logicalIndexes)
+            primary = primary || (li.realIndex == i && li.IsPrimaryKey());
+        const IndexNullRule rule = ClassifyNulls(ix, keyValues);
+        if (rule == IndexNullRule::kReject || (primary && anyNull))
+            return Errors::NullInIndex(Utf16ToUtf8(IndexName(m_def, i)));
+        if (rule == IndexNullRule::kSkip)
+            continue;
+        auto key = EncodeIndexKey(ix.columns, keyValues);
+        if (!key.ok())
+            return key.status();
+        if (m_def.IsUniqueIndex(i) && !IsExemptFromUnique(keyValues)) {
+            auto found = IndexTree(i).FindFirst(*key);
+            if (!found.ok())
+                return found.status();
+            if (*found && (!self || **found != *self))
+                return Errors::DuplicateKey(Utf16ToUtf8(IndexName(m_def, i)));
+        }
+        keys[i] = std::move(key).value();
+    }
+    return Status::OK();
+}
+
+Result<PageNumber> Table::NewDataPage(uint32_t owner, std::optional<MapLocation> ownedMap,
+                                      std::optional<MapLocation> freeMap)
+{
+    auto page = m_pager.AllocatePage(EmptyDataPage(owner));
+    if (!page.ok())
+        return page.status();
+    if (ownedMap)
+        JET_RETURN_IF_ERROR(SetMapPage(m_pager, *ownedMap, *page, true));
+    if (freeMap) {
+        // The free-space map only names the page new rows go to.
+        JET_RETURN_IF_ERROR(ClearMap(m_pager, *freeMap));
+        JET_RETURN_IF_ERROR(SetMapPage(m_pager, *freeMap, *page, true));
+    }
+    return page;
+}
+
+Status Table::ReleasePage(PageNumber page, std::optional<MapLocation> ownedMap, std::optional<MapLocation> freeMap)
+{
+    if (ownedMap)
+        JET_RETURN_IF_ERROR(SetMapPage(m_pager, *ownedMap, page, false));
+    if (freeMap)
+        JET_RETURN_IF_ERROR(SetMapPage(m_pager, *freeMap, page, false));
+    JET_RETURN_IF_ERROR(m_pager.WritePage(page, Page{}));
+    JET_RETURN_IF_ERROR(m_globalMap->MarkFree(page));
+    m_pager.ReleasePage(page);
+    return Status::OK();
+}
+
+Result<RowId> Table::PlaceRow(const std::vector<uint8_t>& row, uint16_t flags, std::optional<PageNumber> avoid)
+{
+    auto pages = DataPages();
+    if (!pages.ok())
+        return pages.status();
+    auto tryPage = [&](PageNumber n) -> Result<std::optional<RowId>> {
+        if (avoid && *avoid == n)
+            return std::optional<RowId>();
+        auto view = m_pager.View(n);
+        if (!view.ok())
+            return view.status();
+        if (!OwnsPage(**view, m_def.tdefPage) || DataPageFreeSpace(**view) < row.size() + 2
+            || LoadU16((**view).data() + fmt::kDataRowCount) >= fmt::kMaxSlots)
+            return std::optional<RowId>();
+        auto page = m_pager.Modify(n);
+        if (!page.ok())
+            return page.status();
+        auto slot = AppendRow(**page, row, flags);
+        if (!slot)
+            return std::optional<RowId>();
+        return std::optional<RowId>(RowId{n, static_cast<uint8_t>(*slot)});
+    };
+    if (m_insertPage) {
+        auto placed = tryPage(*m_insertPage);
+        if (!placed.ok() || *placed)
+            return placed.ok() ? Result<RowId>(**placed) : Result<RowId>(placed.status());
+    }
+    // The free-space map's pages, newest first; a few tries at most.
+    const MapLocation freeMap = MapLocation::FromPointer(m_def.freeMap);
+    auto candidates = ReadUsageMap(m_pager, freeMap, m_pager.PageCount());
+    if (!candidates.ok())
+        return candidates.status();
+    int tries = 0;
+    for (auto it = candidates->rbegin(); it != candidates->rend() && tries < 4; ++it, ++tries) {
+        if (!std::binary_search((*pages)->begin(), (*pages)->end(), *it))
+            continue;
+        auto placed = tryPage(*it);
+        if (!placed.ok())
+            return placed.status();
+        if (*placed) {
+            m_insertPage = *it;
+            return **placed;
+        }
+        JET_RETURN_IF_ERROR(SetMapPage(m_pager, freeMap, *it, false));
+    }
+    auto fresh = NewDataPage(m_def.tdefPage, MapLocation::FromPointer(m_def.ownedMap), freeMap);
+    if (!fresh.ok())
+        return fresh.status();
+    m_pages.insert(std::upper_bound(m_pages.begin(), m_pages.end(), *fresh), *fresh);
+    m_pagesAdded.push_back(*fresh);
+    m_insertPage = *fresh;
+    auto placed = tryPage(*fresh);
+    if (!placed.ok())
+        return placed.status();
+    if (!*placed)
+        return Errors::RecordTooLarge();
+    return **placed;
+}
+
+Result<std::vector<uint8_t>> Table::WriteLongValue(const ColumnDef& column, const std::vector<uint8_t>& data,
+                                                   bool isInline)
+{
+    std::vector<uint8_t> descriptor(fmt::kLongValueDescriptorSize, 0);
+    const uint32_t length = static_cast<uint32_t>(data.size());
+    if (isInline) {
+        StoreU32(descriptor.data(), length | fmt::kLongValueInline);
+        descriptor.insert(descriptor.end(), data.begin(), data.end());
+        return descriptor;
+    }
+    const LongValueMaps* maps = m_def.MapsOfColumn(column.number);
+    if (maps == nullptr)
+        return Errors::CorruptPage(m_def.tdefPage, "long-value column without usage maps");
+    const MapLocation owned = MapLocation::FromPointer(maps->ownedMap);
+    const std::optional<MapLocation> freeMap =
+        maps->freeMap != 0 ? std::optional<MapLocation>(MapLocation::FromPointer(maps->freeMap)) : std::nullopt;
+
+    if (length <= kSingleRowLimit) {
+        std::optional<RowId> placed;
+        auto hint = m_longValuePage.find(column.number);
+        if (hint != m_longValuePage.end()) {
+            auto page = m_pager.Modify(hint->second);
+            if (!page.ok())
+                return page.status();
+            if (IsDataPage(**page) && LoadU32((**page).data() + fmt::kDataOwner) == fmt::kLongValueOwner) {
+                if (auto slot = AppendRow(**page, data))
+                    placed = RowId{hint->second, static_cast<uint8_t>(*slot)};
+            }
+        }
+        if (!placed) {
+            auto fresh = NewDataPage(fmt::kLongValueOwner, owned, freeMap);
+            if (!fresh.ok())
+                return fresh.status();
+            m_longValuePage[column.number] = *fresh;
+            auto page = m_pager.Modify(*fresh);
+            if (!page.ok())
+                return page.status();
+            auto slot = AppendRow(**page, data);
+            if (!slot)
+                return Errors::RecordTooLarge();
+            placed = RowId{*fresh, static_cast<uint8_t>(*slot)};
+        }
+        StoreU32(descriptor.data(), length | fmt::kLongValueSingle);
+        StoreU32(descriptor.data() + 4, (placed->page << 8) | placed->row);
+        return descriptor;
+    }
+
+    // A chain of pieces, one fresh page each, written last to first so each
+    // piece knows its successor. The chain stamp is zero in the descriptor
+    // and on the first page.
+    const size_t pieces = (data.size() + kChainPiece - 1) / kChainPiece;
+    uint32_t next = 0;
+    for (size_t k = pieces; k-- > 0;) {
+        const size_t begin = k * kChainPiece;
+        const size_t end = std::min(data.size(), begin + kChainPiece);
+        std::vector<uint8_t> row(4 + (end - begin));
+        StoreU32(row.data(), next);
+        std::copy(data.begin() + static_cast<long>(begin), data.begin() + static_cast<long>(end), row.begin() + 4);
+        Page page = EmptyDataPage(fmt::kLongValueOwner);
+        if (!AppendRow(page, row))
+            return Errors::RecordTooLarge();
+        auto allocated = m_pager.AllocatePage(page);
+        if (!allocated.ok())
+            return allocated.status();
+        JET_RETURN_IF_ERROR(SetMapPage(m_pager, owned, *allocated, true));
+        next = *allocated << 8;
+    }
+    StoreU32(descriptor.data(), length);
+    StoreU32(descriptor.data() + 4, next);
+    return descriptor;
+}
+
+Status Table::FreeLongValue(const ColumnDef& column, ByteView descriptor)
+{
+    if (descriptor.size() < fmt::kLongValueDescriptorSize)
+        return Status::OK();
+    const uint32_t word = LoadU32(descriptor.data());
+    const uint32_t kind = word & ~fmt::kLongValueLengthMask;
+    if (kind == fmt::kLongValueInline)
+        return Status::OK();
+    const LongValueMaps* maps = m_def.MapsOfColumn(column.number);
+    if (maps == nullptr)
+        return Status::OK();
+    const MapLocation owned = MapLocation::FromPointer(maps->ownedMap);
+    const std::optional<MapLocation> freeMap =
+        maps->freeMap != 0 ? std::optional<MapLocation>(MapLocation::FromPointer(maps->freeMap)) : std::nullopt;
+    uint32_t pointer = LoadU32(descriptor.data() + 4);
+    std::set<uint32_t> visited;
+    while (pointer != 0 && visited.insert(pointer).second) {
+        const PageNumber n = RowPointerPage(pointer);
+        const uint16_t row = RowPointerRow(pointer);
+        if (n == 0 || n >= m_pager.PageCount())
+            return Errors::CorruptPage(n, "long-value pointer out of range");
+        auto view = m_pager.View(n);
+        if (!view.ok())
+            return view.status();
+        if (!IsDataPage(**view) || LoadU32((**view).data() + fmt::kDataOwner) != fmt::kLongValueOwner)
+            return Errors::CorruptPage(n, "long value is not on a long-value page");
+        auto slot = DataPageSlot(**view, n, row);
+        if (!slot.ok())
+            return slot.status();
+        uint32_t next = 0;
+        if (kind == 0 && slot->length() >= 4)
+            next = LoadU32((**view).data() + slot->start);
+        const uint16_t slots = LoadU16((**view).data() + fmt::kDataRowCount);
+        if (kind == 0 && slots == 1) {
+            // A chain page holds only its piece: the whole page is given back.
+            m_longValuePage.erase(column.number);
+            JET_RETURN_IF_ERROR(ReleasePage(n, owned, freeMap));
+        } else {
+            auto page = m_pager.Modify(n);
+            if (!page.ok())
+                return page.status();
+            RepackDataPage(**page, SlotChange{row, std::nullopt, fmt::kSlotDeleted});
+        }
+        if (kind == fmt::kLongValueSingle)
+            break;
+        pointer = next;
+    }
+    return Status::OK();
+}
+
+Status Table::StoreDefinitionCounters(uint32_t rowCount, uint32_t autoNumber,
+                                      const std::vector<uint32_t>& uniqueCounts)
+{
+    // Most replaced rows change no counter: the definition page is then left
+    // as it is rather than rewritten with the same bytes.
+    auto current = m_pager.View(m_def.tdefPage);
+    if (!current.ok())
+        return current.status();
+    const uint8_t* now = (**current).data();
+    bool same = LoadU32(now + fmt::kTdefRowCount) == rowCount && LoadU32(now + fmt::kTdefAutoNumber) == autoNumber;
+    for (size_t i = 0; same && i < uniqueCounts.size(); ++i) {
+        const size_t at = m_def.statsOffset + fmt::kStatsBlockSize * i + 4;
+        same = at + 4 > kPageSize || LoadU32(now + at) == uniqueCounts[i];
+    }
+    if (same)
+        return Status::OK();
+    auto page = m_pager.Modify(m_def.tdefPage);
+    if (!page.ok())
+        return page.status();
+    uint8_t* p = (**page).data();
+    StoreU32(p + fmt::kTdefRowCount, rowCount);
+    StoreU32(p + fmt::kTdefAutoNumber, autoNumber);
+    for (size_t i = 0; i < uniqueCounts.size(); ++i) {
+        const size_t at = m_def.statsOffset + fmt::kStatsBlockSize * i + 4;
+        if (at + 4 <= kPageSize)
+            StoreU32(p + at, uniqueCounts[i]);
+    }
+    return Status::OK();
+}
+
+void Table::ForgetAddedPages()
+{
+    for (PageNumber page : m_pagesAdded) {
+        auto it = std::lower_bound(m_pages.begin(), m_pages.end(), page);
+        if (it != m_pages.end() && *it == page)
+            m_pages.erase(it);
+    }
+    m_pagesAdded.clear();
+}
+
+// One row write as a unit: the pager's change and the table's own notes of
+// where rows and long values go. Unless Commit() is called, leaving the
+// scope puts the pages back and forgets the notes, so a write that fails
+// half-way leaves the table as it was.
+class Table::RowWriteGuard {
+public:
+    explicit RowWriteGuard(Table& table)
+        : m_table(table)
+        , m_insertPage(table.m_insertPage)
+        , m_longValuePage(table.m_longValuePage)
+    {
+        m_table.m_pagesAdded.clear();
+    }
+    RowWriteGuard(const RowWriteGuard&) = delete;
+    RowWriteGuard& operator=(const RowWriteGuard&) = delete;
+
+    ~RowWriteGuard()
+    {
+        if (m_committed)
+            return;
+        m_table.m_pager.RollbackChange();
+        m_table.ForgetAddedPages();
+        m_table.m_insertPage = m_insertPage;
+        m_table.m_longValuePage = std::move(m_longValuePage);
+    }
+
+    // Starts the change (which may first commit the transaction before it).
+    Status Begin() { return m_table.m_pager.BeginChange(); }
+
+    void Commit()
+    {
+        m_table.m_pager.CommitChange();
+        m_committed = true;
+    }
+
+private:
+    Table& m_table;
+    std::optional<PageNumber> m_insertPage;
+    std::map<uint16_t, PageNumber> m_longValuePage;
+    bool m_committed = false;
+};
+
+Status Table::WriteLongValues(const std::vector<LongValuePlan>& plans, std::vector<FieldBytes>& fields)
+{
+    for (const auto& p : plans) {
+        auto descriptor = WriteLongValue(m_def.columns[p.column], p.data, p.isInline);
+        if (!descriptor.ok())
+            return descriptor.status();
+        fields[p.column].bytes = std::move(descriptor).value();
+    }
+    return Status::OK();
+}
+
+Status Table::UpdateIndexes(RowId id, const IndexKeys& oldKeys, const IndexKeys& newKeys, uint32_t rowCount,
+                            uint32_t autoNumber)
+{
+    std::vector<uint32_t> uniqueCounts;
+    for (size_t i = 0; i < m_def.realIndexes.size(); ++i) {
+        uint32_t count = m_def.realIndexes[i].uniqueEntryCount;
+        if (oldKeys[i] != newKeys[i]) {
+            if (oldKeys[i])
+                JET_RETURN_IF_ERROR(IndexTree(i).Remove(*oldKeys[i], id));
+            if (newKeys[i]) {
+                bool keyWasNew = false;
+                JET_RETURN_IF_ERROR(IndexTree(i).Insert(*newKeys[i], id, &keyWasNew));
+                count += keyWasNew ? 1 : 0;
+            }
+        }
+        uniqueCounts.push_back(count);
+    }
+    JET_RETURN_IF_ERROR(StoreDefinitionCounters(rowCount, autoNumber, uniqueCounts));
+    for (size_t i = 0; i < uniqueCounts.size(); ++i)
+        m_def.realIndexes[i].uniqueEntryCount = uniqueCounts[i];
+    return Status::OK();
+}
+
+Result<RowId> Table::InsertRow(RowValues values)
+{
+    JET_RETURN_IF_ERROR(CheckWritable());
+    if (values.size() != m_def.columns.size())
+        return Status::InvalidArgument("wrong number of values for the row");
+
+    uint32_t autoNumber = m_def.autoNumber;
+    std::vector<FieldBytes> fields(m_def.columns.size());
+    std::vector<LongValuePlan> plans;
+    for (size_t i = 0; i < m_def.columns.size(); ++i) {
+        const ColumnDef& c = m_def.columns[i];
+        if (c.IsAutoNumber() && c.type == ColumnType::kLong) {
+            if (values[i].IsNull()) {
+                const int64_t next = static_cast<int64_t>(static_cast<int32_t>(autoNumber)) + m_def.autoIncrement;
+                if (next > INT32_MAX || next < INT32_MIN)
+                    return Errors::AutoNumberExhausted();
+                values[i] = Value(static_cast<int32_t>(next));
+            }
+        } else if ((c.flags & fmt::kColFlagAutoGuid) != 0 && c.type == ColumnType::kGuid && values[i].IsNull()) {
+            static std::mt19937_64 rng{std::random_device{}()};
+            Guid g;
+            for (size_t k = 0; k < 16; k += 8)
+                StoreU64(g.bytes.data() + k, rng());
+            g.bytes[7] = static_cast<uint8_t>((g.bytes[7] & 0x0F) | 0x40);
+            g.bytes[8] = static_cast<uint8_t>((g.bytes[8] & 0x3F) | 0x80);
+            values[i] = Value(g);
+        }
+        auto coerced = CoerceValue(c, values[i]);
+        if (!coerced.ok())
+            return coerced.status();
+        values[i] = std::move(coerced).value();
+        if (c.IsAutoNumber() && c.type == ColumnType::kLong && values[i].Is<int32_t>()
+            && values[i].As<int32_t>() > static_cast<int32_t>(autoNumber))
+            autoNumber = static_cast<uint32_t>(values[i].As<int32_t>());
+        JET_RETURN_IF_ERROR(EncodeField(i, values[i], fields[i], plans));
+    }
+    JET_RETURN_IF_ERROR(PlanRowLayout(fields, plans));
+
+    IndexKeys keys;
+    JET_RETURN_IF_ERROR(CheckIndexes(values, std::nullopt, keys));
+
+    // Everything is checked: from here on a failure can only come from the
+    // file, and the change is rolled back as a whole.
+    RowWriteGuard guard(*this);
+    JET_RETURN_IF_ERROR(guard.Begin());
+    JET_RETURN_IF_ERROR(WriteLongValues(plans, fields));
+    auto id = PlaceRow(EncodeRow(fields), 0, std::nullopt);
+    if (!id.ok())
+        return id;
+    JET_RETURN_IF_ERROR(UpdateIndexes(*id, IndexKeys(keys.size()), keys, m_def.rowCount + 1, autoNumber));
+    guard.Commit();
+    m_def.rowCount += 1;
+    m_def.autoNumber = autoNumber;
+    return id;
+}
+
+Status Table::ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& changes)
+{
+    JET_RETURN_IF_ERROR(CheckWritable());
+    LoadedRow& row = m_writeRow;
+    JET_RETURN_IF_ERROR(LoadRow(id, row));
+
+    // Current values (long values only when they change or are keys) and
+    // stored bytes of every column.
+    std::vector<bool> changed(m_def.columns.size(), false);
+    RowValues values(m_def.columns.size());
+    std::vector<FieldBytes> fields(m_def.columns.size());
+    std::vector<std::vector<uint8_t>> oldDescriptors(m_def.columns.size());
+    for (const auto& [position, value] : changes) {
+        if (position >= m_def.columns.size())
+            return Status::InvalidArgument("no such column");
+        const ColumnDef& c = m_def.columns[position];
+        if (c.IsAutoNumber() || (c.flags & fmt::kColFlagAutoGuid) != 0)
+            return Errors::FieldNotUpdatable(Utf16ToUtf8(c.name));
+        auto coerced = CoerceValue(c, value);
+        if (!coerced.ok())
+            return coerced.status();
+        values[position] = std::move(coerced).value();
+        changed[position] = true;
+    }
+    const std::vector<bool>& isKey = KeyColumns();
+    RowValues oldValues(m_def.columns.size());
+    std::vector<LongValuePlan> plans;
+    for (size_t i = 0; i < m_def.columns.size(); ++i) {
+        const ColumnDef& c = m_def.columns[i];
+        auto located = LocateField(m_def, row.layout, c, row.dataAt.page);
+        if (!located.ok())
+            return located.status();
+        if (isKey[i]) {
+            auto old = DecodeField(m_pager, c, *located, row.dataAt.page);
+            if (!old.ok())
+                return old.status();
+            oldValues[i] = std::move(old).value();
+            if (!changed[i])
+                values[i] = oldValues[i];
+        }
+        if (c.IsLongValue() && located->present)
+            oldDescriptors[i].assign(located->data.begin(), located->data.end());
+        if (!changed[i]) {
+            fields[i].present = located->present;
+            fields[i].bytes.assign(located->data.begin(), located->data.end());
+            continue;
+        }
+        JET_RETURN_IF_ERROR(EncodeField(i, values[i], fields[i], plans));
+    }
+    JET_RETURN_IF_ERROR(PlanRowLayout(fields, plans));
+
+    // Index entries whose key bytes change.
+    IndexKeys newKeys;
+    JET_RETURN_IF_ERROR(CheckIndexes(values, id, newKeys));
+    IndexKeys oldKeys(m_def.realIndexes.size());
+    for (size_t i = 0; i < m_def.realIndexes.size(); ++i) {
+        const RealIndexDef& ix = m_def.realIndexes[i];
+        // Key columns left alone hold their old values: the old key is the new one.
+        const bool keyChanged = std::any_of(ix.columns.begin(), ix.columns.end(), [&](const IndexKeyColumn& kc) {
+            const ColumnDef* column = m_def.ColumnByNumber(kc.columnNumber);
+            return column == nullptr || changed[static_cast<size_t>(column - m_def.columns.data())];
+        });
+        if (!keyChanged) {
+            oldKeys[i] = newKeys[i];
+            continue;
+        }
+        const std::vector<Value> keyValues = IndexKeyValues(ix, oldValues);
+        if (ClassifyNulls(ix, keyValues) == IndexNullRule::kSkip)
+            continue;
+        auto key = EncodeIndexKey(ix.columns, keyValues);
+        if (!key.ok())
+            return key.status();
+        oldKeys[i] = std::move(key).value();
+    }
+
+    RowWriteGuard guard(*this);
+    JET_RETURN_IF_ERROR(guard.Begin());
+    JET_RETURN_IF_ERROR(WriteLongValues(plans, fields));
+    for (size_t i = 0; i < m_def.columns.size(); ++i) {
+        if (changed[i] && !oldDescriptors[i].empty())
+            JET_RETURN_IF_ERROR(FreeLongValue(m_def.columns[i], oldDescriptors[i]));
+    }
+    std::vector<uint8_t> bytes = EncodeRow(fields);
+    const RowId at = row.dataAt;
+    auto page = m_pager.Modify(at.page);
+    if (!page.ok())
+        return page.status();
+    auto slot = DataPageSlot(**page, at.page, at.row);
+    if (!slot.ok())
+        return slot.status();
+    if (bytes.size() <= slot->length()) {
+        PadRow(bytes, m_def.varColumns > 0, slot->length());
+        std::copy(bytes.begin(), bytes.end(), (**page).begin() + slot->start);
+    } else if (!RepackDataPage(**page, SlotChange{at.row, ByteView(bytes), std::nullopt})) {
+        // No room on its page: the data moves and the row's own slot
+        // points to it, so index entries keep naming the row.
+        auto target = PlaceRow(bytes, fmt::kSlotHidden, at.page);
+        if (!target.ok())
+            return target.status();
+        std::vector<uint8_t> pointer(4);
+        StoreU32(pointer.data(), (target->page << 8) | target->row);
+        auto own = m_pager.Modify(id.page);
+        if (!own.ok())
+            return own.status();
+        if (!RepackDataPage(**own, SlotChange{id.row, ByteView(pointer), fmt::kSlotOverflow}))
+            return Errors::CorruptPage(id.page, "cannot store an overflow pointer");
+        if (at != id) {
+            auto old = m_pager.Modify(at.page);
+            if (!old.ok())
+                return old.status();
+            RepackDataPage(**old, SlotChange{at.row, std::nullopt, fmt::kSlotDeleted});
+        }
+    }
+    JET_RETURN_IF_ERROR(UpdateIndexes(id, oldKeys, newKeys, m_def.rowCount, m_def.autoNumber));
+    guard.Commit();
+    return Status::OK();
+}
+
+} // namespace jet
