@@ -95,7 +95,6 @@ public:
     // Request time-out in seconds for the operations that follow: no data for
     // that long ends the transfer. 0 means none.
     void SetRequestTimeout(int seconds) { m_requestTimeoutSecs = seconds; }
-    int RequestTimeout() const { return m_requestTimeoutSecs; }
 
     // GETs `url` and returns the whole reply as text with every "&amp;"
     // replaced by "&". Returns "" for an empty URL and kTimeOutReply when no

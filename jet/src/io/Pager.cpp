@@ -151,7 +151,6 @@ Result<Pager::Frame*> Pager::Load(PageNumber n)
         m_cache.Drop(*f);
         return s;
     }
-    ++m_pagesRead;
     Crypt(n, f->page->data());
     return f;
 }
@@ -327,7 +326,6 @@ Status Pager::WriteChangedPages(File& file)
         const size_t length = (stop - i) * kPageSize;
         JET_RETURN_IF_ERROR(file.Write(offset, m_images.data(), length));
         m_fileSize = std::max<uint64_t>(m_fileSize, offset + length);
-        m_pagesWritten += stop - i;
         CountWrites(length, 0, 0);
         for (size_t k = i; k < stop; ++k)
             m_cache.MarkClean(*dirty[k]);

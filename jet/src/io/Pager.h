@@ -116,7 +116,6 @@ public:
     // Puts every page changed since BeginChange() back as it was and forgets
     // appended pages, so a refused or failed row leaves no trace.
     void RollbackChange();
-    bool InChange() const { return m_inChange; }
 
     // A page proven free (given back by the engine): AllocatePage() reuses
     // such pages before it appends.
@@ -148,8 +147,6 @@ public:
     const std::string& whyInPlace() const { return m_whyInPlace; }
 
     // Counters for tests and benchmarks.
-    uint64_t pagesRead() const { return m_pagesRead; }
-    uint64_t pagesWritten() const { return m_pagesWritten; }
     uint64_t commits() const { return m_commits; }
     uint64_t commitsBeside() const { return m_commitsBeside; }
     uint64_t journalBytes() const { return m_journal ? m_journal->bytesWritten() : 0; }
@@ -221,8 +218,6 @@ private:
     std::string m_whyInPlace;
     Status m_failure;
 
-    uint64_t m_pagesRead = 0;
-    uint64_t m_pagesWritten = 0;
     uint64_t m_commits = 0;
     uint64_t m_commitsBeside = 0;
     uint64_t m_copyBytes = 0;

@@ -13,7 +13,6 @@ struct MapLocation {
     PageNumber page = 0;
     uint8_t row = 0;
     static MapLocation FromPointer(uint32_t pointer) { return {pointer >> 8, static_cast<uint8_t>(pointer & 0xFF)}; }
-    uint32_t ToPointer() const { return (page << 8) | row; }
 };
 
 // Reads the pages a usage map marks, in ascending order. Pages at or beyond

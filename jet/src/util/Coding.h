@@ -16,10 +16,6 @@ inline uint16_t LoadU16(const uint8_t* p)
 {
     return static_cast<uint16_t>(p[0] | (p[1] << 8));
 }
-inline uint32_t LoadU24(const uint8_t* p)
-{
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16);
-}
 inline uint32_t LoadU32(const uint8_t* p)
 {
     return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16)
@@ -48,12 +44,6 @@ inline void StoreU16(uint8_t* p, uint16_t v)
 {
     p[0] = static_cast<uint8_t>(v);
     p[1] = static_cast<uint8_t>(v >> 8);
-}
-inline void StoreU24(uint8_t* p, uint32_t v)
-{
-    p[0] = static_cast<uint8_t>(v);
-    p[1] = static_cast<uint8_t>(v >> 8);
-    p[2] = static_cast<uint8_t>(v >> 16);
 }
 inline void StoreU32(uint8_t* p, uint32_t v)
 {
@@ -103,7 +93,6 @@ public:
         return m_data[offset];
     }
     uint16_t U16(size_t offset) { return Check(offset, 2) ? LoadU16(m_data.data() + offset) : 0; }
-    uint32_t U24(size_t offset) { return Check(offset, 3) ? LoadU24(m_data.data() + offset) : 0; }
     uint32_t U32(size_t offset) { return Check(offset, 4) ? LoadU32(m_data.data() + offset) : 0; }
     ByteView Bytes(size_t offset, size_t length)
     {
