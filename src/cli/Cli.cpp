@@ -87,7 +87,7 @@ int RunCli(const QStringList& arguments, CliIo& io)
         // desktop program's start-up reads it over the edition's defaults.
         (void)GetBrandSettings(ctx);
         Program program(ctx);
-        return command->Execute(rest, ctx, program, io);
+        return command->Execute(rest, ctx, program, io, terminal);
     }
     io.err << "pafdm-cli: unknown command '" << name << "'; see pafdm-cli --help" << Qt::endl;
     return ExitCode::kUsage;

@@ -9,6 +9,8 @@
 
 namespace pafdm {
 
+class TerminalOperator;
+
 class AppContext;
 struct Program;
 
@@ -37,8 +39,10 @@ public:
     virtual QString Description() const = 0;
     // `args` are the command's own arguments (after its name). `ctx` holds
     // the data directory already chosen by the global options; `program` the
-    // program's single instances.
-    virtual int Execute(const QStringList& args, AppContext& ctx, Program& program, CliIo& io) = 0;
+    // program's single instances; `terminal` is the context's Operator, for
+    // the command to set its answers and watch for signals.
+    virtual int Execute(const QStringList& args, AppContext& ctx, Program& program, CliIo& io,
+                        TerminalOperator& terminal) = 0;
 };
 
 // Every command, in the order --help lists them.

@@ -18,7 +18,8 @@ public:
         return QStringLiteral("download the application definitions into Definitions.xml");
     }
 
-    int Execute(const QStringList& args, AppContext& ctx, Program& program, CliIo& io) override
+    int Execute(const QStringList& args, AppContext& ctx, Program& program, CliIo& io,
+                TerminalOperator& terminal) override
     {
         QCommandLineParser parser;
         parser.setApplicationDescription(Description());
@@ -51,8 +52,8 @@ public:
                    << Qt::endl;
             return ExitCode::kUsage;
         }
-        if (auto* terminal = dynamic_cast<TerminalOperator*>(&ctx.ui()); terminal != nullptr && parser.isSet(yes))
-            terminal->SetAssumeYes(true);
+        if (parser.isSet(yes))
+            terminal.SetAssumeYes(true);
         return DownloadApplicationDefinitions(ctx, program.transfers) == DefinitionsOutcome::kWritten ? ExitCode::kOk
                                                                                   : ExitCode::kFailed;
     }

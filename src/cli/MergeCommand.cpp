@@ -45,7 +45,8 @@ public:
         return QStringLiteral("merge one update database into its data file (maintenance)");
     }
 
-    int Execute(const QStringList& arguments, AppContext& ctx, Program& program, CliIo& io) override
+    int Execute(const QStringList& arguments, AppContext& ctx, Program& program, CliIo& io,
+                TerminalOperator& terminal) override
     {
         if (arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"))) {
             io.out << "Usage: pafdm-cli [--data-dir DIR] merge [--force] UPDATE_FILE KIND DATE\n\n"
@@ -108,19 +109,17 @@ public:
                                  .arg(kind->fileName, current.value(), date));
         }
         // A signal abandons the merge: the data file stays as it was.
-        auto* terminal = dynamic_cast<TerminalOperator*>(&ctx.ui());
-        if (terminal != nullptr)
-            terminal->WatchInterrupts();
+        terminal.WatchInterrupts();
         ZUpdateData engine(ctx);
         QString description;
         qint64 count = 0;
         ctx.ui().ShowProgress(QString());
         const bool merged = engine.UpdateData(ctx.dataDirectory, updateFile, args[1], date, description, count);
         ctx.ui().HideProgress();
-        if (!merged && terminal != nullptr && terminal->StopSignal() != 0) {
+        if (!merged && terminal.StopSignal() != 0) {
             io.err << "pafdm-cli merge: stopped; " << kind->fileName << " is as it was and " << updateFile
                    << " stays" << Qt::endl;
-            return 128 + terminal->StopSignal();
+            return 128 + terminal.StopSignal();
         }
         if (merged) {
             io.out << "Merged " << count << " records into " << (kind ? kind->fileName : QString()) << " ("

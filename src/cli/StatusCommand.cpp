@@ -15,7 +15,8 @@ public:
     QString Name() const override { return QStringLiteral("status"); }
     QString Description() const override { return QStringLiteral("show the data files, their dates and the system"); }
 
-    int Execute(const QStringList& args, AppContext& ctx, Program& program, CliIo& io) override
+    int Execute(const QStringList& args, AppContext& ctx, Program& program, CliIo& io,
+                TerminalOperator& /*terminal*/) override
     {
         if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
             io.out << "Usage: pafdm-cli [--data-dir DIR] status\n\n"

@@ -19,7 +19,8 @@ namespace {
 
 class UpdateRunCommand : public Command {
 public:
-    int Execute(const QStringList& args, AppContext& ctx, Program& program, CliIo& io) override
+    int Execute(const QStringList& args, AppContext& ctx, Program& program, CliIo& io,
+                TerminalOperator& terminal) override
     {
         QCommandLineParser parser;
         const QCommandLineOption yes(QStringLiteral("yes"), QStringLiteral("answer the question with yes"));
@@ -40,10 +41,8 @@ public:
             io.err << prefix << "unexpected argument '" << parser.positionalArguments().first() << "'" << Qt::endl;
             return ExitCode::kUsage;
         }
-        auto* terminal = dynamic_cast<TerminalOperator*>(&ctx.ui());
         const bool assumeYes = parser.isSet(yes);
-        if (terminal != nullptr)
-            terminal->SetAssumeYes(assumeYes);
+        terminal.SetAssumeYes(assumeYes);
 
         // Another updater is named before the question, not after it. (The
         // run takes the lock for itself below.)
@@ -66,10 +65,8 @@ public:
             if (answer != MessageAnswer::kYes)
                 return ExitCode::kOk;
         }
-        if (terminal != nullptr) {
-            terminal->SetUpdateSource(UpdateSource::kInternet);
-            terminal->WatchInterrupts();
-        }
+        terminal.SetUpdateSource(UpdateSource::kInternet);
+        terminal.WatchInterrupts();
         const Expected<UpdateOutcome> outcome =
             UpdateData(ctx, program.manager, program.internet, true, ctx.brand.applicationName, ctx.dataDirectory,
                        ApplyUpdatesInDirectory());
@@ -80,8 +77,8 @@ public:
         if (outcome.value().locked)
             return ExitCode::kLocked;
         // Stopped by a signal: 128 plus its number, as a shell reports it.
-        if (outcome.value().stopped && terminal != nullptr && terminal->StopSignal() != 0)
-            return 128 + terminal->StopSignal();
+        if (outcome.value().stopped && terminal.StopSignal() != 0)
+            return 128 + terminal.StopSignal();
         return outcome.value().Failed() ? ExitCode::kFailed : ExitCode::kOk;
     }
 
