@@ -130,160 +130,188 @@ void ZUpdateData::ShowProgress(const QString& label, bool force)
     }
 }
 
-bool ZUpdateData::UpdateData(const QString& path, const QString& DatefileToRead, const QString& DataType,
-                             const QString& UpdateDateYYYYMMDD, QString& DataTypeDesc, qint64& RecordCount)
-{
+// The two databases of one merge and the cursors over them, closed in the
+// reverse order of opening.
+struct ZUpdateData::MergeFiles {
     std::unique_ptr<jet::Database> updateDb;
     std::unique_ptr<jet::Database> dataDb;
     std::unique_ptr<jet::Recordset> updateRows;
     std::unique_ptr<jet::Recordset> dataTable;
+};
 
-    auto run = [&]() -> Expected<Done> {
-        m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 1");
-        const QString updatePath = path + QDir::separator() + DatefileToRead;
-        ShowProgress(QStringLiteral("Opening data files"), true);
-
-        const std::optional<DataKind> kind = FindDataKind(DataType);
-        const QString fileName = kind ? kind->fileName : QString();
-        const QString table = kind ? kind->tableName : QString();
-        DataTypeDesc = kind ? kind->description : QString();
-        const QString query = QStringLiteral("SELECT * From ") + table + QStringLiteral(";");
-
-        m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 2 creating ADO, is MDAC 2.8 or better loaded?");
-
-        m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 3 Opening update file with ADO");
-        auto openedUpdate = jet::Database::Open(ConnectionString(updatePath).toStdString(), "admin", "",
-                                                jet::OpenOptions{.readOnly = true, .cachePages = 1024});
-        if (!openedUpdate.ok())
-            return Noted(openedUpdate.status());
-        updateDb = std::move(openedUpdate.value());
-        LogRecovery(m_ctx, *updateDb);
-
-        m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 4 Opening data file to update");
-        auto openedData = jet::Database::Open(ConnectionString(path + QDir::separator() + fileName).toStdString(),
-                                              "admin", "", m_dataOptions);
-        if (!openedData.ok())
-            return Noted(openedData.status());
-        dataDb = std::move(openedData.value());
-        LogRecovery(m_ctx, *dataDb);
-
-        m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 5");
-        auto rows = jet::Recordset::Open(*updateDb, query.toStdString(), jet::CursorType::kStatic,
-                                         jet::LockType::kReadOnly);
-        if (!rows.ok())
-            return Noted(rows.status());
-        updateRows = std::move(rows.value());
-        auto data = jet::Recordset::Open(*dataDb, table.toStdString(), jet::CursorType::kDynamic,
-                                         jet::LockType::kOptimistic);
-        if (!data.ok())
-            return Noted(data.status());
-        dataTable = std::move(data.value());
-
-        for (jet::Status step : {updateRows->MoveFirst(), updateRows->MoveLast()}) {
-            if (!step.ok())
-                return Noted(step);
-        }
-        RecordCount = updateRows->RecordCount();
-        dataDb->ExpectChanges(static_cast<uint64_t>(std::max<qint64>(RecordCount, 0)));
-        if (jet::Status first = updateRows->MoveFirst(); !first.ok())
-            return Noted(first);
-
-        LogActivity(m_ctx, QStringLiteral("Data files contains ") + QString::number(RecordCount)
-                               + QStringLiteral(" records"));
-
-        const QString countText = QString::number(RecordCount);
-        Operator& ui = m_ctx.ui();
-        for (qint64 i = 1; !updateRows->IsEOF(); ++i) {
-            ui.SetProgressShare(i - 1, RecordCount);
-            ShowProgress(ProgressLabel(i, countText), false);
-            if (ui.StopRequested()) {
-                m_stopped = true;
-                return Error{0, QStringLiteral("stopped by the operator")};
-            }
-            const Expected<Done> merged = DataType == QLatin1String("Z")
-                ? AddOrUpdateRecordPostZon(*updateRows, *dataTable)
-                : AddOrUpdateRecordAddress(*updateRows, *dataTable);
-            if (!merged)
-                return merged.error();
-            if (jet::Status next = updateRows->MoveNext(); !next.ok())
-                return Noted(next);
-        }
-
-        ui.SetProgressShare(RecordCount, RecordCount);
-        m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 6");
-        (void)updateRows->Close();
-        (void)dataTable->Close();
-        dataTable.reset();
-
-        m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 7 Updating the version date");
-        auto version = jet::Recordset::Open(*dataDb, "Version", jet::CursorType::kDynamic, jet::LockType::kOptimistic);
-        if (!version.ok())
-            return Noted(version.status());
-        dataTable = std::move(version.value());
-        if (jet::Status first = dataTable->MoveFirst(); !first.ok())
-            return Noted(first);
-        while (!dataTable->IsEOF()) {
-            auto id = dataTable->Field("ID");
-            if (!id.ok())
-                return Noted(id.status());
-            if (id->ToUtf8() == "2")
-                break;
-            if (jet::Status next = dataTable->MoveNext(); !next.ok())
-                return Noted(next);
-        }
-        if (dataTable->IsEOF())
-            return NoCurrentRecord();
-        if (jet::Status set = dataTable->SetField("text", jet::Value(UpdateDateYYYYMMDD.toStdU16String()));
-            !set.ok())
-            return Noted(set);
-        if (jet::Status written = dataTable->Update(); !written.ok())
-            return Noted(written);
-        (void)dataTable->Close();
-        dataTable.reset();
-
-        m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 8");
-        updateRows.reset();
-        (void)updateDb->Close();
-        updateDb.reset();
-        // The commit: the rows and the new date reach the file together.
-        const jet::Status closed = dataDb->Close();
-        NoteCommit(m_ctx, *dataDb);
-        dataDb.reset();
-        if (!closed.ok())
-            return Noted(closed);
-        return Done{};
-    };
-
+bool ZUpdateData::UpdateData(const QString& path, const QString& DatefileToRead, const QString& DataType,
+                             const QString& UpdateDateYYYYMMDD, QString& DataTypeDesc, qint64& RecordCount)
+{
     m_fileFault = false;
     m_stopped = false;
-    const Expected<Done> outcome = run();
-    if (outcome)
+    MergeFiles files;
+    const std::optional<DataKind> kind = FindDataKind(DataType);
+    DataTypeDesc = kind ? kind->description : QString();
+    Expected<Done> merged = OpenMergeFiles(files, path, DatefileToRead, kind ? &*kind : nullptr);
+    if (merged) {
+        RecordCount = files.updateRows->RecordCount();
+        merged = MergeRows(files, DataType, RecordCount);
+    }
+    if (merged)
+        merged = WriteDataDate(files, UpdateDateYYYYMMDD);
+    if (merged)
+        merged = Commit(files);
+    if (merged)
         return true;
+    EndUnfinishedMerge(files, DatefileToRead, merged.error());
+    return false;
+}
 
+Expected<Done> ZUpdateData::OpenMergeFiles(MergeFiles& files, const QString& path, const QString& DatefileToRead,
+                                           const DataKind* kind)
+{
+    m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 1");
+    const QString updatePath = path + QDir::separator() + DatefileToRead;
+    ShowProgress(QStringLiteral("Opening data files"), true);
+    const QString fileName = kind ? kind->fileName : QString();
+    const QString table = kind ? kind->tableName : QString();
+    const QString query = QStringLiteral("SELECT * From ") + table + QStringLiteral(";");
+
+    m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 2 creating ADO, is MDAC 2.8 or better loaded?");
+    m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 3 Opening update file with ADO");
+    auto openedUpdate = jet::Database::Open(ConnectionString(updatePath).toStdString(), "admin", "",
+                                            jet::OpenOptions{.readOnly = true, .cachePages = 1024});
+    if (!openedUpdate.ok())
+        return Noted(openedUpdate.status());
+    files.updateDb = std::move(openedUpdate.value());
+    LogRecovery(m_ctx, *files.updateDb);
+
+    m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 4 Opening data file to update");
+    auto openedData = jet::Database::Open(ConnectionString(path + QDir::separator() + fileName).toStdString(),
+                                          "admin", "", m_dataOptions);
+    if (!openedData.ok())
+        return Noted(openedData.status());
+    files.dataDb = std::move(openedData.value());
+    LogRecovery(m_ctx, *files.dataDb);
+
+    m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 5");
+    auto rows = jet::Recordset::Open(*files.updateDb, query.toStdString(), jet::CursorType::kStatic,
+                                     jet::LockType::kReadOnly);
+    if (!rows.ok())
+        return Noted(rows.status());
+    files.updateRows = std::move(rows.value());
+    auto data = jet::Recordset::Open(*files.dataDb, table.toStdString(), jet::CursorType::kDynamic,
+                                     jet::LockType::kOptimistic);
+    if (!data.ok())
+        return Noted(data.status());
+    files.dataTable = std::move(data.value());
+
+    // The count is known once the cursor has been to the last row.
+    for (jet::Status step : {files.updateRows->MoveFirst(), files.updateRows->MoveLast()}) {
+        if (!step.ok())
+            return Noted(step);
+    }
+    const qint64 count = files.updateRows->RecordCount();
+    files.dataDb->ExpectChanges(static_cast<uint64_t>(std::max<qint64>(count, 0)));
+    if (jet::Status first = files.updateRows->MoveFirst(); !first.ok())
+        return Noted(first);
+    LogActivity(m_ctx, QStringLiteral("Data files contains ") + QString::number(count) + QStringLiteral(" records"));
+    return Done{};
+}
+
+Expected<Done> ZUpdateData::MergeRows(MergeFiles& files, const QString& DataType, qint64 RecordCount)
+{
+    Operator& ui = m_ctx.ui();
+    const QString countText = QString::number(RecordCount);
+    for (qint64 i = 1; !files.updateRows->IsEOF(); ++i) {
+        ui.SetProgressShare(i - 1, RecordCount);
+        ShowProgress(ProgressLabel(i, countText), false);
+        if (ui.StopRequested()) {
+            m_stopped = true;
+            return Error{0, QStringLiteral("stopped by the operator")};
+        }
+        const Expected<Done> merged = DataType == QLatin1String("Z")
+            ? AddOrUpdateRecordPostZon(*files.updateRows, *files.dataTable)
+            : AddOrUpdateRecordAddress(*files.updateRows, *files.dataTable);
+        if (!merged)
+            return merged.error();
+        if (jet::Status next = files.updateRows->MoveNext(); !next.ok())
+            return Noted(next);
+    }
+    ui.SetProgressShare(RecordCount, RecordCount);
+    m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 6");
+    (void)files.updateRows->Close();
+    (void)files.dataTable->Close();
+    files.dataTable.reset();
+    return Done{};
+}
+
+Expected<Done> ZUpdateData::WriteDataDate(MergeFiles& files, const QString& UpdateDateYYYYMMDD)
+{
+    m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 7 Updating the version date");
+    auto version = jet::Recordset::Open(*files.dataDb, "Version", jet::CursorType::kDynamic, jet::LockType::kOptimistic);
+    if (!version.ok())
+        return Noted(version.status());
+    files.dataTable = std::move(version.value());
+    jet::Recordset& rows = *files.dataTable;
+    // The data date is the text of the row with ID 2.
+    if (jet::Status first = rows.MoveFirst(); !first.ok())
+        return Noted(first);
+    while (!rows.IsEOF()) {
+        auto id = rows.Field("ID");
+        if (!id.ok())
+            return Noted(id.status());
+        if (id->ToUtf8() == "2")
+            break;
+        if (jet::Status next = rows.MoveNext(); !next.ok())
+            return Noted(next);
+    }
+    if (rows.IsEOF())
+        return NoCurrentRecord();
+    if (jet::Status set = rows.SetField("text", jet::Value(UpdateDateYYYYMMDD.toStdU16String())); !set.ok())
+        return Noted(set);
+    if (jet::Status written = rows.Update(); !written.ok())
+        return Noted(written);
+    (void)rows.Close();
+    files.dataTable.reset();
+    return Done{};
+}
+
+Expected<Done> ZUpdateData::Commit(MergeFiles& files)
+{
+    m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 8");
+    files.updateRows.reset();
+    (void)files.updateDb->Close();
+    files.updateDb.reset();
+    // The commit: the rows and the new date reach the file together.
+    const jet::Status closed = files.dataDb->Close();
+    NoteCommit(m_ctx, *files.dataDb);
+    files.dataDb.reset();
+    if (!closed.ok())
+        return Noted(closed);
+    return Done{};
+}
+
+void ZUpdateData::EndUnfinishedMerge(MergeFiles& files, const QString& DatefileToRead, const Error& error)
+{
     // A stop, a failure of the disk or a damaged page leaves the file exactly
     // as it was (and the update database for the next run); any other failure
     // (a row the table refused, the version row missing) keeps the rows
     // merged before it, committed now without the new date.
-    dataTable.reset();
-    updateRows.reset();
+    files.dataTable.reset();
+    files.updateRows.reset();
     const bool keepRows = !m_fileFault && !m_stopped;
     jet::Status ended;
-    if (dataDb) {
-        ended = keepRows ? dataDb->Close() : dataDb->Abandon();
-        NoteCommit(m_ctx, *dataDb);
+    if (files.dataDb) {
+        ended = keepRows ? files.dataDb->Close() : files.dataDb->Abandon();
+        NoteCommit(m_ctx, *files.dataDb);
     }
     if (m_stopped) {
         LogActivity(m_ctx, QStringLiteral("Stopped during the merge of ") + DatefileToRead
                                + (ended.ok() ? QStringLiteral(": the data file is as it was")
                                              : QStringLiteral(": ") + QString::fromStdString(ended.description())));
-        return false;
+        return;
     }
     if (!ended.ok())
         LogActivity(m_ctx, (keepRows ? QStringLiteral("The rows merged before the failure could not be kept: ")
                                      : QStringLiteral("The data file could not be put back as it was: "))
                                + QString::fromStdString(ended.description()));
-    ShowFailure(outcome.error());
-    return false;
+    ShowFailure(error);
 }
 
 Expected<Done> CheckUpdateTable(const QString& updatePath, const QString& kindLetter)

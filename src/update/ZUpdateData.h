@@ -16,6 +16,7 @@ class Recordset;
 namespace pafdm {
 
 class AppContext;
+struct DataKind;
 class zInternet;
 class zManager;
 
@@ -86,12 +87,26 @@ public:
     // engine's defaults unless a benchmark or a test says otherwise.
     void SetDataFileOptions(const jet::OpenOptions& options) { m_dataOptions = options; }
 
+    // The update failure message: the error, StageMarker and the advice,
+    // shown and logged.
+    void ShowFailure(const Error& error);
+
     // Merges the current row of `DataRec` into `TableToUpdate`: replaces the
     // first row (table order) with the same postcode, or adds one.
     Expected<Done> AddOrUpdateRecordAddress(jet::Recordset& DataRec, jet::Recordset& TableToUpdate);
     Expected<Done> AddOrUpdateRecordPostZon(jet::Recordset& DataRec, jet::Recordset& TableToUpdate);
 
 private:
+    struct MergeFiles;
+    // The steps of UpdateData, each an Error when the merge cannot go on.
+    Expected<Done> OpenMergeFiles(MergeFiles& files, const QString& path, const QString& DatefileToRead,
+                                  const DataKind* kind);
+    Expected<Done> MergeRows(MergeFiles& files, const QString& DataType, qint64 RecordCount);
+    Expected<Done> WriteDataDate(MergeFiles& files, const QString& UpdateDateYYYYMMDD);
+    Expected<Done> Commit(MergeFiles& files);
+    // After a failure or a stop: keeps the rows merged so far or drops them
+    // all (see UpdateData), logs, and tells the operator of a failure.
+    void EndUnfinishedMerge(MergeFiles& files, const QString& DatefileToRead, const Error& error);
     struct RecordStages;
     Expected<Done> AddOrUpdateRecord(jet::Recordset& DataRec, jet::Recordset& TableToUpdate,
                                      const RecordStages& stages, const char* keyField, const char* const* otherFields,
@@ -100,14 +115,6 @@ private:
     // The engine's error for the operator, noting a failure of the disk or a
     // damaged page (which drops the whole merge rather than keep its rows).
     Error Noted(const jet::Status& status);
-    // The update failure message: the error, StageMarker and the advice.
-    void ShowFailure(const Error& error);
-    struct ArchiveResult;
-    // Tells the operator (and the activity log) what a stopped run applied
-    // and what it left for the next one.
-    void ReportStop(const UpdateOutcome& outcome, const QString& summary, const QString& title);
-    Expected<ArchiveResult> ApplyArchive(const QString& path, const QString& file, qint64 index, qint64 count,
-                                         const QString (&dates)[3]);
 
     AppContext& m_ctx;
     zInternet* m_internet;
