@@ -132,15 +132,18 @@ uint32_t TableDef::FixedAreaSize() const
     return size;
 }
 
-Result<TableDef> ReadTableDef(PageStore& store, PageNumber tdefPage)
-{
-    TableDef def;
-    def.tdefPage = tdefPage;
-    if (tdefPage == 0 || tdefPage >= store.PageCount())
-        return Bad(tdefPage, "page out of range");
+namespace {
 
-    // Gather the logical stream over the page chain; a chain can never be
-    // longer than the file.
+// A table definition is read in five parts, in the order they lie in its
+// stream: the header with the counts, the column descriptors and names, the
+// real and logical indexes, and the long-value map list. Each part checks
+// what a damaged file could make it read out of bounds or out of kind.
+
+// Gathers the definition's stream over its page chain (a chain can never be
+// longer than the file) and trims it to the length its header gives.
+Status ReadStream(PageStore& store, TableDef& def)
+{
+    const PageNumber tdefPage = def.tdefPage;
     Page page;
     PageNumber current = tdefPage;
     std::unordered_set<PageNumber> seen;
@@ -159,64 +162,49 @@ Result<TableDef> ReadTableDef(PageStore& store, PageNumber tdefPage)
         if (def.stream.size() >= LoadU32(def.stream.data() + fmt::kTdefLength) + 8u)
             break; // enough bytes; ignore a dangling next pointer past the definition
     }
-
-    ByteReader r(def.stream);
-    def.length = r.U32(fmt::kTdefLength);
+    def.length = ByteReader(def.stream).U32(fmt::kTdefLength);
     if (def.length < fmt::kTdefBody + 2 || def.length > def.stream.size())
         return Bad(tdefPage, "bad definition length");
     def.stream.resize(def.length);
-    r = ByteReader(def.stream);
+    return Status::OK();
+}
 
+// The counts the rest of the definition is read by.
+struct DefinitionCounts {
+    uint16_t columns = 0;
+    uint32_t logicalIndexes = 0;
+    uint32_t realIndexes = 0;
+};
+
+Status ReadHeader(ByteReader& r, TableDef& def, DefinitionCounts& counts)
+{
     def.rowCount = r.U32(fmt::kTdefRowCount);
     def.autoNumber = r.U32(fmt::kTdefAutoNumber);
     def.autoIncrement = static_cast<int32_t>(r.U32(fmt::kTdefAutoIncrement));
     def.tableType = r.U8(fmt::kTdefTableType);
     def.maxColumns = r.U16(fmt::kTdefMaxColumns);
     def.varColumns = r.U16(fmt::kTdefVarColumns);
-    const uint16_t columnCount = r.U16(fmt::kTdefColumnCount);
-    const uint32_t logicalCount = r.U32(fmt::kTdefLogicalIndexCount);
-    const uint32_t realCount = r.U32(fmt::kTdefRealIndexCount);
+    counts.columns = r.U16(fmt::kTdefColumnCount);
+    counts.logicalIndexes = r.U32(fmt::kTdefLogicalIndexCount);
+    counts.realIndexes = r.U32(fmt::kTdefRealIndexCount);
     def.ownedMap = r.U32(fmt::kTdefOwnedMap);
     def.freeMap = r.U32(fmt::kTdefFreeMap);
-    if (columnCount == 0 || columnCount > 255 || columnCount > def.maxColumns || def.varColumns > def.maxColumns)
-        return Bad(tdefPage, "bad column counts");
-    if (realCount > 64 || logicalCount > 64 || realCount > logicalCount + 64)
-        return Bad(tdefPage, "bad index counts");
+    if (counts.columns == 0 || counts.columns > 255 || counts.columns > def.maxColumns
+        || def.varColumns > def.maxColumns)
+        return Bad(def.tdefPage, "bad column counts");
+    // Access allows 32 indexes a table; 64 leaves room without letting a
+    // damaged count make the reader walk far past the definition.
+    if (counts.realIndexes > 64 || counts.logicalIndexes > 64)
+        return Bad(def.tdefPage, "bad index counts");
+    return Status::OK();
+}
 
-    size_t pos = fmt::kTdefBody;
-    def.statsOffset = static_cast<uint32_t>(pos);
-    std::vector<uint32_t> uniqueCounts(realCount);
-    for (uint32_t i = 0; i < realCount; ++i) {
-        uniqueCounts[i] = r.U32(pos + 4);
-        pos += fmt::kStatsBlockSize;
-    }
-
-    def.columns.resize(columnCount);
-    for (auto& c : def.columns) {
-        c.descriptorOffset = static_cast<uint32_t>(pos);
-        c.rawType = r.U8(pos + fmt::kColType);
-        c.type = static_cast<ColumnType>(c.rawType);
-        c.number = r.U16(pos + fmt::kColNumber);
-        c.varIndex = r.U16(pos + fmt::kColVarIndex);
-        c.precision = r.U8(pos + fmt::kColPrecision);
-        c.scale = r.U8(pos + fmt::kColScale);
-        for (int k = 0; k < 4; ++k)
-            c.sortOrder[k] = r.U8(pos + fmt::kColSortOrder + k);
-        c.flags = r.U8(pos + fmt::kColFlags);
-        c.extFlags = r.U8(pos + fmt::kColExtFlags);
-        c.fixedOffset = r.U16(pos + fmt::kColFixedOffset);
-        c.length = r.U16(pos + fmt::kColLength);
-        pos += fmt::kColumnBlockSize;
-    }
-    for (auto& c : def.columns) {
-        if (!ReadName(r, pos, c.name))
-            return Bad(tdefPage, "bad column name length");
-    }
-    if (!r.ok())
-        return Bad(tdefPage, "column area runs past the end");
-
-    // Column checks: numbers unique and below the maximum; fixed columns
-    // inside the largest row; variable indexes inside the variable table.
+// Numbers unique and below the maximum; a type code some version of Access
+// writes; fixed columns inside the largest row; variable indexes inside the
+// variable table.
+Status CheckColumns(TableDef& def)
+{
+    const PageNumber tdefPage = def.tdefPage;
     std::sort(def.columns.begin(), def.columns.end(),
               [](const ColumnDef& a, const ColumnDef& b) { return a.number < b.number; });
     for (size_t i = 0; i < def.columns.size(); ++i) {
@@ -238,19 +226,53 @@ Result<TableDef> ReadTableDef(PageStore& store, PageNumber tdefPage)
                 return Bad(tdefPage, "bad length of fixed column " + std::to_string(c.number));
             if (c.fixedOffset + c.length > fmt::kMaxRowSize)
                 return Bad(tdefPage, "fixed column " + std::to_string(c.number) + " outside the row");
-        } else {
-            if (c.varIndex >= def.varColumns)
-                return Bad(tdefPage, "bad variable index of column " + std::to_string(c.number));
+        } else if (c.varIndex >= def.varColumns) {
+            return Bad(tdefPage, "bad variable index of column " + std::to_string(c.number));
         }
     }
+    return Status::OK();
+}
 
-    def.realIndexes.resize(realCount);
-    for (uint32_t i = 0; i < realCount; ++i) {
+Status ReadColumns(ByteReader& r, size_t& pos, TableDef& def, uint16_t count)
+{
+    def.columns.resize(count);
+    for (auto& c : def.columns) {
+        c.descriptorOffset = static_cast<uint32_t>(pos);
+        c.rawType = r.U8(pos + fmt::kColType);
+        c.type = static_cast<ColumnType>(c.rawType);
+        c.number = r.U16(pos + fmt::kColNumber);
+        c.varIndex = r.U16(pos + fmt::kColVarIndex);
+        c.precision = r.U8(pos + fmt::kColPrecision);
+        c.scale = r.U8(pos + fmt::kColScale);
+        for (int k = 0; k < 4; ++k)
+            c.sortOrder[k] = r.U8(pos + fmt::kColSortOrder + k);
+        c.flags = r.U8(pos + fmt::kColFlags);
+        c.extFlags = r.U8(pos + fmt::kColExtFlags);
+        c.fixedOffset = r.U16(pos + fmt::kColFixedOffset);
+        c.length = r.U16(pos + fmt::kColLength);
+        pos += fmt::kColumnBlockSize;
+    }
+    for (auto& c : def.columns) {
+        if (!ReadName(r, pos, c.name))
+            return Bad(def.tdefPage, "bad column name length");
+    }
+    if (!r.ok())
+        return Bad(def.tdefPage, "column area runs past the end");
+    return CheckColumns(def);
+}
+
+Status ReadRealIndexes(PageStore& store, ByteReader& r, size_t& pos, TableDef& def,
+                       const std::vector<uint32_t>& uniqueCounts)
+{
+    const PageNumber tdefPage = def.tdefPage;
+    def.realIndexes.resize(uniqueCounts.size());
+    for (uint32_t i = 0; i < uniqueCounts.size(); ++i) {
         RealIndexDef& ix = def.realIndexes[i];
         def.realIndexBlockOffsets.push_back(static_cast<uint32_t>(pos));
         ix.number = static_cast<int>(i);
         ix.tdefPage = tdefPage;
         ix.uniqueEntryCount = uniqueCounts[i];
+        // Ten slots of column number and order; 0xFFFF marks an empty slot.
         for (uint32_t k = 0; k < fmt::kMaxIndexColumns; ++k) {
             const uint16_t number = r.U16(pos + 4 + 3 * k);
             const uint8_t order = r.U8(pos + 6 + 3 * k);
@@ -275,21 +297,32 @@ Result<TableDef> ReadTableDef(PageStore& store, PageNumber tdefPage)
             return Bad(tdefPage, "index " + std::to_string(i) + " root page out of range");
         pos += fmt::kRealIndexBlockSize;
     }
+    return Status::OK();
+}
 
-    def.logicalIndexes.resize(logicalCount);
+Status ReadLogicalIndexes(ByteReader& r, size_t& pos, TableDef& def, uint32_t count)
+{
+    def.logicalIndexes.resize(count);
     for (auto& li : def.logicalIndexes) {
         li.number = r.U32(pos + 4);
         li.realIndex = r.U32(pos + 8);
         li.relationship = r.U8(pos + 12);
         li.kind = r.U8(pos + 23);
-        if (li.realIndex >= realCount)
-            return Bad(tdefPage, "logical index refers to missing real index");
+        if (li.realIndex >= def.realIndexes.size())
+            return Bad(def.tdefPage, "logical index refers to missing real index");
         pos += fmt::kLogicalIndexBlockSize;
     }
     for (auto& li : def.logicalIndexes) {
         if (!ReadName(r, pos, li.name))
-            return Bad(tdefPage, "bad index name length");
+            return Bad(def.tdefPage, "bad index name length");
     }
+    return Status::OK();
+}
+
+// The list of the long-value columns' own usage maps, ended by 0xFFFF (at
+// most one entry a column).
+void ReadLongValueMaps(ByteReader& r, size_t& pos, TableDef& def)
+{
     for (size_t guard = 0; guard <= 255; ++guard) {
         const uint16_t number = r.U16(pos);
         if (!r.ok())
@@ -298,10 +331,36 @@ Result<TableDef> ReadTableDef(PageStore& store, PageNumber tdefPage)
             pos += 2;
             break;
         }
-        LongValueMaps m{number, r.U32(pos + 2), r.U32(pos + 6)};
-        def.longValueMaps.push_back(m);
+        def.longValueMaps.push_back(LongValueMaps{number, r.U32(pos + 2), r.U32(pos + 6)});
         pos += fmt::kLongValueMapEntrySize;
     }
+}
+
+} // namespace
+
+Result<TableDef> ReadTableDef(PageStore& store, PageNumber tdefPage)
+{
+    TableDef def;
+    def.tdefPage = tdefPage;
+    if (tdefPage == 0 || tdefPage >= store.PageCount())
+        return Bad(tdefPage, "page out of range");
+    JET_RETURN_IF_ERROR(ReadStream(store, def));
+    ByteReader r(def.stream);
+    DefinitionCounts counts;
+    JET_RETURN_IF_ERROR(ReadHeader(r, def, counts));
+
+    // One statistics block a real index, holding its count of unique keys.
+    size_t pos = fmt::kTdefBody;
+    def.statsOffset = static_cast<uint32_t>(pos);
+    std::vector<uint32_t> uniqueCounts(counts.realIndexes);
+    for (uint32_t i = 0; i < counts.realIndexes; ++i) {
+        uniqueCounts[i] = r.U32(pos + 4);
+        pos += fmt::kStatsBlockSize;
+    }
+    JET_RETURN_IF_ERROR(ReadColumns(r, pos, def, counts.columns));
+    JET_RETURN_IF_ERROR(ReadRealIndexes(store, r, pos, def, uniqueCounts));
+    JET_RETURN_IF_ERROR(ReadLogicalIndexes(r, pos, def, counts.logicalIndexes));
+    ReadLongValueMaps(r, pos, def);
     if (!r.ok() || pos > def.length)
         return Bad(tdefPage, "definition runs past its length");
     return def;
