@@ -1,7 +1,8 @@
 #include "testsupport/ExternalTools.h"
 
+#include "helpers/ExternalTools.h"
+
 #include <QProcess>
-#include <QStandardPaths>
 
 namespace pafdm::test {
 
@@ -28,44 +29,17 @@ QString JetToolPath()
 
 bool MdbToolsAvailable()
 {
-    const bool present = !QStandardPaths::findExecutable(QStringLiteral("mdb-export")).isEmpty();
-    if (!present && qEnvironmentVariableIsSet("CI"))
-        ADD_FAILURE() << "mdbtools (mdb-export) not installed";
-    return present;
+    return jet::test::MdbToolsAvailable();
 }
 
 ::testing::AssertionResult JetCheckPasses(const QString& path, const QString& password)
 {
-    const ProcessResult result =
-        RunProgram(JetToolPath(), {QStringLiteral("check"), path, QStringLiteral("--password"), password});
-    if (result.exitCode == 0)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "pafdm-jet check exit " << result.exitCode << "\n"
-                                         << result.out.toStdString() << result.err.toStdString();
+    return jet::test::JetCheckPasses(path.toStdString(), password.toStdString());
 }
 
 int MdbExportRowCount(const QString& path, const QString& table)
 {
-    const ProcessResult result = RunProgram(QStringLiteral("mdb-export"), {path, table});
-    if (result.exitCode != 0)
-        return -1;
-    // Quoted values may hold line breaks: count record ends outside quotes.
-    int records = 0;
-    bool quoted = false;
-    bool any = false;
-    for (const QChar c : result.out) {
-        if (c == QLatin1Char('"'))
-            quoted = !quoted;
-        if (c == QLatin1Char('\n') && !quoted) {
-            ++records;
-            any = false;
-        } else {
-            any = true;
-        }
-    }
-    if (any)
-        ++records;
-    return records - 1;
+    return jet::test::MdbExportRowCount(path.toStdString(), table.toStdString());
 }
 
 } // namespace pafdm::test
