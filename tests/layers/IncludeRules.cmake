@@ -5,13 +5,16 @@
 #
 #   cmake -DSOURCE_DIR=<src> -DENGINE_DIR=<jet> [-DWIDGETS_DIR=<QtWidgets include dir>] -P IncludeRules.cmake
 #
-# The layers, as ARCHITECTURE.md draws them:
+# The layers as the build links them (a layer may include those below it
+# that it links):
 #
 #    gui/ (Qt Widgets windows)      cli/ (command-line front end)
 #               \                          /
 #                shell/
-#      dataset/  update/  net/
-#             \     |     /
+#                update/   (the update run: reads the data dates through
+#               /      \    dataset/, downloads through net/)
+#      dataset/          net/
+#             \         /
 #              support/
 #                jet/  (standalone engine, a project of its own at the top of
 #                       the tree: its public API is jet/include/jet/*.h)
