@@ -26,7 +26,7 @@ namespace pafdm {
 namespace {
 
 const QString kCli = QStringLiteral(PAFDM_BINARY_DIR "/src/cli/pafdm-cli");
-const QString kJet = QStringLiteral(PAFDM_BINARY_DIR "/src/tools/pafdm-jet");
+const QString kJet = QStringLiteral(PAFDM_JET_TOOL);
 const QString kDemo = QStringLiteral(PAFDM_BINARY_DIR "/src/tools/pafdm-demo");
 const QStringList kMerge = {QStringLiteral("merge"), QStringLiteral("UPDATE_F_20070201.dat"), QStringLiteral("F"),
                             QStringLiteral("20070201")};
