@@ -74,9 +74,7 @@ void frmMain::Load(const QString& currentDirectory)
     Attempt([&] { setSummary(); });
     Attempt([&] { WarnAmericanDate(); });
     Attempt([&] {
-        m_ctx.brand.phoneNumber = m_ctx.edition.defaultPhoneNumber;
-        m_ctx.brand.applicationName = m_ctx.edition.defaultApplicationName;
-        (void)GetBrandSettings(m_ctx);
+        ReadBrandOverDefaults();
     });
     Attempt([&] {
         if (m_ctx.edition.hidesStatusAndDefinitionsMenus) {
@@ -119,6 +117,13 @@ void frmMain::Close()
     });
 }
 
+void frmMain::ReadBrandOverDefaults()
+{
+    m_ctx.brand.phoneNumber = m_ctx.edition.defaultPhoneNumber;
+    m_ctx.brand.applicationName = m_ctx.edition.defaultApplicationName;
+    (void)GetBrandSettings(m_ctx);
+}
+
 void frmMain::RunUpdate(bool waitingOnly)
 {
     const QString caption = m_ctx.ui().MainCaption();
@@ -134,9 +139,7 @@ void frmMain::SetDataDirectory(const QString& directory)
     Attempt([&] {
         m_ctx.dataDirectory = QDir::cleanPath(directory);
         m_ctx.brand = BrandSettings{};
-        m_ctx.brand.phoneNumber = m_ctx.edition.defaultPhoneNumber;
-        m_ctx.brand.applicationName = m_ctx.edition.defaultApplicationName;
-        (void)GetBrandSettings(m_ctx);
+        ReadBrandOverDefaults();
         if (!m_ctx.brand.IsInternetAllowed())
             mnuCurrentDataVisible = false;
     });

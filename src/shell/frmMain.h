@@ -87,6 +87,9 @@ public:
 private:
     void Changed();
     void Attempt(const std::function<void()>& action);
+    // The edition's phone number and application name, then Brand.xml's
+    // values over them.
+    void ReadBrandOverDefaults();
     // One update run (of the waiting updates only, or from the source the
     // operator chooses) with the waiting caption, then a refresh.
     void RunUpdate(bool waitingOnly);
