@@ -1,7 +1,7 @@
 #include "catalog/Catalog.h"
 
 #include "db/FormatConstants.h"
-#include "catalog/TableDef.h"
+#include "table/TableDef.h"
 #include "page/DataPage.h"
 #include "table/RowCursor.h"
 #include "table/Table.h"

@@ -2,9 +2,9 @@
 
 #include "db/DatabaseImpl.h"
 #include "db/FormatConstants.h"
-#include "create/Definition.h"
+#include "table/TableDef.h"
 #include "create/PageBuilder.h"
-#include "create/RowBuilder.h"
+#include "table/RowCodec.h"
 #include "create/SystemTables.h"
 #include "index/IndexKey.h"
 #include "io/Header.h"
@@ -29,7 +29,7 @@ constexpr uint16_t kWindowsLatin1 = 1252;
 // Where one system table's pieces go in the new file.
 struct SystemTablePlan {
     const SystemTableSpec* design = nullptr;
-    std::vector<ColumnLayout> columns; // by column number
+    std::vector<ColumnDef> columns; // by column number
     uint16_t varColumns = 0;
     PageNumber holderPage = 0;
     std::vector<PageNumber> rootPages;
@@ -92,7 +92,7 @@ Status BuildSystemTable(const SystemTablePlan& plan, std::vector<Page>& pages)
         pages[plan.dataPage] = data.page();
     }
 
-    DefinitionLayout layout;
+    TableDef layout;
     layout.tableType = 0x53; // 'S'
     layout.rowCount = static_cast<uint32_t>(plan.rows.size());
     layout.maxColumns = static_cast<uint16_t>(plan.columns.size());
@@ -110,11 +110,11 @@ Status BuildSystemTable(const SystemTablePlan& plan, std::vector<Page>& pages)
     };
     layout.ownedMap = addMap(dataPages);
     layout.freeMap = addMap(dataPages);
-    std::vector<LongValueMapLayout> longValueMaps;
+    std::vector<LongValueMaps> longValueMaps;
     for (const auto& c : plan.columns) {
         if (!c.IsLongValue())
             continue;
-        LongValueMapLayout m;
+        LongValueMaps m;
         m.columnNumber = c.number;
         m.ownedMap = addMap({});
         m.freeMap = addMap({});
@@ -142,16 +142,15 @@ Status BuildSystemTable(const SystemTablePlan& plan, std::vector<Page>& pages)
         const PageNumber root = plan.rootPages[i];
         pages[root] = *leaf;
 
-        RealIndexLayout real;
-        for (uint16_t number : index.columns)
-            real.columns.push_back({number, true});
-        real.usageMap = addMap({root});
+        RealIndexDef real;
+        real.columns = keyColumns;
+        real.SetUsageMap(addMap({root}));
         real.rootPage = root;
         real.flags = index.flags;
         real.uniqueEntryCount = static_cast<uint32_t>(distinct.size());
         layout.realIndexes.push_back(std::move(real));
 
-        LogicalIndexLayout logical;
+        LogicalIndexDef logical;
         logical.name = std::u16string(index.name);
         logical.number = static_cast<uint32_t>(i);
         logical.realIndex = static_cast<uint32_t>(i);
@@ -164,9 +163,9 @@ Status BuildSystemTable(const SystemTablePlan& plan, std::vector<Page>& pages)
     // name; the long-value map list follows the column order.
     layout.columns = plan.columns;
     std::stable_sort(layout.columns.begin(), layout.columns.end(),
-                     [](const ColumnLayout& a, const ColumnLayout& b) { return NameOrderLess(a.name, b.name); });
+                     [](const ColumnDef& a, const ColumnDef& b) { return NameOrderLess(a.name, b.name); });
     std::stable_sort(layout.logicalIndexes.begin(), layout.logicalIndexes.end(),
-                     [](const LogicalIndexLayout& a, const LogicalIndexLayout& b) {
+                     [](const LogicalIndexDef& a, const LogicalIndexDef& b) {
                          return NameOrderLess(a.name, b.name);
                      });
     for (const auto& c : layout.columns) {
@@ -176,7 +175,7 @@ Status BuildSystemTable(const SystemTablePlan& plan, std::vector<Page>& pages)
         }
     }
 
-    const auto stream = EncodeDefinition(layout);
+    const auto stream = EncodeTableDef(layout);
     if (DefinitionPageCount(stream.size()) != 1)
         return Status::InvalidArgument("The definition of " + Utf16ToUtf8(design.name) + " does not fit one page.");
     pages[tdef] = SplitDefinition(stream, {tdef}).front();
@@ -210,7 +209,7 @@ Result<std::vector<Page>> BuildEmptyDatabase(std::u16string_view password, doubl
     for (size_t t = 0; t < specs.size(); ++t) {
         SystemTablePlan& plan = plans[t];
         plan.design = &specs[t];
-        plan.columns = SystemColumnLayouts(specs[t], plan.varColumns);
+        plan.columns = SystemColumnDefs(specs[t], plan.varColumns);
         plan.holderPage = next++;
         for (size_t i = 0; i < specs[t].indexes.size(); ++i)
             plan.rootPages.push_back(next++);

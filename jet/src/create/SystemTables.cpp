@@ -95,11 +95,11 @@ const std::vector<SystemTableSpec>& SystemTables()
     return tables;
 }
 
-std::vector<ColumnLayout> SystemColumnLayouts(const SystemTableSpec& table, uint16_t& varColumns)
+std::vector<ColumnDef> SystemColumnDefs(const SystemTableSpec& table, uint16_t& varColumns)
 {
-    std::vector<ColumnLayout> columns;
+    std::vector<ColumnDef> columns;
     for (const auto& design : table.columns) {
-        ColumnLayout c;
+        ColumnDef c;
         c.name = std::u16string(design.name);
         c.type = design.type;
         c.flags = design.flags;

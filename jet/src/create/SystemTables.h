@@ -1,6 +1,6 @@
 #pragma once
 
-#include "create/Definition.h"
+#include "table/TableDef.h"
 
 #include <jet/Value.h>
 
@@ -67,7 +67,7 @@ constexpr int32_t kMSysDb = 0x10000000;
 
 // Columns of a system table laid out as its definition states them, in
 // column-number order.
-std::vector<ColumnLayout> SystemColumnLayouts(const SystemTableSpec& table, uint16_t& varColumns);
+std::vector<ColumnDef> SystemColumnDefs(const SystemTableSpec& table, uint16_t& varColumns);
 
 // A catalog row: values by column number.
 std::vector<Value> CatalogRow(int32_t id, int32_t parentId, std::u16string_view name, int16_t type, uint32_t flags,

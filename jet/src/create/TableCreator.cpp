@@ -2,7 +2,7 @@
 
 #include "db/DatabaseImpl.h"
 #include "db/FormatConstants.h"
-#include "catalog/TableDef.h"
+#include "table/TableDef.h"
 #include "create/NewDatabase.h"
 #include "create/PageBuilder.h"
 #include "create/SystemTables.h"
@@ -58,9 +58,9 @@ bool SupportedType(ColumnType type)
     return false;
 }
 
-Result<ColumnLayout> PrepareColumn(const ColumnSpec& design)
+Result<ColumnDef> PrepareColumn(const ColumnSpec& design)
 {
-    ColumnLayout c;
+    ColumnDef c;
     c.name = Utf8ToUtf16(design.name);
     JET_RETURN_IF_ERROR(CheckObjectName(c.name, "field"));
     if (!SupportedType(design.type))
@@ -103,7 +103,7 @@ Result<ColumnLayout> PrepareColumn(const ColumnSpec& design)
     return c;
 }
 
-Result<PreparedIndex> PrepareIndex(const IndexSpec& design, const std::vector<ColumnLayout>& columns)
+Result<PreparedIndex> PrepareIndex(const IndexSpec& design, const std::vector<ColumnDef>& columns)
 {
     PreparedIndex ix;
     ix.name = Utf8ToUtf16(design.name);
@@ -115,7 +115,7 @@ Result<PreparedIndex> PrepareIndex(const IndexSpec& design, const std::vector<Co
     for (const auto& key : design.columns) {
         const std::u16string name = Utf8ToUtf16(key.column);
         auto it = std::find_if(columns.begin(), columns.end(),
-                               [&](const ColumnLayout& c) { return NamesEqual(c.name, name); });
+                               [&](const ColumnDef& c) { return NamesEqual(c.name, name); });
         if (it == columns.end())
             return Refuse("Index " + Quoted(ix.name) + " names field " + Quoted(name) + ", which the table lacks.");
         for (const auto& earlier : ix.columns) {
@@ -127,7 +127,11 @@ Result<PreparedIndex> PrepareIndex(const IndexSpec& design, const std::vector<Co
             return Refuse("Field " + Quoted(it->name) + " cannot be indexed.");
         if (it->type == ColumnType::kNumeric && !key.ascending)
             return Refuse("Decimal field " + Quoted(it->name) + " cannot be indexed in descending order.");
-        ix.columns.push_back({it->number, key.ascending});
+        IndexKeyColumn column;
+        column.columnNumber = it->number;
+        column.type = it->type;
+        column.ascending = key.ascending;
+        ix.columns.push_back(column);
     }
     if (design.primaryKey && design.ignoreNulls)
         return Refuse("Primary key " + Quoted(ix.name) + " cannot ignore nulls.");
@@ -228,7 +232,7 @@ namespace {
 // The definition of `table` with its usage maps in `holders` and its index
 // roots in `roots`; with both empty the page references are zero, which is
 // enough to measure it.
-DefinitionLayout LayOutDefinition(const PreparedTable& table, const std::vector<PageNumber>& holders,
+TableDef LayOutDefinition(const PreparedTable& table, const std::vector<PageNumber>& holders,
                                   uint32_t& recordCount, const std::vector<PageNumber>& roots)
 {
     auto pointer = [&](uint32_t record) -> uint32_t {
@@ -236,7 +240,7 @@ DefinitionLayout LayOutDefinition(const PreparedTable& table, const std::vector<
         const PageNumber page = h < holders.size() ? holders[h] : 0;
         return (page << 8) | (record % kRecordsPerHolder);
     };
-    DefinitionLayout layout;
+    TableDef layout;
     layout.tableType = 0x4E; // 'N'
     layout.maxColumns = static_cast<uint16_t>(table.columns.size());
     layout.varColumns = table.varColumns;
@@ -247,7 +251,7 @@ DefinitionLayout LayOutDefinition(const PreparedTable& table, const std::vector<
     for (const auto& c : table.columns) {
         if (!c.IsLongValue())
             continue;
-        LongValueMapLayout m;
+        LongValueMaps m;
         m.columnNumber = c.number;
         m.ownedMap = pointer(record++);
         m.freeMap = pointer(record++);
@@ -255,14 +259,14 @@ DefinitionLayout LayOutDefinition(const PreparedTable& table, const std::vector<
     }
     for (size_t i = 0; i < table.indexes.size(); ++i) {
         const PreparedIndex& ix = table.indexes[i];
-        RealIndexLayout real;
+        RealIndexDef real;
         real.columns = ix.columns;
-        real.usageMap = pointer(record++);
+        real.SetUsageMap(pointer(record++));
         real.rootPage = roots.empty() ? 0 : roots[i];
         real.flags = ix.flags;
         layout.realIndexes.push_back(std::move(real));
 
-        LogicalIndexLayout logical;
+        LogicalIndexDef logical;
         logical.name = ix.name;
         logical.number = static_cast<uint32_t>(i);
         logical.realIndex = static_cast<uint32_t>(i);
@@ -271,7 +275,7 @@ DefinitionLayout LayOutDefinition(const PreparedTable& table, const std::vector<
     }
     // Access keeps the logical index blocks sorted by name.
     std::stable_sort(layout.logicalIndexes.begin(), layout.logicalIndexes.end(),
-                     [](const LogicalIndexLayout& a, const LogicalIndexLayout& b) {
+                     [](const LogicalIndexDef& a, const LogicalIndexDef& b) {
                          return NameOrderLess(a.name, b.name);
                      });
     recordCount = record;
@@ -285,7 +289,7 @@ TablePagePlan PlanTablePages(const PreparedTable& table)
     uint32_t records = 0;
     const auto layout = LayOutDefinition(table, {}, records, {});
     TablePagePlan plan;
-    plan.definitionPages = DefinitionPageCount(EncodeDefinition(layout).size());
+    plan.definitionPages = DefinitionPageCount(EncodeTableDef(layout).size());
     plan.holderPages = (records + kRecordsPerHolder - 1) / kRecordsPerHolder;
     plan.rootPages = static_cast<uint32_t>(table.indexes.size());
     return plan;
@@ -305,9 +309,9 @@ Result<std::vector<std::pair<PageNumber, Page>>> BuildTablePages(const PreparedT
     const PageNumber tdef = definitionPages.front();
 
     uint32_t records = 0;
-    const DefinitionLayout layout = LayOutDefinition(table, holderPages, records, rootPages);
+    const TableDef layout = LayOutDefinition(table, holderPages, records, rootPages);
     std::vector<std::pair<PageNumber, Page>> out;
-    const auto stream = EncodeDefinition(layout);
+    const auto stream = EncodeTableDef(layout);
     if (DefinitionPageCount(stream.size()) != definitionPages.size())
         return Status::InvalidArgument("the definition of the new table changed size");
     const auto split = SplitDefinition(stream, definitionPages);

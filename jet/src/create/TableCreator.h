@@ -1,6 +1,6 @@
 #pragma once
 
-#include "create/Definition.h"
+#include "table/TableDef.h"
 
 #include <jet/Create.h>
 #include <jet/Status.h>
@@ -15,7 +15,7 @@ namespace jet {
 // An index of a new table, checked and resolved to column numbers.
 struct PreparedIndex {
     std::u16string name;
-    std::vector<IndexColumnLayout> columns;
+    std::vector<IndexKeyColumn> columns;
     uint8_t flags = 0x80;
     uint8_t kind = 0; // 1 primary key
 };
@@ -23,7 +23,7 @@ struct PreparedIndex {
 // A new user table, checked and laid out; nothing of it is written yet.
 struct PreparedTable {
     std::u16string name;
-    std::vector<ColumnLayout> columns; // by column number
+    std::vector<ColumnDef> columns; // by column number
     uint16_t varColumns = 0;
     std::vector<PreparedIndex> indexes; // in real-index order
 };

@@ -86,6 +86,7 @@ constexpr uint32_t kMaxNameBytes = 128; // 64 UCS-2 characters
 constexpr uint32_t kColType = 0;
 constexpr uint32_t kColNumber = 5;
 constexpr uint32_t kColVarIndex = 7;
+constexpr uint32_t kColOrdinal = 9;
 constexpr uint32_t kColPrecision = 11;
 constexpr uint32_t kColScale = 12;
 constexpr uint32_t kColSortOrder = 11;

@@ -214,7 +214,7 @@ public:
         if (m_edit == Edit::kChange
             && (column->IsAutoNumber() || (column->flags & 0x40) != 0))
             return Errors::FieldNotUpdatable("");
-        auto coerced = m_table.CoerceValue(*column, value);
+        auto coerced = CoerceValue(*column, value);
         if (!coerced.ok())
             return coerced.status();
         const size_t position = static_cast<size_t>(column - m_table.def().columns.data());

@@ -40,6 +40,14 @@ struct RealIndexDef {
     uint32_t uniqueEntryCount = 0;      // from the real-index stats block
     uint32_t tdefPage = 0;              // owner, written into every index page header
 
+    // The usage map's row pointer as the definition stores it.
+    uint32_t UsageMap() const { return (usageMapPage << 8) | usageMapRow; }
+    void SetUsageMap(uint32_t pointer)
+    {
+        usageMapPage = pointer >> 8;
+        usageMapRow = static_cast<uint8_t>(pointer & 0xFF);
+    }
+
     bool IsUnique() const { return (flags & IndexFlags::kUnique) != 0; }
     bool IgnoresNulls() const { return (flags & IndexFlags::kIgnoreNulls) != 0; }
 };

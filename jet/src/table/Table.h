@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalog/TableDef.h"
+#include "table/TableDef.h"
 #include "index/BTree.h"
 #include "index/IndexDef.h"
 #include "io/Pager.h"
@@ -83,9 +83,6 @@ public:
     // checks and guarantees as InsertRow. The row keeps its id even when its
     // data has to move to another page.
     Status ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& changes);
-    // The value a column would hold after assigning `value` to it, or the
-    // reason it cannot hold it (type, range, size).
-    Result<Value> CoerceValue(const ColumnDef& column, const Value& value) const;
 
     // Whether page `n`, listed in the table's owned-pages map, holds rows of
     // the table: true when the table owns it, false for a data page another
@@ -95,10 +92,6 @@ public:
     static bool OwnsPage(const Page& page, PageNumber tdefPage);
 
 private:
-    struct FieldBytes {
-        bool present = false;
-        std::vector<uint8_t> bytes;
-    };
     struct LongValuePlan {
         size_t column = 0;          // index into def().columns
         std::vector<uint8_t> data;  // bytes as they will be stored
@@ -112,13 +105,12 @@ private:
     Status CheckWritable() const;
     // Per column of def().columns: whether some index has it as a key column.
     const std::vector<bool>& KeyColumns();
-    Result<FieldBytes> EncodeFixedOrVariable(const ColumnDef& column, const Value& value) const;
     Result<std::vector<uint8_t>> LongValueData(const ColumnDef& column, const Value& value) const;
-    std::vector<uint8_t> EncodeRow(const std::vector<FieldBytes>& fields) const;
-    // Size of EncodeRow(fields); `byVarIndex` gets the field stored in each
-    // variable-offset slot (nullptr for none).
-    size_t RowLayoutOf(const std::vector<FieldBytes>& fields, std::vector<const FieldBytes*>& byVarIndex) const;
-    static void PadRow(std::vector<uint8_t>& row, bool hasVariableTable, size_t targetLength);
+    // The row `fields` make, through the row codec.
+    std::vector<uint8_t> EncodeRow(const std::vector<FieldBytes>& fields) const
+    {
+        return jet::EncodeRow(m_def.columns, m_def.varColumns, fields, m_byVarIndex);
+    }
     // The values of `values` (one per column) that make up a key of `index`.
     std::vector<Value> IndexKeyValues(const RealIndexDef& index, const RowValues& values) const;
     Status CheckIndexes(const RowValues& values, std::optional<RowId> self, IndexKeys& keys);

@@ -1,7 +1,6 @@
 // The write side of Table: adding and replacing rows with their long values,
 // usage maps, indexes and definition counters.
 #include "table/Table.h"
-#include "util/Numbers.h"
 
 #include "db/FormatConstants.h"
 #include "index/IndexKey.h"
@@ -9,7 +8,6 @@
 #include "table/Text.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <random>
 #include <set>
@@ -33,11 +31,6 @@ constexpr size_t kCompressibleMemoChars = 1024;
 Status TypeMismatch(const ColumnDef& column)
 {
     return Errors::TypeMismatch(Utf16ToUtf8(column.name));
-}
-
-Status TooSmall(const ColumnDef& column)
-{
-    return Errors::FieldTooSmall(Utf16ToUtf8(column.name));
 }
 
 Page EmptyDataPage(uint32_t owner)
@@ -82,174 +75,6 @@ Status Table::CheckWritable() const
     return Status::OK();
 }
 
-Result<Value> Table::CoerceValue(const ColumnDef& column, const Value& value) const
-{
-    if (value.IsNull())
-        return column.type == ColumnType::kBoolean ? Value(false) : Value();
-    switch (column.type) {
-    case ColumnType::kBoolean:
-        if (value.Is<bool>())
-            return value;
-        if (auto i = IntegerOf(value))
-            return Value(*i != 0);
-        return TypeMismatch(column);
-    case ColumnType::kByte:
-    case ColumnType::kInteger:
-    case ColumnType::kLong: {
-        auto i = IntegerOf(value);
-        if (!i && value.Is<double>() && std::nearbyint(value.As<double>()) == value.As<double>()
-            && std::fabs(value.As<double>()) < 1e10)
-            i = static_cast<int64_t>(value.As<double>());
-        if (!i)
-            return TypeMismatch(column);
-        if (column.type == ColumnType::kByte) {
-            if (*i < 0 || *i > 255)
-                return TooSmall(column);
-            return Value(static_cast<uint8_t>(*i));
-        }
-        if (column.type == ColumnType::kInteger) {
-            if (*i < INT16_MIN || *i > INT16_MAX)
-                return TooSmall(column);
-            return Value(static_cast<int16_t>(*i));
-        }
-        if (*i < INT32_MIN || *i > INT32_MAX)
-            return TooSmall(column);
-        return Value(static_cast<int32_t>(*i));
-    }
-    case ColumnType::kCurrency:
-        if (value.Is<Currency>())
-            return value;
-        if (auto i = IntegerOf(value))
-            return Value(Currency{*i * 10000});
-        return TypeMismatch(column);
-    case ColumnType::kSingle:
-        if (value.Is<float>())
-            return value;
-        if (auto r = NumberOf(value, NumberKinds::kIntegersAndReals))
-            return Value(static_cast<float>(*r));
-        return TypeMismatch(column);
-    case ColumnType::kDouble:
-        if (auto r = NumberOf(value, NumberKinds::kIntegersAndReals))
-            return Value(*r);
-        return TypeMismatch(column);
-    case ColumnType::kDateTime:
-        if (value.Is<DateTime>())
-            return value;
-        if (value.Is<double>())
-            return Value(DateTime{value.As<double>()});
-        return TypeMismatch(column);
-    case ColumnType::kText:
-    case ColumnType::kMemo:
-        if (!value.IsText())
-            return TypeMismatch(column);
-        if (column.type == ColumnType::kText && value.As<std::u16string>().size() > column.length / 2u)
-            return TooSmall(column);
-        if (value.As<std::u16string>().size() > fmt::kLongValueLengthMask / 2)
-            return TooSmall(column);
-        return value;
-    case ColumnType::kBinary:
-    case ColumnType::kOle:
-        if (!value.Is<Bytes>())
-            return TypeMismatch(column);
-        if (column.type == ColumnType::kBinary && value.As<Bytes>().size() > column.length)
-            return TooSmall(column);
-        if (value.As<Bytes>().size() > fmt::kLongValueLengthMask)
-            return TooSmall(column);
-        return value;
-    case ColumnType::kGuid:
-        if (value.Is<Guid>())
-            return value;
-        return TypeMismatch(column);
-    case ColumnType::kNumeric: {
-        if (!value.Is<Decimal>())
-            return TypeMismatch(column);
-        Decimal d = value.As<Decimal>();
-        if (d.scale != column.scale)
-            return TypeMismatch(column);
-        // The magnitude must have at most `precision` digits.
-        long double magnitude = static_cast<long double>(d.magnitude[2]) * 18446744073709551616.0L
-            + static_cast<long double>(d.magnitude[1]) * 4294967296.0L + static_cast<long double>(d.magnitude[0]);
-        if (magnitude >= std::pow(10.0L, static_cast<long double>(column.precision)))
-            return TooSmall(column);
-        d.precision = column.precision;
-        return Value(d);
-    }
-    }
-    if (value.Is<Bytes>() && value.As<Bytes>().size() <= column.length)
-        return value;
-    return TypeMismatch(column);
-}
-
-Result<Table::FieldBytes> Table::EncodeFixedOrVariable(const ColumnDef& column, const Value& value) const
-{
-    FieldBytes f;
-    if (column.type == ColumnType::kBoolean) {
-        f.present = value.Is<bool>() && value.As<bool>();
-        return f;
-    }
-    if (value.IsNull())
-        return f;
-    f.present = true;
-    auto& b = f.bytes;
-    switch (column.type) {
-    case ColumnType::kByte: b = {value.As<uint8_t>()}; break;
-    case ColumnType::kInteger:
-        b.resize(2);
-        StoreU16(b.data(), static_cast<uint16_t>(value.As<int16_t>()));
-        break;
-    case ColumnType::kLong:
-        b.resize(4);
-        StoreU32(b.data(), static_cast<uint32_t>(value.As<int32_t>()));
-        break;
-    case ColumnType::kCurrency:
-        b.resize(8);
-        StoreU64(b.data(), static_cast<uint64_t>(value.As<Currency>().scaled));
-        break;
-    case ColumnType::kSingle:
-        b.resize(4);
-        StoreFloat(b.data(), value.As<float>());
-        break;
-    case ColumnType::kDouble:
-        b.resize(8);
-        StoreDouble(b.data(), value.As<double>());
-        break;
-    case ColumnType::kDateTime:
-        b.resize(8);
-        StoreDouble(b.data(), value.As<DateTime>().days);
-        break;
-    case ColumnType::kGuid: b.assign(value.As<Guid>().bytes.begin(), value.As<Guid>().bytes.end()); break;
-    case ColumnType::kNumeric: {
-        const Decimal& d = value.As<Decimal>();
-        b.assign(17, 0);
-        b[0] = d.negative ? 0x80 : 0x00;
-        StoreU32(b.data() + 5, d.magnitude[2]);
-        StoreU32(b.data() + 9, d.magnitude[1]);
-        StoreU32(b.data() + 13, d.magnitude[0]);
-        break;
-    }
-    case ColumnType::kText: {
-        std::u16string text = value.As<std::u16string>();
-        if (column.IsFixed()) {
-            text.resize(column.length / 2u, u' ');
-            b = EncodeText(text, false);
-        } else {
-            b = EncodeText(text, column.IsCompressible());
-        }
-        if (b.empty() && !text.empty())
-            return TypeMismatch(column);
-        break;
-    }
-    default:
-        b = value.As<Bytes>();
-        if (column.IsFixed())
-            b.resize(column.length, 0);
-        break;
-    }
-    if (column.IsFixed() && b.size() != column.length)
-        return TypeMismatch(column);
-    return f;
-}
-
 Result<std::vector<uint8_t>> Table::LongValueData(const ColumnDef& column, const Value& value) const
 {
     if (column.type == ColumnType::kOle)
@@ -261,80 +86,6 @@ Result<std::vector<uint8_t>> Table::LongValueData(const ColumnDef& column, const
     if (data.empty() && !text.empty())
         return TypeMismatch(column);
     return data;
-}
-
-size_t Table::RowLayoutOf(const std::vector<FieldBytes>& fields, std::vector<const FieldBytes*>& byVarIndex) const
-{
-    const uint16_t columnCount = static_cast<uint16_t>(m_def.columns.back().number + 1);
-    byVarIndex.assign(m_def.varColumns, nullptr);
-    for (size_t i = 0; i < m_def.columns.size(); ++i) {
-        const ColumnDef& c = m_def.columns[i];
-        if (c.type != ColumnType::kBoolean && fields[i].present && !c.IsFixed() && c.varIndex < byVarIndex.size())
-            byVarIndex[c.varIndex] = &fields[i];
-    }
-    size_t size = 2 + m_def.FixedAreaSize() + (columnCount + 7) / 8;
-    if (m_def.varColumns > 0)
-        size += 2 + 2u * m_def.varColumns + 2;
-    for (const FieldBytes* f : byVarIndex)
-        size += f != nullptr ? f->bytes.size() : 0;
-    return size;
-}
-
-std::vector<uint8_t> Table::EncodeRow(const std::vector<FieldBytes>& fields) const
-{
-    std::vector<const FieldBytes*>& byVarIndex = m_byVarIndex;
-    const size_t size = RowLayoutOf(fields, byVarIndex);
-    const uint16_t columnCount = static_cast<uint16_t>(m_def.columns.back().number + 1);
-    const uint32_t fixedSize = m_def.FixedAreaSize();
-    const size_t maskBytes = (columnCount + 7u) / 8u;
-    std::vector<uint8_t> row(size, 0);
-    StoreU16(row.data(), columnCount);
-    uint8_t* const mask = row.data() + size - maskBytes;
-    for (size_t i = 0; i < m_def.columns.size(); ++i) {
-        const ColumnDef& c = m_def.columns[i];
-        const FieldBytes& f = fields[i];
-        if (f.present)
-            mask[c.number / 8] = static_cast<uint8_t>(mask[c.number / 8] | (1u << (c.number % 8)));
-        if (c.type == ColumnType::kBoolean || !f.present)
-            continue;
-        if (c.IsFixed())
-            std::copy(f.bytes.begin(), f.bytes.end(), row.begin() + 2 + c.fixedOffset);
-    }
-    if (m_def.varColumns > 0) {
-        // Variable data after the fixed area, then (backwards from the mask)
-        // the column count, the offsets and the end of the data.
-        size_t at = 2 + fixedSize;
-        uint8_t* trailer = mask - 2;
-        StoreU16(trailer, m_def.varColumns);
-        for (size_t j = 0; j < byVarIndex.size(); ++j) {
-            trailer -= 2;
-            StoreU16(trailer, static_cast<uint16_t>(at));
-            if (byVarIndex[j] != nullptr) {
-                std::copy(byVarIndex[j]->bytes.begin(), byVarIndex[j]->bytes.end(), row.begin() + at);
-                at += byVarIndex[j]->bytes.size();
-            }
-        }
-        trailer -= 2;
-        StoreU16(trailer, static_cast<uint16_t>(at));
-    }
-    return row;
-}
-
-void Table::PadRow(std::vector<uint8_t>& row, bool hasVariableTable, size_t targetLength)
-{
-    if (row.size() >= targetLength)
-        return;
-    // The padding goes where readers never look: after the variable data
-    // (before the end-of-data field) or, without variable columns, after the
-    // fixed area.
-    const uint16_t columnCount = LoadU16(row.data());
-    const size_t maskBytes = (columnCount + 7u) / 8u;
-    size_t at = row.size() - maskBytes;
-    if (hasVariableTable) {
-        const uint16_t varCount = LoadU16(row.data() + at - 2);
-        at -= 2u + 2u * varCount + 2u;
-    }
-    row.insert(row.begin() + static_cast<long>(at), targetLength - row.size(), 0);
 }
 
 Status Table::EncodeField(size_t column, const Value& value, FieldBytes& field, std::vector<LongValuePlan>& plans) const
@@ -351,7 +102,7 @@ Status Table::EncodeField(size_t column, const Value& value, FieldBytes& field, 
         plans.push_back({column, std::move(data).value(), false});
         return Status::OK();
     }
-    auto encoded = EncodeFixedOrVariable(c, value);
+    auto encoded = EncodeValue(c, value);
     if (!encoded.ok())
         return encoded.status();
     field = std::move(encoded).value();
@@ -360,7 +111,7 @@ Status Table::EncodeField(size_t column, const Value& value, FieldBytes& field, 
 
 Status Table::PlanRowLayout(const std::vector<FieldBytes>& fields, std::vector<LongValuePlan>& plans) const
 {
-    const size_t baseSize = RowLayoutOf(fields, m_byVarIndex);
+    const size_t baseSize = EncodedRowSize(m_def.columns, m_def.varColumns, fields, m_byVarIndex);
     PlanLongValues(plans, baseSize);
     size_t size = baseSize;
     for (const auto& p : plans)

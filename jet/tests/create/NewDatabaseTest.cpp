@@ -1,7 +1,7 @@
 #include "create/NewDatabase.h"
 
 #include "db/FormatConstants.h"
-#include "catalog/TableDef.h"
+#include "table/TableDef.h"
 #include "io/Header.h"
 #include "io/MemoryFile.h"
 #include "io/Pager.h"
