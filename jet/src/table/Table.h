@@ -99,6 +99,7 @@ private:
     };
 
     class RowWriteGuard;
+    struct RowChange;
     // Per real index: the key a row has in it, nullopt where the row has no entry.
     using IndexKeys = std::vector<std::optional<std::vector<uint8_t>>>;
 
@@ -134,6 +135,13 @@ private:
     // Decides which long values stay inline; refuses a row too large for a page.
     Status PlanRowLayout(const std::vector<FieldBytes>& fields, std::vector<LongValuePlan>& plans) const;
     void ForgetAddedPages();
+    // The steps of ReplaceRow: the changes checked and coerced, the row's
+    // new stored form, the keys the row has in each index now, and the new
+    // bytes stored in its slot or moved elsewhere.
+    Status TakeChanges(const std::vector<std::pair<size_t, Value>>& changes, RowChange& r) const;
+    Status EncodeChange(const LoadedRow& row, RowChange& r);
+    Status OldIndexKeys(const RowChange& r, const IndexKeys& newKeys, IndexKeys& oldKeys) const;
+    Status StoreReplacedRow(RowId id, RowId at, std::vector<uint8_t>& bytes);
 
     Pager& m_pager;
     GlobalMap* m_globalMap = nullptr;

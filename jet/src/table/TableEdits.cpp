@@ -554,18 +554,22 @@ Result<RowId> Table::InsertRow(RowValues values)
     return id;
 }
 
-Status Table::ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& changes)
-{
-    JET_RETURN_IF_ERROR(CheckWritable());
-    LoadedRow& row = m_writeRow;
-    JET_RETURN_IF_ERROR(LoadRow(id, row));
+// What ReplaceRow works from: the row's current values where they are
+// needed, the stored bytes of the columns it keeps, and the long values it
+// gives up.
+struct Table::RowChange {
+    std::vector<bool> changed;                        // per column
+    RowValues values;                                 // new values of changed and key columns
+    RowValues oldValues;                              // old values of key columns
+    std::vector<FieldBytes> fields;                   // the row's stored form, changed columns encoded
+    std::vector<std::vector<uint8_t>> oldDescriptors; // long values the row holds now
+    std::vector<LongValuePlan> plans;
+};
 
-    // Current values (long values only when they change or are keys) and
-    // stored bytes of every column.
-    std::vector<bool> changed(m_def.columns.size(), false);
-    RowValues values(m_def.columns.size());
-    std::vector<FieldBytes> fields(m_def.columns.size());
-    std::vector<std::vector<uint8_t>> oldDescriptors(m_def.columns.size());
+Status Table::TakeChanges(const std::vector<std::pair<size_t, Value>>& changes, RowChange& r) const
+{
+    r.changed.assign(m_def.columns.size(), false);
+    r.values.assign(m_def.columns.size(), Value());
     for (const auto& [position, value] : changes) {
         if (position >= m_def.columns.size())
             return Status::InvalidArgument("no such column");
@@ -575,12 +579,20 @@ Status Table::ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& 
         auto coerced = CoerceValue(c, value);
         if (!coerced.ok())
             return coerced.status();
-        values[position] = std::move(coerced).value();
-        changed[position] = true;
+        r.values[position] = std::move(coerced).value();
+        r.changed[position] = true;
     }
+    return Status::OK();
+}
+
+Status Table::EncodeChange(const LoadedRow& row, RowChange& r)
+{
+    // Old values are decoded only for key columns (long values only when
+    // they are keys): the others keep their stored bytes unread.
     const std::vector<bool>& isKey = KeyColumns();
-    RowValues oldValues(m_def.columns.size());
-    std::vector<LongValuePlan> plans;
+    r.oldValues.assign(m_def.columns.size(), Value());
+    r.fields.assign(m_def.columns.size(), FieldBytes());
+    r.oldDescriptors.assign(m_def.columns.size(), {});
     for (size_t i = 0; i < m_def.columns.size(); ++i) {
         const ColumnDef& c = m_def.columns[i];
         auto located = LocateField(m_def, row.layout, c, row.dataAt.page);
@@ -590,37 +602,37 @@ Status Table::ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& 
             auto old = DecodeField(m_pager, c, *located, row.dataAt.page);
             if (!old.ok())
                 return old.status();
-            oldValues[i] = std::move(old).value();
-            if (!changed[i])
-                values[i] = oldValues[i];
+            r.oldValues[i] = std::move(old).value();
+            if (!r.changed[i])
+                r.values[i] = r.oldValues[i];
         }
         if (c.IsLongValue() && located->present)
-            oldDescriptors[i].assign(located->data.begin(), located->data.end());
-        if (!changed[i]) {
-            fields[i].present = located->present;
-            fields[i].bytes.assign(located->data.begin(), located->data.end());
+            r.oldDescriptors[i].assign(located->data.begin(), located->data.end());
+        if (!r.changed[i]) {
+            r.fields[i].present = located->present;
+            r.fields[i].bytes.assign(located->data.begin(), located->data.end());
             continue;
         }
-        JET_RETURN_IF_ERROR(EncodeField(i, values[i], fields[i], plans));
+        JET_RETURN_IF_ERROR(EncodeField(i, r.values[i], r.fields[i], r.plans));
     }
-    JET_RETURN_IF_ERROR(PlanRowLayout(fields, plans));
+    return PlanRowLayout(r.fields, r.plans);
+}
 
-    // Index entries whose key bytes change.
-    IndexKeys newKeys;
-    JET_RETURN_IF_ERROR(CheckIndexes(values, id, newKeys));
-    IndexKeys oldKeys(m_def.realIndexes.size());
+Status Table::OldIndexKeys(const RowChange& r, const IndexKeys& newKeys, IndexKeys& oldKeys) const
+{
+    oldKeys.assign(m_def.realIndexes.size(), std::nullopt);
     for (size_t i = 0; i < m_def.realIndexes.size(); ++i) {
         const RealIndexDef& ix = m_def.realIndexes[i];
         // Key columns left alone hold their old values: the old key is the new one.
         const bool keyChanged = std::any_of(ix.columns.begin(), ix.columns.end(), [&](const IndexKeyColumn& kc) {
             const ColumnDef* column = m_def.ColumnByNumber(kc.columnNumber);
-            return column == nullptr || changed[static_cast<size_t>(column - m_def.columns.data())];
+            return column == nullptr || r.changed[static_cast<size_t>(column - m_def.columns.data())];
         });
         if (!keyChanged) {
             oldKeys[i] = newKeys[i];
             continue;
         }
-        const std::vector<Value> keyValues = IndexKeyValues(ix, oldValues);
+        const std::vector<Value> keyValues = IndexKeyValues(ix, r.oldValues);
         if (ClassifyNulls(ix, keyValues) == IndexNullRule::kSkip)
             continue;
         auto key = EncodeIndexKey(ix.columns, keyValues);
@@ -628,16 +640,11 @@ Status Table::ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& 
             return key.status();
         oldKeys[i] = std::move(key).value();
     }
+    return Status::OK();
+}
 
-    RowWriteGuard guard(*this);
-    JET_RETURN_IF_ERROR(guard.Begin());
-    JET_RETURN_IF_ERROR(WriteLongValues(plans, fields));
-    for (size_t i = 0; i < m_def.columns.size(); ++i) {
-        if (changed[i] && !oldDescriptors[i].empty())
-            JET_RETURN_IF_ERROR(FreeLongValue(m_def.columns[i], oldDescriptors[i]));
-    }
-    std::vector<uint8_t> bytes = EncodeRow(fields);
-    const RowId at = row.dataAt;
+Status Table::StoreReplacedRow(RowId id, RowId at, std::vector<uint8_t>& bytes)
+{
     auto page = m_pager.Modify(at.page);
     if (!page.ok())
         return page.status();
@@ -645,28 +652,59 @@ Status Table::ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& 
     if (!slot.ok())
         return slot.status();
     if (bytes.size() <= slot->length()) {
+        // Same place: padded to the old length, the page's other rows stay put.
         PadRow(bytes, m_def.varColumns > 0, slot->length());
         std::copy(bytes.begin(), bytes.end(), (**page).begin() + slot->start);
-    } else if (!RepackDataPage(**page, SlotChange{at.row, ByteView(bytes), std::nullopt})) {
-        // No room on its page: the data moves and the row's own slot
-        // points to it, so index entries keep naming the row.
-        auto target = PlaceRow(bytes, fmt::kSlotHidden, at.page);
-        if (!target.ok())
-            return target.status();
-        std::vector<uint8_t> pointer(4);
-        StoreU32(pointer.data(), (target->page << 8) | target->row);
-        auto own = m_pager.Modify(id.page);
-        if (!own.ok())
-            return own.status();
-        if (!RepackDataPage(**own, SlotChange{id.row, ByteView(pointer), fmt::kSlotOverflow}))
-            return Errors::CorruptPage(id.page, "cannot store an overflow pointer");
-        if (at != id) {
-            auto old = m_pager.Modify(at.page);
-            if (!old.ok())
-                return old.status();
-            RepackDataPage(**old, SlotChange{at.row, std::nullopt, fmt::kSlotDeleted});
-        }
+        return Status::OK();
     }
+    if (RepackDataPage(**page, SlotChange{at.row, ByteView(bytes), std::nullopt}))
+        return Status::OK();
+    // No room on its page: the data moves and the row's own slot points to
+    // it, so index entries keep naming the row.
+    auto target = PlaceRow(bytes, fmt::kSlotHidden, at.page);
+    if (!target.ok())
+        return target.status();
+    std::vector<uint8_t> pointer(4);
+    StoreU32(pointer.data(), (target->page << 8) | target->row);
+    auto own = m_pager.Modify(id.page);
+    if (!own.ok())
+        return own.status();
+    if (!RepackDataPage(**own, SlotChange{id.row, ByteView(pointer), fmt::kSlotOverflow}))
+        return Errors::CorruptPage(id.page, "cannot store an overflow pointer");
+    if (at != id) {
+        // The row had moved before: its previous hidden copy goes.
+        auto old = m_pager.Modify(at.page);
+        if (!old.ok())
+            return old.status();
+        RepackDataPage(**old, SlotChange{at.row, std::nullopt, fmt::kSlotDeleted});
+    }
+    return Status::OK();
+}
+
+Status Table::ReplaceRow(RowId id, const std::vector<std::pair<size_t, Value>>& changes)
+{
+    JET_RETURN_IF_ERROR(CheckWritable());
+    LoadedRow& row = m_writeRow;
+    JET_RETURN_IF_ERROR(LoadRow(id, row));
+    RowChange r;
+    JET_RETURN_IF_ERROR(TakeChanges(changes, r));
+    JET_RETURN_IF_ERROR(EncodeChange(row, r));
+
+    // Index entries whose key bytes change.
+    IndexKeys newKeys;
+    JET_RETURN_IF_ERROR(CheckIndexes(r.values, id, newKeys));
+    IndexKeys oldKeys;
+    JET_RETURN_IF_ERROR(OldIndexKeys(r, newKeys, oldKeys));
+
+    RowWriteGuard guard(*this);
+    JET_RETURN_IF_ERROR(guard.Begin());
+    JET_RETURN_IF_ERROR(WriteLongValues(r.plans, r.fields));
+    for (size_t i = 0; i < m_def.columns.size(); ++i) {
+        if (r.changed[i] && !r.oldDescriptors[i].empty())
+            JET_RETURN_IF_ERROR(FreeLongValue(m_def.columns[i], r.oldDescriptors[i]));
+    }
+    std::vector<uint8_t> bytes = EncodeRow(r.fields);
+    JET_RETURN_IF_ERROR(StoreReplacedRow(id, row.dataAt, bytes));
     JET_RETURN_IF_ERROR(UpdateIndexes(id, oldKeys, newKeys, m_def.rowCount, m_def.autoNumber));
     guard.Commit();
     return Status::OK();
