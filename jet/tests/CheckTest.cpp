@@ -4,7 +4,7 @@
 
 #include "db/Check.h"
 #include "db/DatabaseImpl.h"
-#include "db/FormatConstants.h"
+#include "util/FormatConstants.h"
 #include "index/BTree.h"
 #include "io/MemoryFile.h"
 #include "page/UsageMap.h"

@@ -10,7 +10,7 @@
 #include "helpers/ExerciseDatabase.h"
 #include "helpers/TempDir.h"
 
-#include "db/FormatConstants.h"
+#include "util/FormatConstants.h"
 #include "io/Header.h"
 #include "util/Rc4.h"
 

@@ -5,10 +5,11 @@
 
 #include "db/Check.h"
 #include "db/DatabaseImpl.h"
-#include "db/FormatConstants.h"
+#include "util/FormatConstants.h"
 #include "io/MemoryFile.h"
 #include "page/DataPage.h"
 #include "page/MapWriter.h"
+#include "page/PageAllocator.h"
 
 #include "helpers/TempDir.h"
 
@@ -35,6 +36,7 @@ protected:
     }
 
     jet::Pager& pager() { return m_db->pager(); }
+    jet::PageAllocator& allocator() { return *m_db->allocator(); }
 
     // A fresh holder page with one empty inline map record; returns where it is.
     jet::MapLocation NewMap()
@@ -45,7 +47,7 @@ protected:
         jet::StoreU16(page.data() + jet::fmt::kDataFreeSpace, jet::fmt::kEmptyDataFree);
         std::vector<uint8_t> record(jet::fmt::kMapRecordSize, 0);
         EXPECT_TRUE(jet::AppendRow(page, record).has_value());
-        auto n = pager().AllocatePage(page);
+        auto n = allocator().AllocatePage(page);
         EXPECT_TRUE(n.ok());
         return jet::MapLocation{*n, 0};
     }
@@ -72,19 +74,19 @@ TEST_F(MapWriterTest, InlineWindowMovesThenTurnsIntoAReferenceMap)
 {
     const jet::MapLocation map = NewMap();
     for (jet::PageNumber p : {3u, 10u, 500u})
-        ASSERT_TRUE(jet::SetMapPage(pager(), map, p, true).ok());
+        ASSERT_TRUE(jet::SetMapPage(allocator(), map, p, true).ok());
     EXPECT_EQ(Pages(map), (std::vector<jet::PageNumber>{3, 10, 500}));
-    ASSERT_TRUE(jet::SetMapPage(pager(), map, 3, false).ok());
-    ASSERT_TRUE(jet::SetMapPage(pager(), map, 10, false).ok());
+    ASSERT_TRUE(jet::SetMapPage(allocator(), map, 3, false).ok());
+    ASSERT_TRUE(jet::SetMapPage(allocator(), map, 10, false).ok());
     // 500 and 900 fit one 512-page window once it moves.
-    ASSERT_TRUE(jet::SetMapPage(pager(), map, 900, true).ok());
+    ASSERT_TRUE(jet::SetMapPage(allocator(), map, 900, true).ok());
     EXPECT_EQ(MapType(map), jet::fmt::kMapInline);
     EXPECT_EQ(Pages(map), (std::vector<jet::PageNumber>{500, 900}));
     // 40000 does not: the record becomes a reference map with bitmap pages.
-    ASSERT_TRUE(jet::SetMapPage(pager(), map, 40000, true).ok());
+    ASSERT_TRUE(jet::SetMapPage(allocator(), map, 40000, true).ok());
     EXPECT_EQ(MapType(map), jet::fmt::kMapReference);
     EXPECT_EQ(Pages(map), (std::vector<jet::PageNumber>{500, 900, 40000}));
-    ASSERT_TRUE(jet::SetMapPage(pager(), map, 900, false).ok());
+    ASSERT_TRUE(jet::SetMapPage(allocator(), map, 900, false).ok());
     EXPECT_EQ(Pages(map), (std::vector<jet::PageNumber>{500, 40000}));
     ASSERT_TRUE(jet::ClearMap(pager(), map).ok());
     EXPECT_TRUE(Pages(map).empty());
@@ -103,7 +105,7 @@ TEST_F(MapWriterTest, GlobalMapKeepsCoveringTheEndOfTheFile)
     constexpr jet::PageNumber kPages = 5000;
     jet::PageNumber previous = first - 1;
     for (jet::PageNumber i = 0; i < kPages; ++i) {
-        auto n = pager().AllocatePage(jet::Page{});
+        auto n = allocator().AllocatePage(jet::Page{});
         ASSERT_TRUE(n.ok()) << n.status().ToString();
         ASSERT_GT(*n, previous) << "appended (the map's own bitmap page may come in between)";
         previous = *n;
@@ -115,11 +117,10 @@ TEST_F(MapWriterTest, GlobalMapKeepsCoveringTheEndOfTheFile)
     EXPECT_GE(free.front(), pager().PageCount());
 
     // Pages given back are free again, and are reused first.
-    ASSERT_TRUE(m_db->globalMap()->MarkFree(first + 7).ok());
-    pager().ReleasePage(first + 7);
+    ASSERT_TRUE(allocator().ReleasePage(first + 7).ok());
     free = Pages(jet::MapLocation{1, 0}, pager().PageCount());
     EXPECT_EQ(free, (std::vector<jet::PageNumber>{first + 7}));
-    auto reused = pager().AllocatePage(jet::Page{});
+    auto reused = allocator().AllocatePage(jet::Page{});
     ASSERT_TRUE(reused.ok());
     EXPECT_EQ(*reused, first + 7);
     EXPECT_TRUE(Pages(jet::MapLocation{1, 0}, pager().PageCount()).empty());
@@ -128,6 +129,30 @@ TEST_F(MapWriterTest, GlobalMapKeepsCoveringTheEndOfTheFile)
     jet::CheckReport report;
     jet::CheckOpenDatabase(*m_db, report);
     EXPECT_TRUE(report.problems.empty()) << report.problems.front();
+}
+
+TEST_F(MapWriterTest, AFreedPageIsFreeOnlyOnceItsChangeStands)
+{
+    const jet::PageNumber a = allocator().AllocatePage(jet::Page{}).value();
+    const jet::PageNumber b = allocator().AllocatePage(jet::Page{}).value();
+    ASSERT_TRUE(allocator().ReleasePage(a).ok());
+
+    // A change that frees b and takes a, then is taken back: b is still in
+    // use and a is still free, so a is handed out next, b never.
+    ASSERT_TRUE(allocator().BeginChange().ok());
+    ASSERT_TRUE(allocator().ReleasePage(b).ok());
+    EXPECT_EQ(allocator().AllocatePage(jet::Page{}).value(), b) << "the last freed page goes first";
+    EXPECT_EQ(allocator().AllocatePage(jet::Page{}).value(), a);
+    allocator().RollbackChange();
+    EXPECT_EQ(Pages(jet::MapLocation{1, 0}, pager().PageCount()), std::vector<jet::PageNumber>{a});
+
+    jet::Page marked{};
+    marked[100] = 0x5A;
+    EXPECT_EQ(allocator().AllocatePage(marked).value(), a);
+    const jet::PageNumber next = allocator().AllocatePage(jet::Page{}).value();
+    EXPECT_EQ(next, pager().PageCount() - 1) << "appended, not b";
+    EXPECT_EQ(pager().View(a).value()->at(100), 0x5A);
+    EXPECT_TRUE(Pages(jet::MapLocation{1, 0}, pager().PageCount()).empty());
 }
 
 TEST_F(MapWriterTest, RollbackRestoresPagesAndForgetsAppendedOnes)

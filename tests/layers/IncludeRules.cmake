@@ -36,6 +36,12 @@ set(allowed_tools tools)
 set(engine_users dataset update tools)
 
 set(layers support dataset net update shell cli gui tools)
+
+# Inside the engine (jet/src/<folder>/), lowest first: a folder includes its
+# own and those below it, never one above, so the folders form no cycle.
+set(engine_order util generated io page index table catalog db create)
+# The generated sort table is data of index/, which it declares.
+set(engine_extra_generated index)
 set(engine_private db io page table index catalog create util generated)
 
 if(NOT SOURCE_DIR OR NOT ENGINE_DIR)
@@ -56,6 +62,28 @@ foreach(file ${engine_files})
         string(REGEX MATCH "^[^/]+" first "${target}")
         if((bracket STREQUAL "<" AND target MATCHES "^Q") OR (target MATCHES "/" AND first IN_LIST layers))
             string(APPEND problems "jet/${file}: the engine includes the application: ${line}\n")
+        endif()
+    endforeach()
+endforeach()
+
+# The engine's own folders, in the order above.
+file(GLOB_RECURSE engine_src RELATIVE ${ENGINE_DIR}/src ${ENGINE_DIR}/src/*.h ${ENGINE_DIR}/src/*.cpp)
+foreach(file ${engine_src})
+    string(REGEX MATCH "^[^/]+" folder "${file}")
+    list(FIND engine_order ${folder} own)
+    if(own EQUAL -1)
+        string(APPEND problems "jet/src/${file}: a folder the engine's order does not name\n")
+        continue()
+    endif()
+    file(STRINGS ${ENGINE_DIR}/src/${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+    foreach(line ${lines})
+        if(NOT line MATCHES "#[ \t]*include[ \t]*\"([^/\"]+)/")
+            continue()
+        endif()
+        set(first "${CMAKE_MATCH_1}")
+        list(FIND engine_order ${first} theirs)
+        if(theirs GREATER own AND NOT first IN_LIST engine_extra_${folder})
+            string(APPEND problems "jet/src/${file}: ${folder}/ may not include ${first}/, which is above it: ${line}\n")
         endif()
     endforeach()
 endforeach()

@@ -1,6 +1,6 @@
 #include "catalog/Catalog.h"
 
-#include "db/FormatConstants.h"
+#include "util/FormatConstants.h"
 #include "table/TableDef.h"
 #include "page/DataPage.h"
 #include "table/RowCursor.h"

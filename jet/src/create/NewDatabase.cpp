@@ -1,7 +1,7 @@
 #include "create/NewDatabase.h"
 
 #include "db/DatabaseImpl.h"
-#include "db/FormatConstants.h"
+#include "util/FormatConstants.h"
 #include "table/TableDef.h"
 #include "create/PageBuilder.h"
 #include "table/RowCodec.h"

@@ -1,6 +1,6 @@
 #include "create/PageBuilder.h"
 
-#include "db/FormatConstants.h"
+#include "util/FormatConstants.h"
 #include "index/IndexPage.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "create/SystemTables.h"
 
-#include "db/FormatConstants.h"
+#include "util/FormatConstants.h"
 
 namespace jet {
 namespace {

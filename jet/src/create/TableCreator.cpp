@@ -1,7 +1,7 @@
 #include "create/TableCreator.h"
 
 #include "db/DatabaseImpl.h"
-#include "db/FormatConstants.h"
+#include "util/FormatConstants.h"
 #include "table/TableDef.h"
 #include "create/NewDatabase.h"
 #include "create/PageBuilder.h"
@@ -516,7 +516,7 @@ Status CreateTable(Database& db, const TableSpec& design)
     if (!impl->IsOpen())
         return impl->ClosedError();
     Pager& pager = impl->pager();
-    if (pager.IsReadOnly() || impl->globalMap() == nullptr)
+    if (pager.IsReadOnly() || impl->allocator() == nullptr)
         return Errors::ReadOnly();
 
     auto table = PrepareTable(design);
@@ -542,11 +542,12 @@ Status CreateTable(Database& db, const TableSpec& design)
 
     // The table's own pages go in as one change: a failure leaves no trace.
     const TablePagePlan plan = PlanTablePages(*table);
-    JET_RETURN_IF_ERROR(pager.BeginChange());
+    PageAllocator& allocator = *impl->allocator();
+    JET_RETURN_IF_ERROR(allocator.BeginChange());
     auto written = [&]() -> Result<PageNumber> {
         std::vector<PageNumber> allocated;
         for (uint32_t i = 0; i < plan.Total(); ++i) {
-            auto page = pager.AllocatePage(Page{});
+            auto page = allocator.AllocatePage(Page{});
             if (!page.ok())
                 return page.status();
             allocated.push_back(*page);
@@ -559,10 +560,10 @@ Status CreateTable(Database& db, const TableSpec& design)
         return allocated.front();
     }();
     if (!written.ok()) {
-        pager.RollbackChange();
+        allocator.RollbackChange();
         return written.status();
     }
-    pager.CommitChange();
+    allocator.CommitChange();
 
     auto rows = RowsFor(*inherited, table->name, *written, now);
     if (!rows.ok())

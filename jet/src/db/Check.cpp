@@ -1,7 +1,7 @@
 #include "db/Check.h"
 
 #include "db/DatabaseImpl.h"
-#include "db/FormatConstants.h"
+#include "util/FormatConstants.h"
 #include "index/BTree.h"
 #include "index/IndexKey.h"
 #include "io/MemoryFile.h"

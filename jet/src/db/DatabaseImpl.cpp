@@ -1,7 +1,7 @@
 #include "db/DatabaseImpl.h"
 
 #include "db/ConnectionString.h"
-#include "db/FormatConstants.h"
+#include "util/FormatConstants.h"
 #include "db/Recovery.h"
 #include "io/Replacement.h"
 
@@ -149,9 +149,7 @@ Result<std::unique_ptr<DatabaseImpl>> DatabaseImpl::OpenWith(std::unique_ptr<Fil
     }
     db->m_catalog = std::move(catalog).value();
     if (!db->m_pager->IsReadOnly()) {
-        db->m_globalMap = std::make_unique<GlobalMap>(*db->m_pager);
-        GlobalMap* map = db->m_globalMap.get();
-        db->m_pager->SetAllocationHook([map](PageNumber page) { return map->MarkUsed(page); });
+        db->m_allocator = std::make_unique<PageAllocator>(*db->m_pager);
     }
     return db;
 }
@@ -187,7 +185,7 @@ Result<Table*> DatabaseImpl::TableAt(PageNumber tdefPage, std::u16string_view na
     auto def = ReadTableDef(*m_pager, tdefPage);
     if (!def.ok())
         return def.status();
-    auto table = std::make_unique<Table>(*m_pager, std::move(def).value(), std::u16string(name), m_globalMap.get());
+    auto table = std::make_unique<Table>(*m_pager, std::move(def).value(), std::u16string(name), m_allocator.get());
     Table* raw = table.get();
     m_tables.emplace(tdefPage, std::move(table));
     return raw;

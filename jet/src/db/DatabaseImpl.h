@@ -3,7 +3,7 @@
 #include "catalog/Catalog.h"
 #include "io/Header.h"
 #include "io/Pager.h"
-#include "page/MapWriter.h"
+#include "page/PageAllocator.h"
 #include "table/Table.h"
 
 #include <jet/Database.h>
@@ -45,7 +45,7 @@ public:
     Status ClosedError() const;
     Pager& pager() { return *m_pager; }
     // The global free-page map; null when the database is read-only.
-    GlobalMap* globalMap() { return m_globalMap.get(); }
+    PageAllocator* allocator() { return m_allocator.get(); }
     const DatabaseHeader& header() const { return m_header; }
     const std::vector<CatalogEntry>& catalog() const { return m_catalog; }
     // A user table by name, without regard to case.
@@ -62,7 +62,7 @@ private:
 
     std::string m_path;
     std::unique_ptr<Pager> m_pager;
-    std::unique_ptr<GlobalMap> m_globalMap; // writable databases only
+    std::unique_ptr<PageAllocator> m_allocator; // writable databases only
     DatabaseHeader m_header;
     std::vector<CatalogEntry> m_catalog;
     std::map<PageNumber, std::unique_ptr<Table>> m_tables;

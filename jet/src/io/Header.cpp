@@ -1,6 +1,6 @@
 #include "io/Header.h"
 
-#include "db/FormatConstants.h"
+#include "util/FormatConstants.h"
 #include "util/Coding.h"
 #include "util/Rc4.h"
 

@@ -33,8 +33,9 @@ public:
     // Replaces page `n` (in the cache; it reaches the file on flush).
     // REQUIRES: the database is writable and n < PageCount().
     virtual Status WritePage(PageNumber n, const Page& page) = 0;
-    // Appends a page to the file, marks it used in the global free-page map
-    // and returns its number. Its content is `page`.
+    // A page for new content `page`; returns its number. For a writable
+    // database this is page/PageAllocator: a page freed earlier or a new one
+    // at the end of the file, marked used in the global free-page map.
     virtual Result<PageNumber> AllocatePage(const Page& page) = 0;
     // Number of pages in the file (including page 0).
     virtual uint32_t PageCount() const = 0;

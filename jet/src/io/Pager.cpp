@@ -207,31 +207,18 @@ Status Pager::WritePage(PageNumber n, const Page& page)
     return Status::OK();
 }
 
-Result<PageNumber> Pager::AllocatePage(const Page& page)
+Result<PageNumber> Pager::AppendPage(const Page& page)
 {
     JET_RETURN_IF_ERROR(Usable());
-    PageNumber n;
-    if (!m_reusable.empty()) {
-        n = m_reusable.back();
-        m_reusable.pop_back();
-        JET_RETURN_IF_ERROR(WritePage(n, page));
-    } else {
-        if (m_pageCount >= 0xFFFFFF)
-            return Errors::DatabaseFull();
-        auto f = TakeFrame(m_pageCount);
-        if (!f.ok())
-            return f.status();
-        n = m_pageCount++;
-        *(*f)->page = page;
-        Changed(**f);
-    }
-    if (m_allocationHook && !m_inAllocationHook) {
-        m_inAllocationHook = true;
-        Status s = m_allocationHook(n);
-        m_inAllocationHook = false;
-        if (!s.ok())
-            return s;
-    }
+    // Page numbers are 24 bits wherever a row pointer names a page.
+    if (m_pageCount >= 0xFFFFFF)
+        return Errors::DatabaseFull();
+    auto f = TakeFrame(m_pageCount);
+    if (!f.ok())
+        return f.status();
+    const PageNumber n = m_pageCount++;
+    *(*f)->page = page;
+    Changed(**f);
     return n;
 }
 
@@ -256,7 +243,6 @@ Status Pager::BeginChange()
     m_inChange = true;
     m_pageCountAtBegin = m_pageCount;
     m_originalCount = 0;
-    m_reusableAtBegin = m_reusable;
     return Status::OK();
 }
 
@@ -296,7 +282,6 @@ void Pager::RollbackChange()
         Changed(*frame);
     }
     m_originalCount = 0;
-    m_reusable = m_reusableAtBegin;
 }
 
 void Pager::ExpectChanges(uint64_t pages)

@@ -87,7 +87,11 @@ public:
     Status ReadPage(PageNumber n, Page& out) override;
     Result<const Page*> ViewPage(PageNumber n) override { return View(n); }
     Status WritePage(PageNumber n, const Page& page) override;
-    Result<PageNumber> AllocatePage(const Page& page) override;
+    // A bare pager has no free-page map to consult or keep: it appends.
+    // Writable databases allocate through page/PageAllocator instead.
+    Result<PageNumber> AllocatePage(const Page& page) override { return AppendPage(page); }
+    // Adds a page with content `page` at the end of the file.
+    Result<PageNumber> AppendPage(const Page& page);
     uint32_t PageCount() const override { return m_pageCount; }
     std::optional<uint64_t> PageVersion(PageNumber n) const override
     {
@@ -100,26 +104,19 @@ public:
     // Writable page `n`, marked changed. Valid until the next call on the pager.
     Result<Page*> Modify(PageNumber n);
 
-    // Called after a page has been appended, to record it as used in the
-    // global free-page map. Set by the database once page 1 is understood.
-    void SetAllocationHook(std::function<Status(PageNumber)> hook) { m_allocationHook = std::move(hook); }
-
     // Page encryption key from the header; changes how pages after page 0
     // are read from now on.
     void SetEncryptionKey(uint32_t key) { m_options.encryptionKey = key; }
 
     // ---- Changes as a unit (one row) within the transaction ----
     // Starts remembering the original of every page changed and every page
-    // appended until CommitChange() or RollbackChange().
+    // appended until CommitChange() or RollbackChange(). (Writable databases
+    // go through PageAllocator's, which also keeps its free pages right.)
     Status BeginChange();
     void CommitChange();
     // Puts every page changed since BeginChange() back as it was and forgets
     // appended pages, so a refused or failed row leaves no trace.
     void RollbackChange();
-
-    // A page proven free (given back by the engine): AllocatePage() reuses
-    // such pages before it appends.
-    void ReleasePage(PageNumber n) { m_reusable.push_back(n); }
 
     // Says that the transaction under way will change about `pages` pages.
     // When that is more than the cache holds and the transaction may go
@@ -197,8 +194,6 @@ private:
     PageCache m_cache;
     std::vector<uint64_t> m_versions; // page number -> version stamp (0: unchanged since opening)
     uint64_t m_versionClock = 0;
-    std::function<Status(PageNumber)> m_allocationHook;
-    bool m_inAllocationHook = false;
     uint64_t m_fileSize = 0; // bytes in the file (or the copy) as last known
 
     bool m_inChange = false;
@@ -207,8 +202,6 @@ private:
     // kept for the next change so a row costs no allocation.
     std::vector<std::pair<PageNumber, std::unique_ptr<Page>>> m_originals;
     size_t m_originalCount = 0;
-    std::vector<PageNumber> m_reusable;
-    std::vector<PageNumber> m_reusableAtBegin;
     std::vector<uint8_t> m_images; // encrypted pages on their way out
 
     // The open transaction.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/FormatConstants.h"
+#include "util/FormatConstants.h"
 #include "io/PageStore.h"
 #include "util/Coding.h"
 

@@ -1,7 +1,8 @@
 #include "page/MapWriter.h"
 
-#include "db/FormatConstants.h"
+#include "util/FormatConstants.h"
 #include "page/DataPage.h"
+#include "page/PageAllocator.h"
 #include "util/Coding.h"
 
 #include <algorithm>
@@ -53,7 +54,9 @@ Page NewBitmapPage()
     return bm;
 }
 
-Status SetReferenceBit(Pager& pager, MapLocation where, PageNumber page, bool present)
+// A reference map's bit for `page`; a slot without its bitmap page gets one
+// from `allocator` when a bit is to be set in it.
+Status SetReferenceBit(Pager& pager, PageStore& allocator, MapLocation where, PageNumber page, bool present)
 {
     const uint32_t k = page / fmt::kPagesPerBitmapPage;
     if (k >= fmt::kReferenceSlots)
@@ -67,7 +70,7 @@ Status SetReferenceBit(Pager& pager, MapLocation where, PageNumber page, bool pr
     if (bitmapPage == 0) {
         if (!present)
             return Status::OK();
-        auto allocated = pager.AllocatePage(NewBitmapPage());
+        auto allocated = allocator.AllocatePage(NewBitmapPage());
         if (!allocated.ok())
             return allocated.status();
         bitmapPage = *allocated;
@@ -189,13 +192,14 @@ std::optional<uint16_t> AppendRow(Page& page, ByteView row, uint16_t flags)
     return count;
 }
 
-Status SetMapPage(Pager& pager, MapLocation where, PageNumber page, bool present)
+Status SetMapPage(PageAllocator& allocator, MapLocation where, PageNumber page, bool present)
 {
+    Pager& pager = allocator.pager();
     auto rec = ModifyRecord(pager, where);
     if (!rec.ok())
         return rec.status();
     if (rec->data[0] == fmt::kMapReference)
-        return SetReferenceBit(pager, where, page, present);
+        return SetReferenceBit(pager, allocator, where, page, present);
     if (rec->data[0] != fmt::kMapInline)
         return Errors::CorruptPage(where.page, "unknown usage map type");
     uint8_t* bitmap = rec->data + 5;
@@ -229,7 +233,7 @@ Status SetMapPage(Pager& pager, MapLocation where, PageNumber page, bool present
     rec->data[0] = fmt::kMapReference;
     std::memset(rec->data + 1, 0, rec->length - 1);
     for (PageNumber p : pages)
-        JET_RETURN_IF_ERROR(SetReferenceBit(pager, where, p, true));
+        JET_RETURN_IF_ERROR(SetReferenceBit(pager, allocator, where, p, true));
     return Status::OK();
 }
 
@@ -262,24 +266,6 @@ Status ClearMap(Pager& pager, MapLocation where)
 
 Status GlobalMap::MarkUsed(PageNumber page)
 {
-    if (m_busy) {
-        m_pending.push_back(page);
-        return Status::OK();
-    }
-    m_busy = true;
-    Status s = MarkUsedNow(page);
-    while (s.ok() && !m_pending.empty()) {
-        const PageNumber next = m_pending.back();
-        m_pending.pop_back();
-        s = MarkUsedNow(next);
-    }
-    m_pending.clear();
-    m_busy = false;
-    return s;
-}
-
-Status GlobalMap::MarkUsedNow(PageNumber page)
-{
     auto rec = ModifyRecord(m_pager, MapLocation{1, 0});
     if (!rec.ok())
         return rec.status();
@@ -301,8 +287,12 @@ Status GlobalMap::MarkFree(PageNumber page)
     auto rec = ModifyRecord(m_pager, MapLocation{1, 0});
     if (!rec.ok())
         return rec.status();
-    if (rec->data[0] == fmt::kMapReference)
-        return SetReferenceBit(m_pager, MapLocation{1, 0}, page, true);
+    if (rec->data[0] == fmt::kMapReference) {
+        // A slot without its bitmap page gets one marked as the map's own
+        // first; only then can the page's bit be set.
+        JET_RETURN_IF_ERROR(MarkUsedInReference(page, 0));
+        return SetReferenceBit(m_pager, m_pager, MapLocation{1, 0}, page, true);
+    }
     const uint32_t start = LoadU32(rec->data + 1);
     const uint32_t bits = (rec->length - 5) * 8;
     if (page >= start && page - start < bits)
@@ -375,7 +365,7 @@ Status GlobalMap::ConvertToReference(PageNumber page)
         Page bm = NewBitmapPage();
         for (uint32_t i = 0; i < fmt::kPagesPerBitmapPage; ++i)
             PutBit(bm.data() + fmt::kBitmapPageHeader, i, isFree(k * fmt::kPagesPerBitmapPage + i));
-        auto allocated = m_pager.AllocatePage(bm);
+        auto allocated = m_pager.AppendPage(bm);
         if (!allocated.ok())
             return allocated.status();
         StoreU32(record.data() + 1 + 4 * k, *allocated);
@@ -415,7 +405,7 @@ Status GlobalMap::MarkUsedInReference(PageNumber page, int depth)
         Page bm = NewBitmapPage();
         for (uint32_t i = 0; i < fmt::kPagesPerBitmapPage; ++i)
             PutBit(bm.data() + fmt::kBitmapPageHeader, i, k * fmt::kPagesPerBitmapPage + i >= count);
-        auto allocated = m_pager.AllocatePage(bm);
+        auto allocated = m_pager.AppendPage(bm);
         if (!allocated.ok())
             return allocated.status();
         bitmapPage = *allocated;

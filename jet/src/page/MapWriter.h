@@ -12,6 +12,8 @@
 
 namespace jet {
 
+class PageAllocator;
+
 // Rewrites data page `page` with the rows of `replacements` (slot -> new
 // bytes) in place of the old ones, packing every row again from the end of
 // the page in slot order. Deleted rows lose their bytes. Slot flags are kept
@@ -39,13 +41,15 @@ uint32_t DataPageFreeSpace(const Page& page);
 // Sets (`present`) or clears the bit of `page` in the usage map at `where`.
 // Inline maps move their window when every marked page still fits, and are
 // turned into reference maps otherwise; reference maps get bitmap pages on
-// demand (allocated through the pager).
-Status SetMapPage(Pager& pager, MapLocation where, PageNumber page, bool present);
+// demand from `allocator`.
+Status SetMapPage(PageAllocator& allocator, MapLocation where, PageNumber page, bool present);
 
 // Clears every bit of the usage map at `where`.
 Status ClearMap(Pager& pager, MapLocation where);
 
-// The global free-page map (row 0 of page 1): a set bit means "free". Keeps
+// The global free-page map (row 0 of page 1): a set bit means "free". Owned
+// by PageAllocator. Its own bitmap pages are appended through the pager and
+// marked used by the map itself. Keeps
 // the map covering the end of the file, growing the inline record and
 // turning it into a reference map when page 1 has no more room.
 class GlobalMap {
@@ -61,7 +65,6 @@ public:
     Status MarkFree(PageNumber page);
 
 private:
-    Status MarkUsedNow(PageNumber page);
     // A copy of page 1 and the map record in its slot 0.
     Status ReadRecord(Page& copy, std::vector<uint8_t>& record);
     Status GrowInline(PageNumber page);
@@ -69,10 +72,6 @@ private:
     Status MarkUsedInReference(PageNumber page, int depth);
 
     Pager& m_pager;
-    // Pages allocated while the map itself is being changed (its own bitmap
-    // pages) are marked once that change is done.
-    bool m_busy = false;
-    std::vector<PageNumber> m_pending;
 };
 
 } // namespace jet

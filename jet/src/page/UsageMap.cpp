@@ -1,6 +1,6 @@
 #include "page/UsageMap.h"
 
-#include "db/FormatConstants.h"
+#include "util/FormatConstants.h"
 #include "page/DataPage.h"
 #include "util/Coding.h"
 

@@ -1,6 +1,6 @@
 #include "table/RowCodec.h"
 
-#include "db/FormatConstants.h"
+#include "util/FormatConstants.h"
 #include "page/DataPage.h"
 #include "table/Text.h"
 #include "util/Numbers.h"

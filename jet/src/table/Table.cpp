@@ -1,6 +1,6 @@
 #include "table/Table.h"
 
-#include "db/FormatConstants.h"
+#include "util/FormatConstants.h"
 #include "page/DataPage.h"
 #include "table/RowCursor.h"
 
@@ -8,9 +8,9 @@
 
 namespace jet {
 
-Table::Table(Pager& pager, TableDef def, std::u16string name, GlobalMap* globalMap)
+Table::Table(Pager& pager, TableDef def, std::u16string name, PageAllocator* allocator)
     : m_pager(pager)
-    , m_globalMap(globalMap)
+    , m_allocator(allocator)
     , m_def(std::move(def))
     , m_name(std::move(name))
 {
@@ -161,13 +161,14 @@ BTree& Table::IndexTree(size_t realIndex)
         m_trees.resize(m_def.realIndexes.size());
     if (!m_trees[realIndex]) {
         BTreePageHooks hooks;
-        if (m_globalMap != nullptr) {
+        if (m_allocator != nullptr) {
             const RealIndexDef& def = m_def.realIndexes[realIndex];
             const MapLocation map{def.usageMapPage, def.usageMapRow};
-            hooks.pageAdded = [this, map](PageNumber page) { return SetMapPage(m_pager, map, page, true); };
+            hooks.pageAdded = [this, map](PageNumber page) { return SetMapPage(*m_allocator, map, page, true); };
             hooks.pageReleased = [this, map](PageNumber page) { return ReleasePage(page, map, std::nullopt); };
         }
-        m_trees[realIndex] = std::make_unique<BTree>(m_pager, m_def.realIndexes[realIndex], std::move(hooks));
+        m_trees[realIndex] = std::make_unique<BTree>(m_allocator != nullptr ? static_cast<PageStore&>(*m_allocator) : m_pager,
+                                                    m_def.realIndexes[realIndex], std::move(hooks));
     }
     return *m_trees[realIndex];
 }

@@ -5,6 +5,7 @@
 #include "index/IndexDef.h"
 #include "io/Pager.h"
 #include "page/MapWriter.h"
+#include "page/PageAllocator.h"
 #include "table/RowCodec.h"
 
 #include <jet/Status.h>
@@ -38,7 +39,7 @@ struct LoadedRow {
 class Table {
 public:
     // `globalMap` is null for a read-only database; writes then fail.
-    Table(Pager& pager, TableDef def, std::u16string name, GlobalMap* globalMap = nullptr);
+    Table(Pager& pager, TableDef def, std::u16string name, PageAllocator* allocator = nullptr);
     Table(const Table&) = delete;
     Table& operator=(const Table&) = delete;
 
@@ -144,7 +145,7 @@ private:
     Status StoreReplacedRow(RowId id, RowId at, std::vector<uint8_t>& bytes);
 
     Pager& m_pager;
-    GlobalMap* m_globalMap = nullptr;
+    PageAllocator* m_allocator = nullptr; // writable databases only
     std::optional<PageNumber> m_insertPage;
     std::vector<PageNumber> m_pagesAdded; // data pages added by the change in progress
     LoadedRow m_writeRow;                 // scratch for ReplaceRow

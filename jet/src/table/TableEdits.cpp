@@ -2,7 +2,7 @@
 // usage maps, indexes and definition counters.
 #include "table/Table.h"
 
-#include "db/FormatConstants.h"
+#include "util/FormatConstants.h"
 #include "index/IndexKey.h"
 #include "page/DataPage.h"
 #include "table/Text.h"
@@ -70,7 +70,7 @@ const std::vector<bool>& Table::KeyColumns()
 
 Status Table::CheckWritable() const
 {
-    if (m_globalMap == nullptr || m_pager.IsReadOnly())
+    if (m_allocator == nullptr || m_pager.IsReadOnly())
         return Errors::ReadOnly();
     return Status::OK();
 }
@@ -176,15 +176,15 @@ Status Table::CheckIndexes(const RowValues& values, std::optional<RowId> self,
 Result<PageNumber> Table::NewDataPage(uint32_t owner, std::optional<MapLocation> ownedMap,
                                       std::optional<MapLocation> freeMap)
 {
-    auto page = m_pager.AllocatePage(EmptyDataPage(owner));
+    auto page = m_allocator->AllocatePage(EmptyDataPage(owner));
     if (!page.ok())
         return page.status();
     if (ownedMap)
-        JET_RETURN_IF_ERROR(SetMapPage(m_pager, *ownedMap, *page, true));
+        JET_RETURN_IF_ERROR(SetMapPage(*m_allocator, *ownedMap, *page, true));
     if (freeMap) {
         // The free-space map only names the page new rows go to.
         JET_RETURN_IF_ERROR(ClearMap(m_pager, *freeMap));
-        JET_RETURN_IF_ERROR(SetMapPage(m_pager, *freeMap, *page, true));
+        JET_RETURN_IF_ERROR(SetMapPage(*m_allocator, *freeMap, *page, true));
     }
     return page;
 }
@@ -192,13 +192,10 @@ Result<PageNumber> Table::NewDataPage(uint32_t owner, std::optional<MapLocation>
 Status Table::ReleasePage(PageNumber page, std::optional<MapLocation> ownedMap, std::optional<MapLocation> freeMap)
 {
     if (ownedMap)
-        JET_RETURN_IF_ERROR(SetMapPage(m_pager, *ownedMap, page, false));
+        JET_RETURN_IF_ERROR(SetMapPage(*m_allocator, *ownedMap, page, false));
     if (freeMap)
-        JET_RETURN_IF_ERROR(SetMapPage(m_pager, *freeMap, page, false));
-    JET_RETURN_IF_ERROR(m_pager.WritePage(page, Page{}));
-    JET_RETURN_IF_ERROR(m_globalMap->MarkFree(page));
-    m_pager.ReleasePage(page);
-    return Status::OK();
+        JET_RETURN_IF_ERROR(SetMapPage(*m_allocator, *freeMap, page, false));
+    return m_allocator->ReleasePage(page);
 }
 
 Result<RowId> Table::PlaceRow(const std::vector<uint8_t>& row, uint16_t flags, std::optional<PageNumber> avoid)
@@ -244,7 +241,7 @@ Result<RowId> Table::PlaceRow(const std::vector<uint8_t>& row, uint16_t flags, s
             m_insertPage = *it;
             return **placed;
         }
-        JET_RETURN_IF_ERROR(SetMapPage(m_pager, freeMap, *it, false));
+        JET_RETURN_IF_ERROR(SetMapPage(*m_allocator, freeMap, *it, false));
     }
     auto fresh = NewDataPage(m_def.tdefPage, MapLocation::FromPointer(m_def.ownedMap), freeMap);
     if (!fresh.ok())
@@ -321,10 +318,10 @@ Result<std::vector<uint8_t>> Table::WriteLongValue(const ColumnDef& column, cons
         Page page = EmptyDataPage(fmt::kLongValueOwner);
         if (!AppendRow(page, row))
             return Errors::RecordTooLarge();
-        auto allocated = m_pager.AllocatePage(page);
+        auto allocated = m_allocator->AllocatePage(page);
         if (!allocated.ok())
             return allocated.status();
-        JET_RETURN_IF_ERROR(SetMapPage(m_pager, owned, *allocated, true));
+        JET_RETURN_IF_ERROR(SetMapPage(*m_allocator, owned, *allocated, true));
         next = *allocated << 8;
     }
     StoreU32(descriptor.data(), length);
@@ -442,18 +439,18 @@ public:
     {
         if (m_committed)
             return;
-        m_table.m_pager.RollbackChange();
+        m_table.m_allocator->RollbackChange();
         m_table.ForgetAddedPages();
         m_table.m_insertPage = m_insertPage;
         m_table.m_longValuePage = std::move(m_longValuePage);
     }
 
     // Starts the change (which may first commit the transaction before it).
-    Status Begin() { return m_table.m_pager.BeginChange(); }
+    Status Begin() { return m_table.m_allocator->BeginChange(); }
 
     void Commit()
     {
-        m_table.m_pager.CommitChange();
+        m_table.m_allocator->CommitChange();
         m_committed = true;
     }
 

@@ -1,6 +1,6 @@
 #include "create/NewDatabase.h"
 
-#include "db/FormatConstants.h"
+#include "util/FormatConstants.h"
 #include "table/TableDef.h"
 #include "io/Header.h"
 #include "io/MemoryFile.h"
