@@ -70,33 +70,95 @@ std::vector<IndexKeyColumn> KeyColumns(const SystemTablePlan& plan, const System
     return key;
 }
 
+// The rows a system table starts with, on its one data page.
+Result<std::vector<RowId>> BuildSystemRows(const SystemTablePlan& plan, std::vector<Page>& pages)
+{
+    std::vector<RowId> rowIds;
+    if (plan.rows.empty())
+        return rowIds;
+    DataPageBuilder data(plan.design->tdefPage);
+    for (const auto& values : plan.rows) {
+        auto row = EncodePlainRow(plan.columns, plan.varColumns, values);
+        if (!row.ok())
+            return row.status();
+        if (!data.Fits(row->size()))
+            return Status::InvalidArgument("The initial rows of " + Utf16ToUtf8(plan.design->name)
+                                           + " do not fit one page.");
+        rowIds.push_back({plan.dataPage, data.Append(*row)});
+    }
+    pages[plan.dataPage] = data.page();
+    return rowIds;
+}
+
+// Real index `i` of a system table, its entries for the initial rows on its
+// one leaf page (the root). Its usage map is left to the caller.
+Result<RealIndexDef> BuildSystemIndex(const SystemTablePlan& plan, size_t i, const std::vector<RowId>& rowIds,
+                                      std::vector<Page>& pages)
+{
+    const SystemIndexSpec& index = plan.design->indexes[i];
+    RealIndexDef real;
+    real.columns = KeyColumns(plan, index);
+    std::vector<LeafEntry> entries;
+    std::set<std::vector<uint8_t>> distinct;
+    for (size_t r = 0; r < plan.rows.size(); ++r) {
+        std::vector<Value> keyValues;
+        for (uint16_t number : index.columns)
+            keyValues.push_back(plan.rows[r][number]);
+        auto key = EncodeIndexKey(real.columns, keyValues);
+        if (!key.ok())
+            return key.status();
+        distinct.insert(*key);
+        entries.push_back({std::move(key).value(), rowIds[r]});
+    }
+    auto leaf = BuildLeafPage(plan.design->tdefPage, std::move(entries));
+    if (!leaf.ok())
+        return leaf.status();
+    real.rootPage = plan.rootPages[i];
+    pages[real.rootPage] = *leaf;
+    real.flags = index.flags;
+    real.uniqueEntryCount = static_cast<uint32_t>(distinct.size());
+    return real;
+}
+
+// The definition page of a system table. The engine stores its own tables'
+// columns and index names sorted by name; the long-value map list follows
+// the column order.
+Status WriteSystemDefinition(const SystemTablePlan& plan, TableDef& def, const std::vector<LongValueMaps>& maps,
+                             std::vector<Page>& pages)
+{
+    def.columns = plan.columns;
+    std::stable_sort(def.columns.begin(), def.columns.end(),
+                     [](const ColumnDef& a, const ColumnDef& b) { return NameOrderLess(a.name, b.name); });
+    std::stable_sort(def.logicalIndexes.begin(), def.logicalIndexes.end(),
+                     [](const LogicalIndexDef& a, const LogicalIndexDef& b) { return NameOrderLess(a.name, b.name); });
+    for (const auto& c : def.columns) {
+        for (const auto& m : maps) {
+            if (m.columnNumber == c.number)
+                def.longValueMaps.push_back(m);
+        }
+    }
+    const PageNumber tdef = plan.design->tdefPage;
+    const auto stream = EncodeTableDef(def);
+    if (DefinitionPageCount(stream.size()) != 1)
+        return Status::InvalidArgument("The definition of " + Utf16ToUtf8(plan.design->name)
+                                       + " does not fit one page.");
+    pages[tdef] = SplitDefinition(stream, {tdef}).front();
+    return Status::OK();
+}
+
 // Lays out every page of one system table: definition, usage-map holder,
 // index leaves and (when it has rows) its data page.
 Status BuildSystemTable(const SystemTablePlan& plan, std::vector<Page>& pages)
 {
-    const SystemTableSpec& design = *plan.design;
-    const PageNumber tdef = design.tdefPage;
+    auto rowIds = BuildSystemRows(plan, pages);
+    if (!rowIds.ok())
+        return rowIds.status();
 
-    std::vector<RowId> rowIds;
-    if (!plan.rows.empty()) {
-        DataPageBuilder data(tdef);
-        for (const auto& values : plan.rows) {
-            auto row = EncodePlainRow(plan.columns, plan.varColumns, values);
-            if (!row.ok())
-                return row.status();
-            if (!data.Fits(row->size()))
-                return Status::InvalidArgument("The initial rows of " + Utf16ToUtf8(design.name)
-                                               + " do not fit one page.");
-            rowIds.push_back({plan.dataPage, data.Append(*row)});
-        }
-        pages[plan.dataPage] = data.page();
-    }
-
-    TableDef layout;
-    layout.tableType = 0x53; // 'S'
-    layout.rowCount = static_cast<uint32_t>(plan.rows.size());
-    layout.maxColumns = static_cast<uint16_t>(plan.columns.size());
-    layout.varColumns = plan.varColumns;
+    TableDef def;
+    def.tableType = 0x53; // 'S'
+    def.rowCount = static_cast<uint32_t>(plan.rows.size());
+    def.maxColumns = static_cast<uint16_t>(plan.columns.size());
+    def.varColumns = plan.varColumns;
 
     // Holder rows: the table's owned and free-space maps, two maps per long
     // value column, then one map per index.
@@ -108,78 +170,29 @@ Status BuildSystemTable(const SystemTablePlan& plan, std::vector<Page>& pages)
         const auto record = InlineUsageMap(start, mapped);
         return (plan.holderPage << 8) | holder.Append(record);
     };
-    layout.ownedMap = addMap(dataPages);
-    layout.freeMap = addMap(dataPages);
+    def.ownedMap = addMap(dataPages);
+    def.freeMap = addMap(dataPages);
     std::vector<LongValueMaps> longValueMaps;
     for (const auto& c : plan.columns) {
-        if (!c.IsLongValue())
-            continue;
-        LongValueMaps m;
-        m.columnNumber = c.number;
-        m.ownedMap = addMap({});
-        m.freeMap = addMap({});
-        longValueMaps.push_back(m);
+        if (c.IsLongValue())
+            longValueMaps.push_back({c.number, addMap({}), addMap({})});
     }
-
-    for (size_t i = 0; i < design.indexes.size(); ++i) {
-        const SystemIndexSpec& index = design.indexes[i];
-        const auto keyColumns = KeyColumns(plan, index);
-        std::vector<LeafEntry> entries;
-        std::set<std::vector<uint8_t>> distinct;
-        for (size_t r = 0; r < plan.rows.size(); ++r) {
-            std::vector<Value> keyValues;
-            for (uint16_t number : index.columns)
-                keyValues.push_back(plan.rows[r][number]);
-            auto key = EncodeIndexKey(keyColumns, keyValues);
-            if (!key.ok())
-                return key.status();
-            distinct.insert(*key);
-            entries.push_back({std::move(key).value(), rowIds[r]});
-        }
-        auto leaf = BuildLeafPage(tdef, std::move(entries));
-        if (!leaf.ok())
-            return leaf.status();
-        const PageNumber root = plan.rootPages[i];
-        pages[root] = *leaf;
-
-        RealIndexDef real;
-        real.columns = keyColumns;
-        real.SetUsageMap(addMap({root}));
-        real.rootPage = root;
-        real.flags = index.flags;
-        real.uniqueEntryCount = static_cast<uint32_t>(distinct.size());
-        layout.realIndexes.push_back(std::move(real));
+    for (size_t i = 0; i < plan.design->indexes.size(); ++i) {
+        auto real = BuildSystemIndex(plan, i, *rowIds, pages);
+        if (!real.ok())
+            return real.status();
+        real->SetUsageMap(addMap({real->rootPage}));
+        def.realIndexes.push_back(std::move(real).value());
 
         LogicalIndexDef logical;
-        logical.name = std::u16string(index.name);
+        logical.name = std::u16string(plan.design->indexes[i].name);
         logical.number = static_cast<uint32_t>(i);
         logical.realIndex = static_cast<uint32_t>(i);
-        logical.kind = index.kind;
-        layout.logicalIndexes.push_back(std::move(logical));
+        logical.kind = plan.design->indexes[i].kind;
+        def.logicalIndexes.push_back(std::move(logical));
     }
     pages[plan.holderPage] = holder.page();
-
-    // The engine stores its own tables' columns and index names sorted by
-    // name; the long-value map list follows the column order.
-    layout.columns = plan.columns;
-    std::stable_sort(layout.columns.begin(), layout.columns.end(),
-                     [](const ColumnDef& a, const ColumnDef& b) { return NameOrderLess(a.name, b.name); });
-    std::stable_sort(layout.logicalIndexes.begin(), layout.logicalIndexes.end(),
-                     [](const LogicalIndexDef& a, const LogicalIndexDef& b) {
-                         return NameOrderLess(a.name, b.name);
-                     });
-    for (const auto& c : layout.columns) {
-        for (const auto& m : longValueMaps) {
-            if (m.columnNumber == c.number)
-                layout.longValueMaps.push_back(m);
-        }
-    }
-
-    const auto stream = EncodeTableDef(layout);
-    if (DefinitionPageCount(stream.size()) != 1)
-        return Status::InvalidArgument("The definition of " + Utf16ToUtf8(design.name) + " does not fit one page.");
-    pages[tdef] = SplitDefinition(stream, {tdef}).front();
-    return Status::OK();
+    return WriteSystemDefinition(plan, def, longValueMaps, pages);
 }
 
 } // namespace
