@@ -36,8 +36,12 @@ Result<std::unique_ptr<Pager>> Pager::Open(std::unique_ptr<File> file, const std
     auto size = file->Size();
     if (!size.ok())
         return size.status();
+    // A row pointer names its page in 24 bits, so no Jet 4.0 file holds more
+    // pages; a size that is not whole pages is no file Access wrote.
     if (*size == 0 || *size % kPageSize != 0 || *size / kPageSize > 0xFFFFFF)
         return Errors::NotADatabase(path);
+    // A read-only open never writes, so it needs no journal (and must not
+    // create one beside a file it may have no right to write near).
     if (options.readOnly)
         journal.reset();
     return std::unique_ptr<Pager>(new Pager(std::move(file), path, options, static_cast<uint32_t>(*size / kPageSize),
@@ -95,6 +99,9 @@ Status Pager::Usable() const
     return Status::OK();
 }
 
+// Jet 4.0 encrypts every page but the header with RC4, keyed by the key
+// the header holds XOR the page number, so that equal pages do not look
+// equal on disk. The header itself is masked separately (io/Header).
 void Pager::Crypt(PageNumber n, uint8_t* page) const
 {
     if (m_options.encryptionKey == 0 || n == 0)
@@ -105,6 +112,9 @@ void Pager::Crypt(PageNumber n, uint8_t* page) const
     rc4.Apply(page, kPageSize);
 }
 
+// Version stamps let readers above (the B-tree's cache of parsed index
+// pages) know without comparing bytes that a page changed. The
+// vector grows by a quarter at a time: appends come one page after another.
 void Pager::Touch(PageNumber n)
 {
     if (n >= m_versions.size())
@@ -112,6 +122,9 @@ void Pager::Touch(PageNumber n)
     m_versions[n] = ++m_versionClock;
 }
 
+// Every change goes through here: the frame becomes dirty (it must reach
+// the file at the commit), its version moves, and the first change of a
+// transaction opens it.
 void Pager::Changed(Frame& frame)
 {
     m_cache.MarkDirty(frame);
@@ -124,7 +137,9 @@ Result<Pager::Frame*> Pager::TakeFrame(PageNumber n)
 {
     Frame* victim = m_cache.NextVictim();
     if (victim != nullptr && victim->used && victim->dirty) {
-        // Every changed page goes out together and stays cached.
+        // Every changed page goes out together and stays cached. Sending
+        // only the victim would cost one journal append and one write per
+        // page evicted; together they are written in page order, in runs.
         JET_RETURN_IF_ERROR(Spill());
     }
     return m_cache.Take(n);
@@ -179,6 +194,8 @@ Result<Page*> Pager::Modify(PageNumber n)
     if (!f.ok())
         return f.status();
     Frame* frame = *f;
+    // The original is kept before the caller changes a byte, so a row the
+    // table refuses half-way can be taken back exactly.
     if (m_inChange)
         RememberOriginal(n, *frame);
     Changed(*frame);
@@ -222,6 +239,9 @@ Result<PageNumber> Pager::AppendPage(const Page& page)
     return n;
 }
 
+// A page appended by the change has no original: RollbackChange() drops it
+// instead. A row touches a handful of pages, so a linear search of the
+// originals kept so far beats any index.
 void Pager::RememberOriginal(PageNumber n, const Frame& frame)
 {
     if (n >= m_pageCountAtBegin)
@@ -257,6 +277,10 @@ void Pager::RollbackChange()
     if (!m_inChange)
         return;
     m_inChange = false;
+    // Pages the change appended go first (their stamps move so nothing keeps
+    // a view of them), then every changed page gets its original back. A
+    // page already spilled to the file comes back as a changed page, so the
+    // next write puts the original over what was spilled.
     for (PageNumber n = m_pageCountAtBegin; n < m_pageCount; ++n) {
         if (Frame* f = m_cache.Find(n))
             m_cache.Drop(*f);
@@ -284,6 +308,8 @@ void Pager::RollbackChange()
     m_originalCount = 0;
 }
 
+// The copy is made while the transaction goes on (see Replacement), so a
+// large merge pays for it in parallel rather than at the first spill.
 void Pager::ExpectChanges(uint64_t pages)
 {
     if (!m_options.mayWriteBeside || m_copy != nullptr || pages <= m_cache.capacity()
@@ -296,6 +322,9 @@ void Pager::ExpectChanges(uint64_t pages)
         m_whyInPlace = made.status().description();
 }
 
+// Changed pages in page order, adjacent ones joined into one write of up to
+// kMaxRunPages: the disk sees long sequential runs, and encryption happens
+// in a buffer so the cache keeps the plain pages.
 Status Pager::WriteChangedPages(File& file)
 {
     const std::vector<Frame*> dirty = m_cache.DirtyInPageOrder();
@@ -319,6 +348,9 @@ Status Pager::WriteChangedPages(File& file)
     return Status::OK();
 }
 
+// Only pages the file held when the transaction began have an original
+// worth saving (appended pages are cut off by a rollback), and each is
+// saved once: the first original is the one that puts the last commit back.
 Status Pager::JournalChangedPages()
 {
     if (!m_journal)
@@ -336,6 +368,9 @@ Status Pager::JournalChangedPages()
     return Status::OK();
 }
 
+// A transaction goes beside the file only with a copy that is whole and
+// the same as the file (Replacement checks owner, mode, links and space);
+// otherwise it stays in place under the journal, and m_whyInPlace says why.
 Result<bool> Pager::GoBeside()
 {
     if (m_copy == nullptr) {
@@ -380,6 +415,8 @@ Status Pager::Spill()
     return WriteChangedPages(*m_file);
 }
 
+// After a commit (or an undo) the file at the path holds the last commit
+// and nothing is journaled: the next change starts a new transaction.
 void Pager::EndTransaction()
 {
     m_state = PagerState::kClean;
@@ -420,6 +457,10 @@ Status Pager::CommitInPlace()
     return Status::OK();
 }
 
+// Rule 5. The file at the path is never written: the copy gets the rest
+// of the transaction and is flushed, then renamed over the file, and the
+// folder is flushed. A crash before the rename leaves the old file whole; a
+// reader holding the old file open goes on reading it, whole.
 Status Pager::CommitBeside()
 {
     File& copy = m_copy->copy();
@@ -471,6 +512,9 @@ Status Pager::Flush()
     return Status::OK();
 }
 
+// Puts the file back as the last commit left it. In place, the journal
+// holds the original of every page written; with no journal only appended
+// pages can have reached the file. Beside, dropping the copy is enough.
 Status Pager::UndoTransaction()
 {
     Status s;
@@ -516,6 +560,8 @@ Status Pager::Close()
     return flushed;
 }
 
+// For a stop or a failure above the pager: whatever the transaction did,
+// the file is left exactly as its last commit.
 Status Pager::Abandon()
 {
     CheckInvariants();

@@ -1,5 +1,12 @@
 // The write side of Table: adding and replacing rows with their long values,
 // usage maps, indexes and definition counters.
+//
+// Every row write has the same shape. First everything that can refuse the
+// row is checked with nothing changed: each value against its column (the
+// row codec), the row's size, null rules and unique keys of every index.
+// Then the change runs as one unit under a RowWriteGuard: long values, the
+// row on a data page, each index entry, the definition's counters. From
+// there on only the file can fail, and a failure puts every page back.
 #include "table/Table.h"
 
 #include "util/FormatConstants.h"
@@ -33,6 +40,9 @@ Status TypeMismatch(const ColumnDef& column)
     return Errors::TypeMismatch(Utf16ToUtf8(column.name));
 }
 
+// A data page with no rows. `owner` is the table's definition page, or
+// kLongValueOwner for a page of long values, which belong to no table row
+// scan (readers skip them by that owner).
 Page EmptyDataPage(uint32_t owner)
 {
     Page p{};
@@ -43,6 +53,8 @@ Page EmptyDataPage(uint32_t owner)
     return p;
 }
 
+// The name an error gives for a real index: that of its first logical
+// index (several logical indexes may share one real index).
 std::u16string IndexName(const TableDef& def, size_t realIndex)
 {
     for (const auto& li : def.logicalIndexes) {
@@ -75,6 +87,9 @@ Status Table::CheckWritable() const
     return Status::OK();
 }
 
+// The bytes a long value stores: OLE as given, Memo as text, compressed
+// only while it is short. A value long enough to need a chain of pages is
+// stored uncompressed.
 Result<std::vector<uint8_t>> Table::LongValueData(const ColumnDef& column, const Value& value) const
 {
     if (column.type == ColumnType::kOle)
@@ -88,6 +103,9 @@ Result<std::vector<uint8_t>> Table::LongValueData(const ColumnDef& column, const
     return data;
 }
 
+// A long value's descriptor is a placeholder of its final size here: where
+// the value goes (in the row or on pages of its own) depends on the rest of
+// the row, and it is written only once the whole row has been checked.
 Status Table::EncodeField(size_t column, const Value& value, FieldBytes& field, std::vector<LongValuePlan>& plans) const
 {
     const ColumnDef& c = m_def.columns[column];
@@ -119,6 +137,9 @@ Status Table::PlanRowLayout(const std::vector<FieldBytes>& fields, std::vector<L
     return size > fmt::kMaxRowSize ? Errors::RecordTooLarge() : Status::OK();
 }
 
+// Short long values stay in the row, in column order, while the row still
+// fits a page; the rest go to long-value pages. A short memo then costs no
+// page of its own.
 void Table::PlanLongValues(std::vector<LongValuePlan>& plans, size_t fixedPart) const
 {
     size_t size = fixedPart;
@@ -142,6 +163,11 @@ std::vector<Value> Table::IndexKeyValues(const RealIndexDef& index, const RowVal
     return keyValues;
 }
 
+// The key the row will have in each index, or none where the index leaves
+// the row out (ignore-nulls). Refuses the row when a required or primary
+// key column is null, or when a unique index already holds the key for
+// another row (`self`, when replacing, may hold it). A key whose columns
+// are all null collides with nothing, even in a unique index.
 Status Table::CheckIndexes(const RowValues& values, std::optional<RowId> self,
                            std::vector<std::optional<std::vector<uint8_t>>>& keys)
 {
@@ -173,6 +199,8 @@ Status Table::CheckIndexes(const RowValues& values, std::optional<RowId> self,
     return Status::OK();
 }
 
+// A fresh page for rows or long values, listed in the owner's usage maps.
+// The page allocator has already marked it used in the global map.
 Result<PageNumber> Table::NewDataPage(uint32_t owner, std::optional<MapLocation> ownedMap,
                                       std::optional<MapLocation> freeMap)
 {
@@ -189,6 +217,8 @@ Result<PageNumber> Table::NewDataPage(uint32_t owner, std::optional<MapLocation>
     return page;
 }
 
+// The reverse of NewDataPage: out of the owner's maps first, so that no map
+// ever names a page the global map calls free.
 Status Table::ReleasePage(PageNumber page, std::optional<MapLocation> ownedMap, std::optional<MapLocation> freeMap)
 {
     if (ownedMap)
@@ -198,6 +228,10 @@ Status Table::ReleasePage(PageNumber page, std::optional<MapLocation> ownedMap, 
     return m_allocator->ReleasePage(page);
 }
 
+// Finds room for a row: the page the last row went to, then a few of the
+// pages the free-space map names (a page found full leaves the map, so the
+// search stays short), then a new page. `avoid` keeps a moved row off the
+// page it is leaving.
 Result<RowId> Table::PlaceRow(const std::vector<uint8_t>& row, uint16_t flags, std::optional<PageNumber> avoid)
 {
     auto pages = DataPages();
@@ -257,6 +291,11 @@ Result<RowId> Table::PlaceRow(const std::vector<uint8_t>& row, uint16_t flags, s
     return **placed;
 }
 
+// Stores a long value and returns its 12-byte descriptor: the length with
+// the kind in its top bits, then a row pointer (and, inline, the bytes
+// themselves). Three kinds, as Access writes them: inline in the row; one
+// row on a long-value page shared with other values of the column; or a
+// chain of pages of its own.
 Result<std::vector<uint8_t>> Table::WriteLongValue(const ColumnDef& column, const std::vector<uint8_t>& data,
                                                    bool isInline)
 {
@@ -329,6 +368,9 @@ Result<std::vector<uint8_t>> Table::WriteLongValue(const ColumnDef& column, cons
     return descriptor;
 }
 
+// Gives back what a long value held: its row on a shared page, or every
+// page of its chain. The chain is followed with a set of visited pointers,
+// so a damaged file with a loop cannot keep us here.
 Status Table::FreeLongValue(const ColumnDef& column, ByteView descriptor)
 {
     if (descriptor.size() < fmt::kLongValueDescriptorSize)
@@ -472,6 +514,10 @@ Status Table::WriteLongValues(const std::vector<LongValuePlan>& plans, std::vect
     return Status::OK();
 }
 
+// Index entries change only where the key bytes do, which for most
+// replaced rows is no index at all. The count of distinct keys in each
+// index's statistics goes up with a new key; a removal leaves it, so it
+// never claims fewer distinct keys than the index may hold.
 Status Table::UpdateIndexes(RowId id, const IndexKeys& oldKeys, const IndexKeys& newKeys, uint32_t rowCount,
                             uint32_t autoNumber)
 {
@@ -495,6 +541,8 @@ Status Table::UpdateIndexes(RowId id, const IndexKeys& oldKeys, const IndexKeys&
     return Status::OK();
 }
 
+// AutoNumber columns left null get the next number after the highest one
+// handed out; a value given explicitly moves that mark up.
 Result<RowId> Table::InsertRow(RowValues values)
 {
     JET_RETURN_IF_ERROR(CheckWritable());
