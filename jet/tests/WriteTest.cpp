@@ -8,6 +8,7 @@
 #include "io/MemoryFile.h"
 
 #include "helpers/ExternalTools.h"
+#include "helpers/FaultyFile.h"
 #include "helpers/TempDir.h"
 
 #include <jet/Database.h>
@@ -446,8 +447,8 @@ TEST_F(WriteTest, WritesStayInTheCacheUntilFlush)
 {
     auto bytes = std::make_shared<std::vector<uint8_t>>(ReadFileBytes(FixtureFilePath("fixtures/jet4/dataset/PAF_POSTZON.dat")));
     const auto original = *bytes;
-    auto file = std::make_unique<jet::MemoryFile>(bytes);
-    jet::MemoryFile* raw = file.get();
+    auto file = std::make_unique<jet::test::FaultyFile>(std::make_unique<jet::MemoryFile>(bytes));
+    jet::test::FaultyFile* raw = file.get();
     auto db = jet::DatabaseImpl::OpenWith(std::move(file), "mem", u"tallowmere", {});
     ASSERT_TRUE(db.ok());
     auto rs = Table(**db, "PAF_PostZon");
@@ -493,8 +494,8 @@ class FaultInjectionTest : public WriteTest, public ::testing::WithParamInterfac
 TEST_P(FaultInjectionTest, FlushFailureIsReportedAndRecoverable)
 {
     auto bytes = std::make_shared<std::vector<uint8_t>>(ReadFileBytes(FixtureFilePath("fixtures/jet4/dataset/PAF_FULL.dat")));
-    auto file = std::make_unique<jet::MemoryFile>(bytes);
-    jet::MemoryFile* raw = file.get();
+    auto file = std::make_unique<jet::test::FaultyFile>(std::make_unique<jet::MemoryFile>(bytes));
+    jet::test::FaultyFile* raw = file.get();
     // A small cache makes evictions write pages in the middle of the work.
     auto db = jet::DatabaseImpl::OpenWith(std::move(file), "mem", u"tallowmere", {.cachePages = 32});
     ASSERT_TRUE(db.ok());

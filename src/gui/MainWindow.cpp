@@ -20,79 +20,96 @@
 
 namespace pafdm {
 
-MainWindow::MainWindow(frmMain& logic, QWidget* parent)
-    : QMainWindow(parent)
-    , m_logic(logic)
+namespace {
+
+// The button above the two panes, Data Status and System; returns the widget
+// that holds them.
+QWidget* BuildPanes(MainWindow& window)
 {
-    setObjectName(QStringLiteral("frmMain"));
-    auto* central = new QWidget(this);
+    auto* central = new QWidget(&window);
     auto* grid = new QGridLayout(central);
     grid->setContentsMargins(Twips(60), Twips(30), Twips(30), Twips(60));
     grid->setHorizontalSpacing(Twips(45));
 
     // The design puts the button at the top right above the panes' gap.
-    Command5 = new QPushButton(QStringLiteral("Get Updates"), central);
-    Command5->setObjectName(QStringLiteral("Command5"));
-    Command5->setMinimumSize(Twips(1755), Twips(285));
-    grid->addWidget(Command5, 0, 0, 1, 2, Qt::AlignRight | Qt::AlignTop);
+    window.Command5 = new QPushButton(QStringLiteral("Get Updates"), central);
+    window.Command5->setObjectName(QStringLiteral("Command5"));
+    window.Command5->setMinimumSize(Twips(1755), Twips(285));
+    grid->addWidget(window.Command5, 0, 0, 1, 2, Qt::AlignRight | Qt::AlignTop);
     grid->setRowMinimumHeight(0, Twips(1920 - 30 - 45));
 
-    Frame1 = new QGroupBox(QStringLiteral("Data Status"), central);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    auto* frame1Layout = new QVBoxLayout(Frame1);
-    Text1 = new QPlainTextEdit(Frame1);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setReadOnly(true);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setMinimumSize(Twips(4515), Twips(2055));
-    frame1Layout->addWidget(Text1);
-    grid->addWidget(Frame1, 1, 0);
+    window.Frame1 = new QGroupBox(QStringLiteral("Data Status"), central);
+    window.Frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* frame1Layout = new QVBoxLayout(window.Frame1);
+    window.Text1 = new QPlainTextEdit(window.Frame1);
+    window.Text1->setObjectName(QStringLiteral("Text1"));
+    window.Text1->setReadOnly(true);
+    window.Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    window.Text1->setMinimumSize(Twips(4515), Twips(2055));
+    frame1Layout->addWidget(window.Text1);
+    grid->addWidget(window.Frame1, 1, 0);
 
-    Frame2 = new QGroupBox(QStringLiteral("System"), central);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    auto* frame2Layout = new QVBoxLayout(Frame2);
-    Label1 = new QLabel(Frame2);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    window.Frame2 = new QGroupBox(QStringLiteral("System"), central);
+    window.Frame2->setObjectName(QStringLiteral("Frame2"));
+    auto* frame2Layout = new QVBoxLayout(window.Frame2);
+    window.Label1 = new QLabel(window.Frame2);
+    window.Label1->setObjectName(QStringLiteral("Label1"));
+    window.Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    window.Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Its width follows its text, so the machine's name is never cut off.
-    Label1->setMinimumHeight(Twips(1815));
-    frame2Layout->addWidget(Label1);
-    grid->addWidget(Frame2, 1, 1);
+    window.Label1->setMinimumHeight(Twips(1815));
+    frame2Layout->addWidget(window.Label1);
+    grid->addWidget(window.Frame2, 1, 1);
     // The panes share the width as the design does: 4695 to 2745.
     grid->setColumnStretch(0, 4695);
     grid->setColumnStretch(1, 2745);
     grid->setRowStretch(1, 1);
-    setCentralWidget(central);
+    return central;
+}
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuDataDirectory = mnuFile->addAction(QStringLiteral("Choose &Data Directory..."));
-    mnuDataDirectory->setObjectName(QStringLiteral("mnuDataDirectory"));
-    mnuUpdateNow = mnuFile->addAction(QStringLiteral("&Update Now..."));
-    mnuUpdateNow->setObjectName(QStringLiteral("mnuUpdateNow"));
-    mnuUpdateNow->setVisible(m_logic.updateNowVisible);
-    mnuFile->addSeparator();
-    mnuQuit = mnuFile->addAction(QStringLiteral("&Quit"));
-    mnuQuit->setObjectName(QStringLiteral("mnuQuit"));
-    mnuQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+// The File, Options and Help menus.
+void BuildMenus(MainWindow& window, bool updateNowVisible)
+{
+    QMenuBar* bar = window.menuBar();
+    window.mnuFile = bar->addMenu(QStringLiteral("&File"));
+    window.mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    window.mnuDataDirectory = window.mnuFile->addAction(QStringLiteral("Choose &Data Directory..."));
+    window.mnuDataDirectory->setObjectName(QStringLiteral("mnuDataDirectory"));
+    window.mnuUpdateNow = window.mnuFile->addAction(QStringLiteral("&Update Now..."));
+    window.mnuUpdateNow->setObjectName(QStringLiteral("mnuUpdateNow"));
+    window.mnuUpdateNow->setVisible(updateNowVisible);
+    window.mnuFile->addSeparator();
+    window.mnuQuit = window.mnuFile->addAction(QStringLiteral("&Quit"));
+    window.mnuQuit->setObjectName(QStringLiteral("mnuQuit"));
+    window.mnuQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    mnuOptions = menuBar()->addMenu(QStringLiteral("&Options"));
-    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
-    mnuCurrentData = mnuOptions->addAction(QStringLiteral("&Current Data Status"));
-    mnuCurrentData->setObjectName(QStringLiteral("mnuCurrentData"));
-    mnu52353 = mnuOptions->addSeparator();
-    mnu52353->setObjectName(QStringLiteral("mnu52353"));
-    mnuAppDownloads = mnuOptions->addAction(QStringLiteral("Download Application Definitions"));
-    mnuAppDownloads->setObjectName(QStringLiteral("mnuAppDownloads"));
-    mnuRefresh = mnuOptions->addAction(QStringLiteral("&Refresh Display"));
-    mnuRefresh->setObjectName(QStringLiteral("mnuRefresh"));
-    mnuRefresh->setShortcut(QKeySequence(Qt::Key_F5));
+    window.mnuOptions = bar->addMenu(QStringLiteral("&Options"));
+    window.mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    window.mnuCurrentData = window.mnuOptions->addAction(QStringLiteral("&Current Data Status"));
+    window.mnuCurrentData->setObjectName(QStringLiteral("mnuCurrentData"));
+    window.mnu52353 = window.mnuOptions->addSeparator();
+    window.mnu52353->setObjectName(QStringLiteral("mnu52353"));
+    window.mnuAppDownloads = window.mnuOptions->addAction(QStringLiteral("Download Application Definitions"));
+    window.mnuAppDownloads->setObjectName(QStringLiteral("mnuAppDownloads"));
+    window.mnuRefresh = window.mnuOptions->addAction(QStringLiteral("&Refresh Display"));
+    window.mnuRefresh->setObjectName(QStringLiteral("mnuRefresh"));
+    window.mnuRefresh->setShortcut(QKeySequence(Qt::Key_F5));
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuAbout = mnuHelp->addAction(QStringLiteral("&About"));
-    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+    window.mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    window.mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    window.mnuAbout = window.mnuHelp->addAction(QStringLiteral("&About"));
+    window.mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+}
+
+} // namespace
+
+MainWindow::MainWindow(frmMain& logic, QWidget* parent)
+    : QMainWindow(parent)
+    , m_logic(logic)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setCentralWidget(BuildPanes(*this));
+    BuildMenus(*this, m_logic.updateNowVisible);
 
     WaitingLabel = new QLabel(this);
     WaitingLabel->setObjectName(QStringLiteral("WaitingLabel"));

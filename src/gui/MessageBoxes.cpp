@@ -10,18 +10,6 @@ namespace pafdm {
 
 namespace {
 
-struct ScriptState {
-    bool on = false;
-    std::deque<int> answers;
-    std::vector<MessageBoxes::Shown> recorded;
-};
-
-ScriptState& TheScript()
-{
-    static ScriptState script;
-    return script;
-}
-
 QMessageBox::Icon IconOf(int style)
 {
     switch (style & 0x70) {
@@ -74,15 +62,6 @@ int AnswerOf(int clicked, int buttons)
 int MessageBoxes::Show(QWidget* parent, const QString& prompt, int style, const QString& title, bool topMost)
 {
     const int buttons = style & 0x0F;
-    ScriptState& script = TheScript();
-    if (script.on || !script.answers.empty()) {
-        script.recorded.push_back({prompt, style, title, topMost});
-        if (script.answers.empty())
-            return NeutralAnswer(buttons);
-        const int answer = script.answers.front();
-        script.answers.pop_front();
-        return answer;
-    }
     QString text = prompt;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QMessageBox box(IconOf(style), title, text, ButtonsOf(buttons), topMost ? nullptr : parent);
@@ -93,24 +72,6 @@ int MessageBoxes::Show(QWidget* parent, const QString& prompt, int style, const 
         box.activateWindow();
     }
     return AnswerOf(box.exec(), buttons);
-}
-
-void MessageBoxes::Script(std::deque<int> answers)
-{
-    TheScript().on = true;
-    TheScript().answers = std::move(answers);
-}
-
-void MessageBoxes::StopScripting()
-{
-    TheScript().on = false;
-    TheScript().answers.clear();
-    TheScript().recorded.clear();
-}
-
-std::vector<MessageBoxes::Shown>& MessageBoxes::Recorded()
-{
-    return TheScript().recorded;
 }
 
 } // namespace pafdm

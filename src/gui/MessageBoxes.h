@@ -2,36 +2,36 @@
 
 #include <QString>
 
-#include <deque>
-#include <optional>
-#include <vector>
-
 class QWidget;
 
 namespace pafdm {
+
+// Answers the program's message boxes: a message-box style and texts in, a
+// message-box answer out. The desktop program shows each box and waits for
+// the user (MessageBoxes); tests put in one that answers without showing.
+class MessageBoxAnswerer {
+public:
+    virtual ~MessageBoxAnswerer() = default;
+
+    // Returns the answer (MessageAnswer) to one box; `parent` owns the box
+    // unless it is top-most.
+    virtual int Answer(QWidget* parent, const QString& prompt, int style, const QString& title, bool topMost) = 0;
+};
 
 // The one way the desktop program shows a message box: buttons and icon
 // from a message-box style, the answer as a message-box answer. A top-most
 // box (frmTopMessage) is owned by a top-most, foreground window so it comes
 // up in front of every other window, the program's top-most ones included.
-// Tests answer boxes in advance: while answers are queued (or scripting is
-// on), a box is recorded and answered without being shown.
-class MessageBoxes {
+class MessageBoxes final : public MessageBoxAnswerer {
 public:
-    struct Shown {
-        QString prompt;
-        int style = 0;
-        QString title;
-        bool topMost = false;
-    };
+    int Answer(QWidget* parent, const QString& prompt, int style, const QString& title, bool topMost) override
+    {
+        return Show(parent, prompt, style, title, topMost);
+    }
 
+    // Shows the box and waits for the user; the close box or Escape gives
+    // the answer that commits to nothing.
     static int Show(QWidget* parent, const QString& prompt, int style, const QString& title, bool topMost);
-
-    // Test hooks: answer the next boxes with `answers`, then (while
-    // scripted) with the answer that commits to nothing.
-    static void Script(std::deque<int> answers);
-    static void StopScripting();
-    static std::vector<Shown>& Recorded();
 };
 
 } // namespace pafdm

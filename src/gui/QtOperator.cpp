@@ -185,7 +185,7 @@ std::optional<int> QtOperator::ShowMessage(const QString& prompt, int style, con
     // answer (a logout, a service stop), and the logs hold what was said.
     if (StopSignal() != 0)
         return NeutralAnswer(style);
-    return OnWindows([&] { return std::optional<int>(MessageBoxes::Show(m_main, prompt, style, title, topMost)); });
+    return OnWindows([&] { return std::optional<int>(m_boxes->Answer(m_main, prompt, style, title, topMost)); });
 }
 
 UpdateSource QtOperator::AskUpdateSource()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/MessageBoxes.h"
 #include "support/Operator.h"
 
 #include <QPointer>
@@ -69,6 +70,9 @@ public:
     ZipForm* ArchiveWindow() const;
     // Called with the source dialog once it is shown (tests press its buttons).
     std::function<void(frmUpdateChoose&)> onChooseShown;
+    // Who answers the message boxes from now on: `boxes`, which must outlive
+    // this operator or be replaced first, or the real boxes when null.
+    void SetMessageBoxes(MessageBoxAnswerer* boxes) { m_boxes = boxes ? boxes : &m_shownBoxes; }
 
     std::optional<int> ShowMessage(const QString& prompt, int style, const QString& title, bool topMost) override;
     UpdateSource AskUpdateSource() override;
@@ -120,6 +124,8 @@ private:
     // The windows are children of the main window, which may take them along
     // when it goes; the pointers notice.
     QPointer<QWidget> m_main;
+    MessageBoxes m_shownBoxes;
+    MessageBoxAnswerer* m_boxes = &m_shownBoxes;
     QPointer<TransferWindow> m_progress;
     QPointer<ZipForm> m_archive;
     QPointer<frmUpdateChoose> m_choose;

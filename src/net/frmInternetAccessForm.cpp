@@ -19,6 +19,7 @@
 #include <climits>
 #include <cmath>
 #include <functional>
+#include <optional>
 
 namespace pafdm {
 
@@ -171,6 +172,91 @@ QString frmInternetAccessForm::GetURL(const QString& url)
     return reply;
 }
 
+namespace {
+
+Error FileAccessError(const QString& path, const QSaveFile& file)
+{
+    return Error{TransferError::kFileAccess,
+                 QStringLiteral("Path/File access error: %1 (%2)").arg(path, file.errorString())};
+}
+
+// The file a download goes to and what has reached it so far. It is written
+// under a temporary name beside the target and renamed over it only once
+// complete, so a broken download never replaces a good file.
+class DownloadTarget {
+public:
+    DownloadTarget(const QString& path, const QString& name, const QString& label)
+        : m_file(path)
+        , m_path(path)
+        , m_name(name)
+        , m_label(label)
+    {
+    }
+
+    // Whether the length is known and the file open: the reply's first bytes
+    // (or its end) have come.
+    bool IsOpen() const { return m_total >= 0; }
+
+    // Takes the length the reply announces and opens the file.
+    std::optional<Error> Open(const QNetworkReply& reply, QString& stageMarker)
+    {
+        stageMarker = QStringLiteral("Internet:GetHTTPFile:Stage 3");
+        const Expected<qint64> length = ExpectedLength(reply);
+        if (!length)
+            return length.error();
+        m_total = length.value();
+        stageMarker = QStringLiteral("Internet:GetHTTPFile:Stage 4");
+        if (!m_file.open(QIODevice::WriteOnly))
+            return FileAccessError(m_path, m_file);
+        return std::nullopt;
+    }
+
+    // Writes what the reply holds, and shows the progress when its label changes.
+    std::optional<Error> WriteAvailable(QNetworkReply& reply, Operator& ui)
+    {
+        for (QByteArray chunk = reply.read(kFileChunk); !chunk.isEmpty(); chunk = reply.read(kFileChunk)) {
+            if (m_file.write(chunk) != chunk.size())
+                return FileAccessError(m_path, m_file);
+            m_written += chunk.size();
+        }
+        const qint64 done = std::min(m_written, m_total);
+        const QString progress = frmInternetAccessForm::ProgressLabel(m_name, done, m_total);
+        if (progress != m_label) {
+            m_label = progress;
+            ui.SetProgressLabel(m_label);
+            ui.SetProgressShare(done, m_total);
+            ui.RepaintProgress();
+        }
+        return std::nullopt;
+    }
+
+    void Cancel() { m_file.cancelWriting(); }
+
+    // After the reply has finished: the file in place when all of it came.
+    Expected<bool> Finish(const QNetworkReply& reply, const QString& url)
+    {
+        if (reply.error() != QNetworkReply::NoError)
+            return Error{TransferError::kTransferFailed, reply.errorString()};
+        if (m_written != m_total) {
+            return Error{TransferError::kTransferFailed,
+                         QStringLiteral("%1 ended after %2 of %3 bytes").arg(url).arg(m_written).arg(m_total)};
+        }
+        if (!m_file.commit())
+            return FileAccessError(m_path, m_file);
+        return true;
+    }
+
+private:
+    QSaveFile m_file;
+    QString m_path;
+    QString m_name;
+    QString m_label;
+    qint64 m_total = -1;
+    qint64 m_written = 0;
+};
+
+} // namespace
+
 Expected<bool> frmInternetAccessForm::GetHTTPFile(const QString& title, const QString& url,
                                                   const QString& destinationDirectory)
 {
@@ -195,56 +281,29 @@ Expected<bool> frmInternetAccessForm::GetHTTPFile(const QString& title, const QS
 
     m_ctx.StageMarker = QStringLiteral("Internet:GetHTTPFile:Stage 2");
     StartRequest(url);
-    QString label = QStringLiteral("Get file:") + name;
+    const QString label = QStringLiteral("Get file:") + name;
     ui.SetProgressLabel(label);
     ui.RepaintProgress();
 
-    // Written under a temporary name beside the target and renamed over it
-    // only once complete, so a broken download never replaces a good file.
-    QSaveFile file(file_name);
-    qint64 total = -1;
-    qint64 written = 0;
+    DownloadTarget target(file_name, name, label);
     for (;;) {
         ui.Yield();
         if (ui.TakeCancelRequest())
             CancelClicked();
         if (STOP_Internet_Download_Flg) {
             CancelRequest();
-            file.cancelWriting();
+            target.Cancel();
             return false;
         }
         const bool finished = m_reply->isFinished();
-        if (total < 0 && (finished || m_reply->bytesAvailable() > 0)) {
-            m_ctx.StageMarker = QStringLiteral("Internet:GetHTTPFile:Stage 3");
-            const Expected<qint64> length = ExpectedLength(*m_reply);
-            if (!length) {
-                CancelRequest();
-                return length.error();
-            }
-            total = length.value();
-            m_ctx.StageMarker = QStringLiteral("Internet:GetHTTPFile:Stage 4");
-            if (!file.open(QIODevice::WriteOnly)) {
-                CancelRequest();
-                return Error{TransferError::kFileAccess,
-                             QStringLiteral("Path/File access error: %1 (%2)").arg(file_name, file.errorString())};
-            }
-        }
-        if (total >= 0) {
-            for (QByteArray chunk = m_reply->read(kFileChunk); !chunk.isEmpty(); chunk = m_reply->read(kFileChunk)) {
-                if (file.write(chunk) != chunk.size()) {
-                    CancelRequest();
-                    return Error{TransferError::kFileAccess,
-                                 QStringLiteral("Path/File access error: %1 (%2)").arg(file_name, file.errorString())};
-                }
-                written += chunk.size();
-            }
-            const QString progress = ProgressLabel(name, std::min(written, total), total);
-            if (progress != label) {
-                label = progress;
-                ui.SetProgressLabel(label);
-                ui.SetProgressShare(std::min(written, total), total);
-                ui.RepaintProgress();
-            }
+        std::optional<Error> failure;
+        if (!target.IsOpen() && (finished || m_reply->bytesAvailable() > 0))
+            failure = target.Open(*m_reply, m_ctx.StageMarker);
+        if (!failure && target.IsOpen())
+            failure = target.WriteAvailable(*m_reply, ui);
+        if (failure) {
+            CancelRequest();
+            return *failure;
         }
         if (finished)
             break;
@@ -252,17 +311,7 @@ Expected<bool> frmInternetAccessForm::GetHTTPFile(const QString& title, const QS
     }
 
     m_ctx.StageMarker = QStringLiteral("Internet:GetHTTPFile:Stage 5");
-    if (m_reply->error() != QNetworkReply::NoError)
-        return Error{TransferError::kTransferFailed, m_reply->errorString()};
-    if (written != total) {
-        return Error{TransferError::kTransferFailed,
-                     QStringLiteral("%1 ended after %2 of %3 bytes").arg(url).arg(written).arg(total)};
-    }
-    if (!file.commit()) {
-        return Error{TransferError::kFileAccess,
-                     QStringLiteral("Path/File access error: %1 (%2)").arg(file_name, file.errorString())};
-    }
-    return true;
+    return target.Finish(*m_reply, url);
 }
 
 void frmInternetAccessForm::Show()

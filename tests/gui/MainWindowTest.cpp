@@ -1,8 +1,8 @@
 #include "DemoData.h"
 #include "gui/Dialogs.h"
 #include "gui/MainWindow.h"
-#include "gui/MessageBoxes.h"
 #include "gui/QtOperator.h"
+#include "gui/ScriptedMessageBoxes.h"
 #include "net/frmInternetAccessForm.h"
 #include "net/zInternet.h"
 #include "shell/Program.h"
@@ -82,7 +82,7 @@ protected:
     {
         for (const char* scheme : {"http", "https", "file"})
             QDesktopServices::setUrlHandler(QLatin1String(scheme), &web, "Open");
-        MessageBoxes::Script({});
+        ui.SetMessageBoxes(&boxes);
         savedPath = qgetenv("PATH");
     }
 
@@ -98,7 +98,6 @@ protected:
     void TearDown() override
     {
         Reset();
-        MessageBoxes::StopScripting();
         for (const char* scheme : {"http", "https", "file"})
             QDesktopServices::unsetUrlHandler(QLatin1String(scheme));
         qputenv("PATH", savedPath);
@@ -115,7 +114,7 @@ protected:
     void Start(const EditionConfig& edition, std::deque<int> answers = {},
                const QLocale& locale = QLocale(QLocale::English, QLocale::UnitedKingdom))
     {
-        MessageBoxes::Script(std::move(answers));
+        boxes.Script(std::move(answers));
         Reset();
         ctx = std::make_unique<AppContext>(edition, ui, clock);
         ctx->locale = locale;
@@ -130,7 +129,7 @@ protected:
         window->show();
     }
 
-    static std::vector<MessageBoxes::Shown>& Boxes() { return MessageBoxes::Recorded(); }
+    std::vector<ScriptedMessageBoxes::Shown>& Boxes() { return boxes.Recorded(); }
 
     // A full-address file of 2,000 rows dated 1 January 2007 and an update
     // database of `rows` rows for 1 March 2007 left without its archive.
@@ -190,6 +189,8 @@ protected:
 
     test::TempDir dir;
     UrlRecorder web;
+    // Declared before the operator, which answers through it to the end.
+    ScriptedMessageBoxes boxes;
     QtOperator ui;
     FixedDayClock clock;
     std::unique_ptr<AppContext> ctx;
@@ -323,7 +324,7 @@ TEST_F(MainWindowTest, TheQuorlyOfferAppliesWaitingArchivesWhenAnsweredYes)
     poll.start(0);
     QStringList captions;
     Reset();
-    MessageBoxes::Script({MessageAnswer::kYes});
+    boxes.Script({MessageAnswer::kYes});
     ctx = std::make_unique<AppContext>(EditionConfig::Quorly(), ui, clock);
     ctx->locale = QLocale(QLocale::English, QLocale::UnitedKingdom);
     program = std::make_unique<Program>(*ctx);
@@ -393,7 +394,7 @@ TEST_F(MainWindowTest, TheDevelopmentFlagFileMovesTheDataDirectoryUnlessTheCurre
     test::TempDir development;
     test::TempDir empty;
     WriteText(dir.File(QStringLiteral("ThisIsAdevMachine.flg")), "");
-    MessageBoxes::Script({});
+    boxes.Script({});
     ctx = std::make_unique<AppContext>(EditionConfig::Vell(), ui, clock);
     ctx->locale = QLocale(QLocale::English, QLocale::UnitedKingdom);
     program = std::make_unique<Program>(*ctx);

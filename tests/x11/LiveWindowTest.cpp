@@ -5,8 +5,8 @@
 
 #include "DemoData.h"
 #include "gui/MainWindow.h"
-#include "gui/MessageBoxes.h"
 #include "gui/QtOperator.h"
+#include "gui/ScriptedMessageBoxes.h"
 #include "shell/Program.h"
 #include "shell/frmMain.h"
 #include "support/AppContext.h"
@@ -198,6 +198,7 @@ TEST(LiveWindowTest, TheTransferWindowIsPaintedAndAnswersPingsThroughoutAMerge)
         demo::WriteUpdateDatabase(demo::Kind::kFull, dir.FileStd(QStringLiteral("UPDATE_F_20070301.dat")), update)
             .ok());
 
+    ScriptedMessageBoxes boxes;
     QtOperator ui;
     pafdm::Clock clock;
     AppContext ctx(EditionConfig::Quorly(), ui, clock);
@@ -212,7 +213,8 @@ TEST(LiveWindowTest, TheTransferWindowIsPaintedAndAnswersPingsThroughoutAMerge)
         window.SetUpdateRunning(running);
         commandsHeld = commandsHeld || (running && !window.Command5->isEnabled());
     };
-    MessageBoxes::Script({MessageAnswer::kYes});
+    boxes.Script({MessageAnswer::kYes});
+    ui.SetMessageBoxes(&boxes);
 
     std::atomic<bool> done{false};
     std::vector<std::chrono::milliseconds> pings;
@@ -256,7 +258,7 @@ TEST(LiveWindowTest, TheTransferWindowIsPaintedAndAnswersPingsThroughoutAMerge)
     const auto took = Clock::now() - started;
     done = true;
     probe.join();
-    MessageBoxes::StopScripting();
+    ui.SetMessageBoxes(nullptr);
 
     ASSERT_TRUE(probeOk) << "no connection to the X server";
     EXPECT_FALSE(QFileInfo::exists(dir.File(QStringLiteral("UPDATE_F_20070301.dat")))) << "the update was merged";

@@ -7,6 +7,32 @@
 #include <string>
 #include <unordered_set>
 
+// The tree is kept the way Jet 4.0 keeps it, so that Access and every other
+// reader find what they expect:
+//  - Every entry lives on a leaf: the key bytes, then the row pointer (data
+//    page in 3 bytes, row in 1, big-endian). Entries compare as plain bytes,
+//    key first, so equal keys sort by row pointer, and a search for a key
+//    alone starts from row pointer 0/0 to land on the first of them.
+//  - A node page holds, for each child, the greatest entry below that child
+//    followed by the child's page number. A node with two or more children
+//    keeps the last of them in its tail pointer, with no entry; a node with
+//    one child stores it as an ordinary entry and a tail of 0. A reader takes
+//    the first entry not below what it seeks, else the tail.
+//  - These separators are exact: when a page's greatest entry changes, so
+//    does its entry in the parent (a tail has none), and upwards for as long
+//    as the page was its parent's last child. Access keeps them exact, and
+//    Check insists on it.
+//  - The leaves form one chain in key order through their previous and next
+//    pointers, across the whole level; Access walks it and calls a file with
+//    a broken chain corrupt. Node pages get the same links when they split,
+//    but nothing here reads them.
+//  - The root page never moves, because the table definition names it: when
+//    the root overflows its content moves one level down to a new page.
+//  - Leaves carry level 0, which Access insists on; nodes their height above
+//    the leaves (1 for a parent of leaves), as Access writes them.
+//  - Prefix compression is the page codec's (IndexPage): a leaf is compressed
+//    only when it would not fit otherwise, as Access does; nodes never.
+
 namespace jet {
 
 namespace {
@@ -39,6 +65,8 @@ Result<IndexPage> BTree::ReadIndexPage(PageNumber n)
     Page raw;
     JET_RETURN_IF_ERROR(m_store.ReadPage(n, raw));
     Result<IndexPage> page = DecodeIndexPage(raw, n);
+    // Every index page names the table that owns it; a page of another table
+    // means a pointer has gone astray.
     if (page.ok() && m_def.tdefPage != 0 && page->owner != m_def.tdefPage)
         return Bad(PageText(n) + " belongs to another table");
     return page;
@@ -59,6 +87,9 @@ Result<const IndexPage*> BTree::ViewIndexPage(PageNumber n, LeafView** leaf)
     const Page& raw = **view;
     if (cached != m_nodeCache.end() && IsCurrent(cached->second, n, raw))
         return &cached->second.page;
+    // Leaves change far more often than nodes and there are many more of
+    // them, so they are searched where they lie instead of being decoded and
+    // cached.
     if (leaf != nullptr && raw[0] == idx::kLeafPage) {
         // The leaf searched last, unchanged since, is not scanned again.
         if (m_leafPage == n && version.has_value() && version == m_leafVersion) {
@@ -83,6 +114,8 @@ Result<const IndexPage*> BTree::ViewIndexPage(PageNumber n, LeafView** leaf)
         m_leafView = std::move(page.value());
         return &m_leafView;
     }
+    // The upper levels of a tree are few pages read on every search; a full
+    // cache starts again rather than keeping count of use.
     if (m_nodeCache.size() >= kNodeCacheLimit)
         m_nodeCache.clear();
     CachedNode& slot = m_nodeCache[n];
@@ -114,6 +147,9 @@ Status BTree::CheckChild(PageNumber parent, PageNumber child) const
     return Status::OK();
 }
 
+// Down the tree, children in entry order and the tail last, which is key
+// order; not along the leaf chain, so that a broken chain can neither hide
+// leaves nor send the walk round in a loop.
 Status BTree::Walk(const Visitor& visit)
 {
     struct Frame {
@@ -176,6 +212,10 @@ Status BTree::SeekLeaf(KeyView key, RowId row, LeafView*& leaf, PageNumber& numb
             return Status::OK();
         }
         const IndexPage& page = *read.value();
+        // The first separator not below the entry sought names the subtree
+        // holding it; past every separator lies the tail. A node with no tail
+        // holds its last child as an entry, whose subtree has the greatest
+        // entries: an entry above them all would be added there.
         const size_t at = page.LowerBound(key, row);
         PageNumber child;
         if (at < page.Count())
@@ -220,7 +260,8 @@ Status BTree::ScanEqual(const std::vector<uint8_t>& key, RowId from,
             if (!goOn.value())
                 return Status::OK();
         }
-        // Equal keys (or, below a stale separator, the first one) continue on the next leaf.
+        // Equal keys (or, below a stale separator, the first one) continue on
+        // the next leaf: a run of duplicates may span any number of leaves.
         if (!more || next == 0)
             return Status::OK();
         JET_RETURN_IF_ERROR(CheckChild(number, next));
@@ -251,6 +292,11 @@ Result<std::optional<RowId>> BTree::FindFirst(const std::vector<uint8_t>& key)
 }
 
 // ---- Changes ----
+//
+// Insert and Remove work on decoded copies of the pages they touch (m_work)
+// and write them all at the end, in Commit. Until then the store holds the
+// tree as it was, so a change refused half-way (an entry that exists, a page
+// that cannot be had) leaves every existing page as it was.
 
 void BTree::BeginChange()
 {
@@ -271,6 +317,8 @@ Result<IndexPage*> BTree::Load(PageNumber n)
     return &it->second.page;
 }
 
+// The store takes a new page together with its bytes: an empty index page of
+// this table, whose entries follow in Commit.
 Result<PageNumber> BTree::NewPage(bool leaf, uint8_t level)
 {
     if (!m_hooks.pageAdded)
@@ -289,6 +337,9 @@ Result<PageNumber> BTree::NewPage(bool leaf, uint8_t level)
     return n;
 }
 
+// The same way down as SeekLeaf, remembering for each node the entry taken
+// (-1 for the tail): that entry is the separator to update, and where a new
+// sibling's entry goes, when the page below changes.
 Status BTree::Descend(KeyView key, RowId row, std::vector<PathStep>& path)
 {
     path.clear();
@@ -342,6 +393,8 @@ Status BTree::UpdateSeparators(const std::vector<PathStep>& path, size_t depth)
             continue; // a tail has no separator, but the parent's greatest entry changed too
         parent.Replace(static_cast<size_t>(up.slot), key, row);
         MarkDirty(up.page);
+        // Only the greatest entry of the parent is repeated above it: an entry
+        // with others after it, or before a tail, ends the climb.
         if (static_cast<size_t>(up.slot) + 1 != parent.Count() || parent.tail != 0)
             break;
     }
@@ -370,6 +423,10 @@ Status BTree::SubtreeMax(PageNumber n, std::vector<uint8_t>& key, RowId& row)
     return Bad("the index tree below page " + std::to_string(m_def.rootPage) + " is too deep");
 }
 
+// From the leaf upwards, a page that no longer fits gives entries to new left
+// siblings until it does (a long key may need several); each sibling adds an
+// entry to the parent, which may overflow in turn. An overfull root first moves
+// down a level (GrowRoot) and its new child is split like any other page.
 Status BTree::SplitOverfull(std::vector<PathStep>& path)
 {
     for (size_t d = path.size() - 1;; --d) {
@@ -406,6 +463,8 @@ Status BTree::GrowRoot(std::vector<PathStep>& path)
     root.next = 0;
     root.level = static_cast<uint8_t>(height + 1);
     MarkDirty(rootNumber);
+    // The moved page takes the root's place in the path: the root now reaches
+    // it through its tail until Commit settles the tail rule.
     path.insert(path.begin() + 1, PathStep{added.value(), path[0].slot});
     path[0].slot = -1;
     return Status::OK();
@@ -416,7 +475,10 @@ Status BTree::PeelLeft(std::vector<PathStep>& path, size_t depth)
     const PageNumber number = path[depth].page;
     size_t keep;
     {
-        // Move about half the bytes to a new left sibling, never more than fits on it.
+        // Move about half the bytes to a new left sibling, never more than fits
+        // on it. Entries 0..i would take `acc` bytes there, less the prefix
+        // they share for each of the i entries after the first. At least one
+        // entry moves and, of two or more, at least one stays.
         const IndexPage& page = At(number);
         size_t total = 0;
         for (size_t i = 0; i < page.Count(); ++i)
@@ -436,6 +498,10 @@ Status BTree::PeelLeft(std::vector<PathStep>& path, size_t depth)
     Result<PageNumber> added = NewPage(At(number).leaf, level);
     if (!added.ok())
         return added.status();
+    // The new page goes before the old one, in the chain and in the parent,
+    // so the old page keeps its place: its separator (or its tail pointer)
+    // stays right, and only the new page needs an entry in the parent. The
+    // page before it, if any, now links forward to the new page.
     IndexPage& page = At(number);
     IndexPage& left = At(added.value());
     page.MoveFrontTo(keep, left);
@@ -451,6 +517,8 @@ Status BTree::PeelLeft(std::vector<PathStep>& path, size_t depth)
     page.prev = added.value();
     MarkDirty(number);
 
+    // The new page's entry in the parent is its own greatest entry, placed just
+    // before the entry (or tail) that leads to the old page.
     const KeyView lastKey = left.Key(left.Count() - 1);
     const std::vector<uint8_t> separator(lastKey.begin(), lastKey.end());
     const RowId separatorRow = left.Row(left.Count() - 1);
@@ -464,6 +532,8 @@ Status BTree::PeelLeft(std::vector<PathStep>& path, size_t depth)
     return Status::OK();
 }
 
+// Puts a changed node into the form Jet stores (the tail rule above). Splits and
+// drops may leave either form; settling it once, in Commit, keeps them simple.
 Status BTree::Normalize(PageNumber n)
 {
     IndexPage& page = At(n);
@@ -495,6 +565,8 @@ Status BTree::Commit()
     for (PageNumber n : dirtyNodes)
         JET_RETURN_IF_ERROR(Normalize(n));
 
+    // Every page is encoded before the first is written: a page the codec
+    // refuses (entries that do not fit, a row it cannot name) changes nothing.
     std::vector<std::pair<PageNumber, Page>> pages;
     for (const auto& [n, w] : m_work) {
         if (!w.dirty)
@@ -512,6 +584,8 @@ Status BTree::Commit()
     }
     for (PageNumber n : m_released)
         m_nodeCache.erase(n);
+    // The usage map learns of the tree's pages last, once the pages that point
+    // to new ones, or no longer point to released ones, are written.
     for (PageNumber n : m_added)
         JET_RETURN_IF_ERROR(m_hooks.pageAdded(n));
     for (PageNumber n : m_released)
@@ -520,6 +594,9 @@ Status BTree::Commit()
     return Status::OK();
 }
 
+// Entries with equal keys are neighbours (they sort by row pointer after the
+// key), so whether a key is new shows just before or after `pos`, maybe on the
+// next or previous leaf. This counts unique entries for the index statistics.
 Result<bool> BTree::KeyPresentBeside(const IndexPage& leaf, size_t pos, KeyView key)
 {
     if (pos > 0 && CompareKeys(leaf.Key(pos - 1), key) == 0)
@@ -553,6 +630,9 @@ Status BTree::Insert(const std::vector<uint8_t>& key, RowId row, bool* keyWasNew
         return Status::InvalidArgument("The row lies on a page an index entry cannot name.");
     {
         // Most entries go inside a leaf with room: change its bytes in place.
+        // Strictly inside, neither the first nor the last entry changes, so
+        // neither the separators above nor the shared prefix do; the page is
+        // then exactly what a full decode, insert and encode would give.
         LeafView* leaf = nullptr;
         PageNumber number = 0;
         size_t at = 0;
@@ -589,6 +669,8 @@ Status BTree::Insert(const std::vector<uint8_t>& key, RowId row, bool* keyWasNew
             return present.status();
         isNew = !present.value();
     }
+    // A new last entry is the leaf's new greatest, which the parents repeat;
+    // the separators are put right before any split, which leaves it in place.
     IndexPage& leaf = At(leafNumber);
     leaf.Insert(pos, key, row);
     MarkDirty(leafNumber);
@@ -615,6 +697,8 @@ Status BTree::Remove(const std::vector<uint8_t>& key, RowId row)
     const bool wasLast = pos + 1 == leaf.Count();
     leaf.Erase(pos);
     MarkDirty(leafNumber);
+    // A leaf inside the tree is never kept empty; the root, an empty index,
+    // may be. Removing the last entry lowers the greatest one, which the parents repeat.
     if (leaf.Empty() && depth > 0)
         JET_RETURN_IF_ERROR(DropEmptyPage(path, depth));
     else if (wasLast && !leaf.Empty())
@@ -626,6 +710,8 @@ Status BTree::DropEmptyPage(std::vector<PathStep>& path, size_t depth)
 {
     if (!m_hooks.pageReleased)
         return Status::NotSupported("The index would give back a page, but its usage map cannot be updated.");
+    // The page leaves the chain before it is given back, so no link ever
+    // names a free page, and it is not written: its content no longer matters.
     const PageNumber number = path[depth].page;
     const PageNumber before = At(number).prev;
     const PageNumber after = At(number).next;
@@ -648,6 +734,9 @@ Status BTree::DropEmptyPage(std::vector<PathStep>& path, size_t depth)
 
     const PathStep& up = path[depth - 1];
     IndexPage& parent = At(up.page);
+    // The parent loses the entry for the page, or, when the page was its tail,
+    // its last entry's child becomes the tail; the parent's greatest entry is
+    // then lower, which its own parent repeats.
     bool greatestChanged = false;
     if (up.slot < 0) {
         parent.tail = 0;
@@ -665,7 +754,9 @@ Status BTree::DropEmptyPage(std::vector<PathStep>& path, size_t depth)
     if (parent.Empty() && parent.tail == 0) {
         if (depth - 1 > 0)
             return DropEmptyPage(path, depth - 1);
-        parent.leaf = true; // the whole index is empty again
+        // The whole index is empty again: the root becomes the single empty
+        // leaf a new table's index starts with.
+        parent.leaf = true;
         parent.level = 0;
         parent.prev = 0;
         parent.next = 0;
@@ -679,9 +770,9 @@ Status BTree::DropEmptyPage(std::vector<PathStep>& path, size_t depth)
 
 // ---- Check ----
 
-namespace {
-
-struct CheckState {
+// The leaves in the order the walk meets them (key order, to compare their
+// links after), and the last entry seen (order across leaves, duplicates).
+struct BTree::CheckState {
     std::unordered_set<PageNumber> seen;
     std::vector<std::string>* problems = nullptr;
     size_t leafDepth = SIZE_MAX;
@@ -698,121 +789,143 @@ struct CheckState {
     void Problem(PageNumber n, const std::string& what) { problems->push_back(PageText(n) + ": " + what); }
 };
 
-struct SubtreeMaximum {
+struct BTree::SubtreeMaximum {
     bool present = false;
     std::vector<uint8_t> key;
     RowId row;
 };
 
-} // namespace
-
 Status BTree::Check(std::vector<std::string>& problems)
 {
     CheckState state;
     state.problems = &problems;
-    const bool unique = m_def.IsUnique();
-
-    std::function<Status(PageNumber, size_t, SubtreeMaximum&)> visit = [&](PageNumber n, size_t depth,
-                                                                          SubtreeMaximum& max) -> Status {
-        if (depth > kMaxDepth) {
-            state.Problem(n, "the tree is deeper than " + std::to_string(kMaxDepth) + " levels");
-            return Status::OK();
-        }
-        if (n == 0 || n >= m_store.PageCount()) {
-            state.Problem(n, "lies outside the file");
-            return Status::OK();
-        }
-        if (!state.seen.insert(n).second) {
-            state.Problem(n, "is reached twice in the tree");
-            return Status::OK();
-        }
-        Page raw;
-        const Status read = m_store.ReadPage(n, raw);
-        if (!read.ok()) {
-            if (!read.IsCorruption())
-                return read;
-            state.Problem(n, read.description());
-            return Status::OK();
-        }
-        Result<IndexPage> decoded = DecodeIndexPage(raw, n);
-        if (!decoded.ok()) {
-            state.Problem(n, decoded.status().description());
-            return Status::OK();
-        }
-        const IndexPage& page = decoded.value();
-        if (m_def.tdefPage != 0 && page.owner != m_def.tdefPage)
-            state.Problem(n, "owner " + std::to_string(page.owner) + " is not the table definition page " +
-                                 std::to_string(m_def.tdefPage));
-        if (page.storedFreeSpace != idx::kMaxEntryBytes - page.usedBytes)
-            state.Problem(n, "free space " + std::to_string(page.storedFreeSpace) + " does not match " +
-                                 std::to_string(page.usedBytes) + " bytes of entries");
-        for (size_t i = 1; i < page.Count(); ++i) {
-            if (CompareEntries(page.Key(i - 1), page.Row(i - 1), page.Key(i), page.Row(i)) >= 0) {
-                state.Problem(n, "entry " + std::to_string(i) + " is not above the entry before it");
-                break;
-            }
-        }
-
-        if (page.leaf) {
-            if (page.level != 0)
-                state.Problem(n, "leaf page has level byte " + std::to_string(page.level));
-            if (state.leafDepth == SIZE_MAX)
-                state.leafDepth = depth;
-            else if (state.leafDepth != depth)
-                state.Problem(n, "leaf at depth " + std::to_string(depth) + ", others at depth " +
-                                     std::to_string(state.leafDepth));
-            if (page.Empty() && depth > 0)
-                state.Problem(n, "leaf inside the tree is empty");
-            state.leaves.push_back({n, page.prev, page.next});
-            for (size_t i = 0; i < page.Count(); ++i) {
-                const KeyView key = page.Key(i);
-                if (state.hasPrevious) {
-                    const auto order = CompareEntries(state.previousKey, state.previousRow, key, page.Row(i));
-                    if (order >= 0 && i == 0)
-                        state.Problem(n, "first entry is not above the last entry of page " +
-                                             std::to_string(state.previousPage));
-                    if (unique && CompareKeys(state.previousKey, key) == 0 &&
-                        !IsAllNullKey(m_def.columns, state.previousKey))
-                        ++state.duplicates;
-                }
-                state.previousKey.assign(key.begin(), key.end());
-                state.previousRow = page.Row(i);
-                state.previousPage = n;
-                state.hasPrevious = true;
-            }
-            if (!page.Empty()) {
-                max.present = true;
-                const KeyView last = page.Key(page.Count() - 1);
-                max.key.assign(last.begin(), last.end());
-                max.row = page.Row(page.Count() - 1);
-            }
-            return Status::OK();
-        }
-
-        if (page.Empty() && page.tail == 0) {
-            state.Problem(n, "node page has no children");
-            return Status::OK();
-        }
-        if (page.Count() >= 2 && page.tail == 0)
-            state.Problem(n, "node page with several children does not use its tail pointer");
-        for (size_t i = 0; i < page.Count(); ++i) {
-            SubtreeMaximum childMax;
-            JET_RETURN_IF_ERROR(visit(page.Child(i), depth + 1, childMax));
-            if (childMax.present &&
-                CompareEntries(childMax.key, childMax.row, page.Key(i), page.Row(i)) != 0)
-                state.Problem(n, "entry " + std::to_string(i) + " differs from the last entry below it (page " +
-                                     std::to_string(page.Child(i)) + ")");
-            if (i + 1 == page.Count() && page.tail == 0)
-                max = std::move(childMax);
-        }
-        if (page.tail != 0)
-            JET_RETURN_IF_ERROR(visit(page.tail, depth + 1, max));
-        return Status::OK();
-    };
-
     SubtreeMaximum rootMax;
-    JET_RETURN_IF_ERROR(visit(m_def.rootPage, 0, rootMax));
+    JET_RETURN_IF_ERROR(CheckSubtree(m_def.rootPage, 0, state, rootMax));
+    CheckLeafChain(state);
+    if (state.duplicates > 0)
+        problems.push_back("unique index with root page " + std::to_string(m_def.rootPage) + " holds " +
+                           std::to_string(state.duplicates) + " duplicate key(s)");
+    return Status::OK();
+}
 
+Status BTree::CheckSubtree(PageNumber n, size_t depth, CheckState& state, SubtreeMaximum& max)
+{
+    if (depth > kMaxDepth) {
+        state.Problem(n, "the tree is deeper than " + std::to_string(kMaxDepth) + " levels");
+        return Status::OK();
+    }
+    if (n == 0 || n >= m_store.PageCount()) {
+        state.Problem(n, "lies outside the file");
+        return Status::OK();
+    }
+    if (!state.seen.insert(n).second) {
+        state.Problem(n, "is reached twice in the tree");
+        return Status::OK();
+    }
+    Page raw;
+    const Status read = m_store.ReadPage(n, raw);
+    if (!read.ok()) {
+        // Only a page that cannot be read at all stops the check; damage is a problem like any other.
+        if (!read.IsCorruption())
+            return read;
+        state.Problem(n, read.description());
+        return Status::OK();
+    }
+    Result<IndexPage> decoded = DecodeIndexPage(raw, n);
+    if (!decoded.ok()) {
+        state.Problem(n, decoded.status().description());
+        return Status::OK();
+    }
+    const IndexPage& page = decoded.value();
+    CheckPageFields(n, page, state);
+    if (page.leaf) {
+        CheckLeaf(n, page, depth, state, max);
+        return Status::OK();
+    }
+    return CheckNode(n, page, depth, state, max);
+}
+
+void BTree::CheckPageFields(PageNumber n, const IndexPage& page, CheckState& state) const
+{
+    if (m_def.tdefPage != 0 && page.owner != m_def.tdefPage)
+        state.Problem(n, "owner " + std::to_string(page.owner) + " is not the table definition page " +
+                             std::to_string(m_def.tdefPage));
+    if (page.storedFreeSpace != idx::kMaxEntryBytes - page.usedBytes)
+        state.Problem(n, "free space " + std::to_string(page.storedFreeSpace) + " does not match " +
+                             std::to_string(page.usedBytes) + " bytes of entries");
+    for (size_t i = 1; i < page.Count(); ++i) {
+        if (CompareEntries(page.Key(i - 1), page.Row(i - 1), page.Key(i), page.Row(i)) >= 0) {
+            state.Problem(n, "entry " + std::to_string(i) + " is not above the entry before it");
+            break;
+        }
+    }
+}
+
+void BTree::CheckLeaf(PageNumber n, const IndexPage& page, size_t depth, CheckState& state,
+                      SubtreeMaximum& max) const
+{
+    if (page.level != 0)
+        state.Problem(n, "leaf page has level byte " + std::to_string(page.level));
+    if (state.leafDepth == SIZE_MAX)
+        state.leafDepth = depth;
+    else if (state.leafDepth != depth)
+        state.Problem(n, "leaf at depth " + std::to_string(depth) + ", others at depth " +
+                             std::to_string(state.leafDepth));
+    if (page.Empty() && depth > 0)
+        state.Problem(n, "leaf inside the tree is empty");
+    state.leaves.push_back({n, page.prev, page.next});
+    const bool unique = m_def.IsUnique();
+    for (size_t i = 0; i < page.Count(); ++i) {
+        const KeyView key = page.Key(i);
+        if (state.hasPrevious) {
+            const auto order = CompareEntries(state.previousKey, state.previousRow, key, page.Row(i));
+            if (order >= 0 && i == 0)
+                state.Problem(n, "first entry is not above the last entry of page " +
+                                     std::to_string(state.previousPage));
+            // Rows whose key columns are all null may share a key in a unique index.
+            if (unique && CompareKeys(state.previousKey, key) == 0 && !IsAllNullKey(m_def.columns, state.previousKey))
+                ++state.duplicates;
+        }
+        state.previousKey.assign(key.begin(), key.end());
+        state.previousRow = page.Row(i);
+        state.previousPage = n;
+        state.hasPrevious = true;
+    }
+    if (!page.Empty()) {
+        max.present = true;
+        const KeyView last = page.Key(page.Count() - 1);
+        max.key.assign(last.begin(), last.end());
+        max.row = page.Row(page.Count() - 1);
+    }
+}
+
+Status BTree::CheckNode(PageNumber n, const IndexPage& page, size_t depth, CheckState& state, SubtreeMaximum& max)
+{
+    if (page.Empty() && page.tail == 0) {
+        state.Problem(n, "node page has no children");
+        return Status::OK();
+    }
+    if (page.Count() >= 2 && page.tail == 0)
+        state.Problem(n, "node page with several children does not use its tail pointer");
+    for (size_t i = 0; i < page.Count(); ++i) {
+        SubtreeMaximum childMax;
+        JET_RETURN_IF_ERROR(CheckSubtree(page.Child(i), depth + 1, state, childMax));
+        if (childMax.present && CompareEntries(childMax.key, childMax.row, page.Key(i), page.Row(i)) != 0)
+            state.Problem(n, "entry " + std::to_string(i) + " differs from the last entry below it (page " +
+                                 std::to_string(page.Child(i)) + ")");
+        if (i + 1 == page.Count() && page.tail == 0)
+            max = std::move(childMax);
+    }
+    // The tail has no entry here to compare with: its greatest entry is this page's, for the parent to check.
+    if (page.tail != 0)
+        JET_RETURN_IF_ERROR(CheckSubtree(page.tail, depth + 1, state, max));
+    return Status::OK();
+}
+
+void BTree::CheckLeafChain(CheckState& state)
+{
+    // The walk met the leaves in key order, so each must link to its neighbours in that order and the
+    // ends to nothing.
     const auto& leaves = state.leaves;
     for (size_t i = 0; i < leaves.size(); ++i) {
         const PageNumber expectedPrev = i == 0 ? 0 : leaves[i - 1].number;
@@ -824,10 +937,6 @@ Status BTree::Check(std::vector<std::string>& problems)
             state.Problem(leaves[i].number, "next-page link is " + std::to_string(leaves[i].next) +
                                                 ", expected " + std::to_string(expectedNext));
     }
-    if (state.duplicates > 0)
-        problems.push_back("unique index with root page " + std::to_string(m_def.rootPage) + " holds " +
-                           std::to_string(state.duplicates) + " duplicate key(s)");
-    return Status::OK();
 }
 
 } // namespace jet

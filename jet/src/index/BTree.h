@@ -121,6 +121,16 @@ private:
     Status Normalize(PageNumber n);
     Result<bool> KeyPresentBeside(const IndexPage& leaf, size_t pos, KeyView key);
 
+    // The steps of Check(): a subtree, then the fields every index page has,
+    // a leaf, a node, and after the walk the links of the leaf chain.
+    struct CheckState;
+    struct SubtreeMaximum;
+    Status CheckSubtree(PageNumber n, size_t depth, CheckState& state, SubtreeMaximum& max);
+    void CheckPageFields(PageNumber n, const IndexPage& page, CheckState& state) const;
+    void CheckLeaf(PageNumber n, const IndexPage& page, size_t depth, CheckState& state, SubtreeMaximum& max) const;
+    Status CheckNode(PageNumber n, const IndexPage& page, size_t depth, CheckState& state, SubtreeMaximum& max);
+    static void CheckLeafChain(CheckState& state);
+
     PageStore& m_store;
     const RealIndexDef& m_def;
     BTreePageHooks m_hooks;

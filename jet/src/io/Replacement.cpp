@@ -135,88 +135,124 @@ void SetReplaceFaultForTesting(ReplaceFault fault)
     g_fault = std::move(fault);
 }
 
+namespace {
+
+// Reads the file's status into `st`, and says in `whyNot` when a copy could
+// not stand in for it: not a plain file on disk, or a file of several names.
+Status ExamineSource(int from, const std::string& databasePath, struct stat& st, std::string& whyNot)
+{
+    if (from < 0) {
+        whyNot = "the file is not a plain file on disk";
+        return Status::OK();
+    }
+    if (::fstat(from, &st) != 0)
+        return SystemError("stat '" + databasePath + "'", errno);
+    if (!S_ISREG(st.st_mode)) {
+        whyNot = "the file is not a plain file";
+        return Status::OK();
+    }
+    if (st.st_nlink > 1)
+        whyNot = "the file has " + std::to_string(st.st_nlink) + " names (hard links), which a new file would part";
+    return Status::OK();
+}
+
+// Why the folder of `target` has no room for a copy of `size` bytes and the
+// margin; empty when it has, or when the file system does not say.
+std::string WhyNoRoom(const std::string& target, uint64_t size)
+{
+    struct statvfs fs;
+    if (::statvfs(DirectoryOf(target).c_str(), &fs) != 0)
+        return {};
+    const uint64_t free = static_cast<uint64_t>(fs.f_bavail) * (fs.f_frsize != 0 ? fs.f_frsize : fs.f_bsize);
+    if (free >= size + kSpaceMargin)
+        return {};
+    return "the disk has " + std::to_string(free / (1024 * 1024)) + " MiB free, too little for a copy of " +
+           std::to_string(size / (1024 * 1024)) + " MiB and a margin";
+}
+
+} // namespace
+
 Result<std::unique_ptr<Replacement>> Replacement::Begin(File& source, const std::string& databasePath,
                                                         std::string& whyNot)
 {
     whyNot.clear();
     const int from = source.Descriptor();
-    if (from < 0) {
-        whyNot = "the file is not a plain file on disk";
-        return std::unique_ptr<Replacement>();
-    }
     struct stat st;
-    if (::fstat(from, &st) != 0)
-        return SystemError("stat '" + databasePath + "'", errno);
-    if (!S_ISREG(st.st_mode)) {
-        whyNot = "the file is not a plain file";
+    JET_RETURN_IF_ERROR(ExamineSource(from, databasePath, st, whyNot));
+    if (!whyNot.empty())
         return std::unique_ptr<Replacement>();
-    }
-    if (st.st_nlink > 1) {
-        whyNot = "the file has " + std::to_string(st.st_nlink) + " names (hard links), which a new file would part";
-        return std::unique_ptr<Replacement>();
-    }
     std::unique_ptr<Replacement> r(new Replacement());
     r->m_target = ResolvedPath(databasePath);
     r->m_copyPath = r->m_target + "-new";
     r->m_size = static_cast<uint64_t>(st.st_size);
-    struct statvfs fs;
-    if (::statvfs(DirectoryOf(r->m_target).c_str(), &fs) == 0) {
-        const uint64_t free = static_cast<uint64_t>(fs.f_bavail) * (fs.f_frsize != 0 ? fs.f_frsize : fs.f_bsize);
-        if (free < r->m_size + kSpaceMargin) {
-            whyNot = "the disk has " + std::to_string(free / (1024 * 1024)) + " MiB free, too little for a copy of "
-                + std::to_string(r->m_size / (1024 * 1024)) + " MiB and a margin";
-            return std::unique_ptr<Replacement>();
-        }
-    }
+    whyNot = WhyNoRoom(r->m_target, r->m_size);
+    if (!whyNot.empty())
+        return std::unique_ptr<Replacement>();
+    JET_RETURN_IF_ERROR(r->CreateCopy(whyNot));
+    if (whyNot.empty())
+        JET_RETURN_IF_ERROR(r->MatchOwnerAndMode(from, st, whyNot));
+    if (!whyNot.empty())
+        return std::unique_ptr<Replacement>();
+    r->StartCopying(from);
+    return r;
+}
 
+Status Replacement::CreateCopy(std::string& whyNot)
+{
     // The writer's lock is held on the file, so a copy already there was
     // left by a transaction that never committed.
     for (int attempt = 0;; ++attempt) {
-        r->m_copyFd = ::open(r->m_copyPath.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (r->m_copyFd >= 0 || errno != EEXIST || attempt > 0)
+        m_copyFd = ::open(m_copyPath.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (m_copyFd >= 0 || errno != EEXIST || attempt > 0)
             break;
-        ::unlink(r->m_copyPath.c_str());
+        ::unlink(m_copyPath.c_str());
     }
-    if (r->m_copyFd < 0) {
+    if (m_copyFd < 0) {
         const int code = errno;
         if (code == EACCES || code == EPERM || code == EROFS) {
             whyNot = "no new file can be made in the folder: " + std::string(std::strerror(code));
-            return std::unique_ptr<Replacement>();
+            return Status::OK();
         }
-        return SystemError("create '" + r->m_copyPath + "'", code);
+        return SystemError("create '" + m_copyPath + "'", code);
     }
-    r->m_copy = AdoptPosixFile(r->m_copyFd, r->m_copyPath);
-    ::flock(r->m_copyFd, LOCK_EX | LOCK_NB);
+    m_copy = AdoptPosixFile(m_copyFd, m_copyPath);
+    ::flock(m_copyFd, LOCK_EX | LOCK_NB);
+    return Status::OK();
+}
+
+Status Replacement::MatchOwnerAndMode(int from, const struct stat& source, std::string& whyNot)
+{
     // Owner first (it clears set-id bits), then attributes, then the mode.
     struct stat made;
-    if (::fstat(r->m_copyFd, &made) != 0)
-        return SystemError("stat '" + r->m_copyPath + "'", errno);
-    if ((made.st_uid != st.st_uid || made.st_gid != st.st_gid) && ::fchown(r->m_copyFd, st.st_uid, st.st_gid) != 0) {
+    if (::fstat(m_copyFd, &made) != 0)
+        return SystemError("stat '" + m_copyPath + "'", errno);
+    if ((made.st_uid != source.st_uid || made.st_gid != source.st_gid) &&
+        ::fchown(m_copyFd, source.st_uid, source.st_gid) != 0) {
         whyNot = "a new file cannot be given the file's owner and group: " + std::string(std::strerror(errno));
-        r->Discard();
-        return std::unique_ptr<Replacement>();
+        Discard();
+        return Status::OK();
     }
-    if (std::string why = CopyAttributes(from, r->m_copyFd); !why.empty()) {
+    if (std::string why = CopyAttributes(from, m_copyFd); !why.empty()) {
         whyNot = why;
-        r->Discard();
-        return std::unique_ptr<Replacement>();
+        Discard();
+        return Status::OK();
     }
-    if (::fchmod(r->m_copyFd, st.st_mode & 07777) != 0) {
+    if (::fchmod(m_copyFd, source.st_mode & 07777) != 0) {
         whyNot = "a new file cannot be given the file's mode: " + std::string(std::strerror(errno));
-        r->Discard();
-        return std::unique_ptr<Replacement>();
+        Discard();
     }
+    return Status::OK();
+}
+
+void Replacement::StartCopying(int from)
+{
     // The source is not written while the copy is made: nothing reaches the
     // file in place during a transaction that may still go beside it.
-    Replacement* raw = r.get();
     try {
-        r->m_thread = std::thread([raw, from] {
-            raw->m_copied = CopyBytes(from, raw->m_copyFd, raw->m_size, raw->m_copyPath, raw->m_bytes);
-        });
+        m_thread = std::thread([this, from] { m_copied = CopyBytes(from, m_copyFd, m_size, m_copyPath, m_bytes); });
     } catch (const std::system_error&) {
-        r->m_copied = CopyBytes(from, r->m_copyFd, r->m_size, r->m_copyPath, r->m_bytes);
+        m_copied = CopyBytes(from, m_copyFd, m_size, m_copyPath, m_bytes);
     }
-    return r;
 }
 
 Replacement::~Replacement()

@@ -10,6 +10,8 @@
 #include <string>
 #include <thread>
 
+struct stat;
+
 namespace jet {
 
 // A private copy of a database file, made beside it so that a transaction
@@ -68,6 +70,12 @@ public:
 
 private:
     Replacement() = default;
+    // The steps of Begin(). Each sets `whyNot` when the copy cannot be made
+    // the same as the file, and returns an error status on an I/O failure.
+    Status CreateCopy(std::string& whyNot);
+    Status MatchOwnerAndMode(int from, const struct stat& source, std::string& whyNot);
+    // Copies the file's bytes on a thread of its own, or here when no thread can be had.
+    void StartCopying(int from);
     void Discard();
 
     std::string m_target;   // the file itself (a link resolved)

@@ -4,6 +4,8 @@
 #include "io/MemoryFile.h"
 #include "io/Pager.h"
 
+#include "helpers/FaultyFile.h"
+
 #include <gtest/gtest.h>
 
 namespace jet {
@@ -22,7 +24,7 @@ protected:
     void SetUp() override
     {
         m_bytes = std::make_shared<std::vector<uint8_t>>(kPages * kPageSize, 0);
-        auto file = std::make_unique<MemoryFile>(m_bytes);
+        auto file = std::make_unique<test::FaultyFile>(std::make_unique<MemoryFile>(m_bytes));
         m_file = file.get();
         auto pager = Pager::Open(std::move(file), "mem", {.readOnly = false, .cachePages = kCache});
         ASSERT_TRUE(pager.ok());
@@ -49,7 +51,7 @@ protected:
     uint8_t OnFile(PageNumber n) const { return (*m_bytes)[n * kPageSize + 1]; }
 
     std::shared_ptr<std::vector<uint8_t>> m_bytes;
-    MemoryFile* m_file = nullptr;
+    test::FaultyFile* m_file = nullptr;
     std::unique_ptr<Pager> m_pager;
 };
 
