@@ -169,16 +169,6 @@ TransferWindow* QtOperator::ProgressWindow() const
     return m_progress.data();
 }
 
-ZipForm* QtOperator::ArchiveWindow() const
-{
-    return m_archive.data();
-}
-
-frmUpdateChoose* QtOperator::ChooseDialog() const
-{
-    return m_choose.data();
-}
-
 std::optional<int> QtOperator::ShowMessage(const QString& prompt, int style, const QString& title, bool topMost)
 {
     // After a signal the program is on its way out; nobody may be there to

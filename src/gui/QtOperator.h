@@ -54,7 +54,6 @@ public:
     // Called with true when an update run starts working and with false when
     // it has ended: the main window holds its commands meanwhile.
     std::function<void(bool running)> onUpdateRunning;
-    bool UpdateRunning() const { return m_running.load(); }
     // Asks the update run that is working to stop (the main window's close
     // box does while one runs).
     void RequestStop() { m_cancelStop.store(true); }
@@ -64,10 +63,8 @@ public:
     // The data directory the source dialog names on its second button.
     std::function<QString()> dataDirectory;
 
-    // The windows while they exist (tests look at them).
+    // The progress window while it exists (tests look at it).
     TransferWindow* ProgressWindow() const;
-    frmUpdateChoose* ChooseDialog() const;
-    ZipForm* ArchiveWindow() const;
     // Called with the source dialog once it is shown (tests press its buttons).
     std::function<void(frmUpdateChoose&)> onChooseShown;
     // Who answers the message boxes from now on: `boxes`, which must outlive

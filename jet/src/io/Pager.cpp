@@ -16,20 +16,6 @@ constexpr size_t kMaxRunPages = 64;
 
 } // namespace
 
-const char* PagerStateName(PagerState state)
-{
-    switch (state) {
-    case PagerState::kReader: return "reader";
-    case PagerState::kClean: return "clean";
-    case PagerState::kCached: return "cached";
-    case PagerState::kSpilled: return "spilled";
-    case PagerState::kBeside: return "beside";
-    case PagerState::kFailed: return "failed";
-    case PagerState::kClosed: return "closed";
-    }
-    return "?";
-}
-
 Result<std::unique_ptr<Pager>> Pager::Open(std::unique_ptr<File> file, const std::string& path,
                                            const PagerOptions& options, std::unique_ptr<JournalWriter> journal)
 {

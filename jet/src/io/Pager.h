@@ -36,7 +36,6 @@ enum class PagerState {
               // taken back): only Close() or Abandon() remain, which undo it
     kClosed,  // closed or abandoned: every call fails
 };
-const char* PagerStateName(PagerState state);
 
 // The page cache between the engine and the file, and the transactions that
 // change the file. Pages are decrypted on the way in and encrypted on the way
