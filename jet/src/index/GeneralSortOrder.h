@@ -31,8 +31,9 @@ struct SortCharCode {
     uint8_t code = 0; // unprintable code, modifier, or the flag (2 or 3) of kInternationalExt
 };
 
-// The entry for `c`, or nullopt for a surrogate code unit (characters outside
-// the Basic Multilingual Plane have no agreed weight in this sort order).
+// The entry for `c`; every UTF-16 code unit has one, surrogates included (each
+// half of a pair is weighed on its own). nullopt only for a code unit the
+// compiled table lacks.
 std::optional<SortCharCode> LookupGeneralSortChar(char16_t c);
 
 // Appends the key part of a non-null Text/Memo value, flag byte included
