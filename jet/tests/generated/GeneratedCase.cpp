@@ -522,7 +522,16 @@ std::string MatchRows(const std::vector<Row>& model, size_t readerRows, const Ta
         return reader + " reads " + std::to_string(readerRows) + " rows, the model holds " +
             std::to_string(model.size());
     std::vector<bool> taken(readerRows, false);
-    for (size_t m = 0; m < model.size(); ++m) {
+    // Rows with the most nulls first: a reader that prints some values
+    // shortened could otherwise give a null row's partner to another row.
+    std::vector<size_t> order(model.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    const auto nulls = [&](size_t i) {
+        return std::count_if(model[i].begin(), model[i].end(), [](const Value& v) { return v.IsNull(); });
+    };
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return nulls(a) > nulls(b); });
+    for (size_t m : order) {
         bool found = false;
         std::string closest;
         size_t bestColumns = 0;
@@ -566,8 +575,10 @@ std::vector<std::string> SplitOn(const std::string& text, const std::string& sep
     }
 }
 
-const std::string kFieldSep = "\x1f\x1f\x1f";
-const std::string kRowSep = "\x1e\x1e\x1e\n";
+// Separators no generated value holds: text has control characters, but not
+// these words between them.
+const std::string kFieldSep = "\x1d<F>\x1d";
+const std::string kRowSep = "\x1d<R>\x1d\n";
 const std::string kNullMark = "\x1d" "NULL\x1d";
 
 bool SameExported(const ColumnSpec& c, const Value& v, const std::string& text)
@@ -621,7 +632,9 @@ bool SameExported(const ColumnSpec& c, const Value& v, const std::string& text)
         // and long ones at its buffer's end): what it prints must begin the
         // value. mdb-reader checks every byte.
         const std::string hex = HexOf(v.As<Bytes>().data(), v.As<Bytes>().size());
-        return text == kNullMark || hex.rfind(Lower(text), 0) == 0;
+        if (text == kNullMark)
+            return v.As<Bytes>().empty() || v.As<Bytes>()[0] == 0;
+        return hex.rfind(Lower(text), 0) == 0;
     }
     case ColumnType::kGuid: {
         // With -b hex mdbtools prints the GUID's text in hex, and it leaves
