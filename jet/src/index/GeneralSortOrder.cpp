@@ -224,12 +224,24 @@ Status AppendGeneralLegacyTextKey(std::u16string_view text, bool ascending, std:
     out.push_back(ascending ? 0x7F : 0x80);
     out.reserve(start + 1 + text.size() + 2);
     TextKeyTail tail;
-    for (char16_t c : text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
         const std::optional<SortCharCode> entry = LookupGeneralSortChar(c);
         if (!entry) {
             out.resize(start);
             return Status::NotSupported("The character " + DescribeCodeUnit(c) +
                                         " has no weight in the General sort order; the index key cannot be built.");
+        }
+        // Half a surrogate pair is no character: such text has no key.
+        const bool high = c >= 0xD800 && c <= 0xDBFF;
+        const bool low = c >= 0xDC00 && c <= 0xDFFF;
+        const bool paired = high ? i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF
+                                 : low && i > 0 && text[i - 1] >= 0xD800 && text[i - 1] <= 0xDBFF;
+        if ((high || low) && !paired) {
+            out.resize(start);
+            return Status::NotSupported("The code unit " + DescribeCodeUnit(c) +
+                                        " is half of a surrogate pair without its other half; the index key "
+                                        "cannot be built.");
         }
         AddCodeUnit(*entry, out, tail);
     }

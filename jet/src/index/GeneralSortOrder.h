@@ -40,7 +40,7 @@ std::optional<SortCharCode> LookupGeneralSortChar(char16_t c);
 // (0x7F ascending, 0x80 descending), in the General (legacy) sort order:
 // at most the first 255 code units count and trailing spaces are dropped.
 // Returns NotSupported, leaving `out` unchanged, when the text holds a code
-// unit without a table entry.
+// unit without a table entry or half a surrogate pair on its own.
 Status AppendGeneralLegacyTextKey(std::u16string_view text, bool ascending, std::vector<uint8_t>& out);
 
 namespace detail {

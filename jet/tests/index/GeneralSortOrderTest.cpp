@@ -94,13 +94,24 @@ TEST(GeneralSortOrderTest, KeysSurrogatePairsHalfByHalf)
     EXPECT_EQ(TextKey(u"\xD800\xDC4D"), Hex("7F B0 02 B5 47 01 3F 3F 00"));
     EXPECT_EQ(TextKey(u"\xD83C\xDFCA", false), Hex("80 4F C1 47 35 FE C0 C0 FF 00"));
     // The weight of a low half drops by two at 8, 262, 516 and 770 units into its block.
-    EXPECT_EQ(TextKey(u"\xDC07"), Hex("7F B4 FF 01 3F 00"));
-    EXPECT_EQ(TextKey(u"\xDC08"), Hex("7F B5 02 01 3F 00"));
-    EXPECT_EQ(TextKey(u"\xDFFF"), Hex("7F B8 FF 01 3F 00"));
+    EXPECT_EQ(TextKey(u"\xD800\xDC07"), Hex("7F B0 02 B4 FF 01 3F 3F 00"));
+    EXPECT_EQ(TextKey(u"\xD800\xDC08"), Hex("7F B0 02 B5 02 01 3F 3F 00"));
+    EXPECT_EQ(TextKey(u"\xDBFF\xDFFF"), Hex("7F B4 01 B8 FF 01 3F 3F 00"));
     // Pairs sort after every character of the plane's own table, and in code point order.
     EXPECT_LT(TextKey(u"\uFFFD"), TextKey(u"\xD800\xDC00"));
     EXPECT_LT(TextKey(u"\xD83C\xDFCA"), TextKey(u"\xD83D\xDE00"));
     EXPECT_LT(TextKey(u"\xD83D\xDE00"), TextKey(u"\xD83D\xDE01"));
+}
+
+TEST(GeneralSortOrderTest, RefusesALoneSurrogateWithoutTouchingTheOutput)
+{
+    const std::u16string texts[] = {{u'A', 0xD83D}, {0xDE00, u'A'}, {0xDE00, 0xD83D}, {0xD83D, 0xD83D, 0xDE00}};
+    for (const std::u16string& text : texts) {
+        std::vector<uint8_t> out{0xAA};
+        const Status s = AppendGeneralLegacyTextKey(text, true, out);
+        EXPECT_EQ(s.kind(), Status::Kind::kNotSupported);
+        EXPECT_EQ(out, std::vector<uint8_t>{0xAA});
+    }
 }
 
 // A key part appended after others (a later column of a key) leaves the
