@@ -513,7 +513,9 @@ double UnixSeconds(double days)
 // What one external reader printed for one value, compared with the model.
 using FieldMatch = std::function<bool(const ColumnSpec&, const Value&, size_t column, size_t row)>;
 
-// Pairs every model row with a distinct row of a reader; the first model row
+// Pairs every model row with a distinct row of a reader that agrees with it
+// in every column (a maximum matching: a reader that prints some values
+// shortened agrees with more than one row); the first model row left
 // without a partner is the failure.
 std::string MatchRows(const std::vector<Row>& model, size_t readerRows, const TableSpec& table,
                       const FieldMatch& same, const std::string& reader)
@@ -521,23 +523,38 @@ std::string MatchRows(const std::vector<Row>& model, size_t readerRows, const Ta
     if (model.size() != readerRows)
         return reader + " reads " + std::to_string(readerRows) + " rows, the model holds " +
             std::to_string(model.size());
-    std::vector<bool> taken(readerRows, false);
-    // Rows with the most nulls first: a reader that prints some values
-    // shortened could otherwise give a null row's partner to another row.
-    std::vector<size_t> order(model.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    const auto nulls = [&](size_t i) {
-        return std::count_if(model[i].begin(), model[i].end(), [](const Value& v) { return v.IsNull(); });
-    };
-    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return nulls(a) > nulls(b); });
-    for (size_t m : order) {
-        bool found = false;
-        std::string closest;
-        size_t bestColumns = 0;
-        for (size_t r = 0; r < readerRows && !found; ++r) {
-            if (taken[r])
+    std::vector<std::vector<size_t>> agrees(model.size());
+    for (size_t m = 0; m < model.size(); ++m) {
+        for (size_t r = 0; r < readerRows; ++r) {
+            bool all = true;
+            for (size_t c = 0; c < table.columns.size() && all; ++c)
+                all = same(table.columns[c], model[m][c], c, r);
+            if (all)
+                agrees[m].push_back(r);
+        }
+    }
+    std::vector<long> partner(readerRows, -1);
+    std::vector<bool> seen;
+    std::function<bool(size_t)> place = [&](size_t m) {
+        for (size_t r : agrees[m]) {
+            if (seen[r])
                 continue;
+            seen[r] = true;
+            if (partner[r] < 0 || place(static_cast<size_t>(partner[r]))) {
+                partner[r] = static_cast<long>(m);
+                return true;
+            }
+        }
+        return false;
+    };
+    for (size_t m = 0; m < model.size(); ++m) {
+        seen.assign(readerRows, false);
+        if (place(m))
+            continue;
+        // Name the column where the reader's most similar row differs.
+        std::string closest;
+        size_t best = 0;
+        for (size_t r = 0; r < readerRows; ++r) {
             size_t agreeing = 0;
             std::string first;
             for (size_t c = 0; c < table.columns.size(); ++c) {
@@ -547,15 +564,12 @@ std::string MatchRows(const std::vector<Row>& model, size_t readerRows, const Ta
                     first = "column " + table.columns[c].name + " (" + ColumnTypeName(table.columns[c].type) +
                         "): model " + Exact(model[m][c]);
             }
-            if (agreeing == table.columns.size()) {
-                taken[r] = found = true;
-            } else if (agreeing > bestColumns || closest.empty()) {
-                bestColumns = agreeing;
+            if (closest.empty() || agreeing > best) {
+                best = agreeing;
                 closest = first;
             }
         }
-        if (!found)
-            return reader + " has no row matching model row " + RowText(model[m]) + "; nearest differs in " + closest;
+        return reader + " has no row matching model row " + RowText(model[m]) + "; nearest differs in " + closest;
     }
     return "";
 }
