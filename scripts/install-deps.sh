@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 extras=(build-essential git dpkg-dev debhelper lintian desktop-file-utils appstream
         xvfb xauth libxcb1-dev libbenchmark-dev clang libclang-rt-14-dev util-linux
-        clang-format pmccabe)
+        clang-format pmccabe nodejs npm)
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 export DEBIAN_FRONTEND=noninteractive

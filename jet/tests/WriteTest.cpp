@@ -355,8 +355,9 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"TextTooLong", "PAF_PostZon", {{"PZ_Postcode", jet::Value(u"AB1 0LTXX")}}, true},
         Refusal{"TypeMismatch", "PAF_PostZon", {{"PZ_GridRefEast", jet::Value(u"east")}}, true},
         Refusal{"ByteOutOfRange", "PAF_PostZon", {{"PZ_UserType", jet::Value(static_cast<int32_t>(256))}}, true},
-        Refusal{"UnencodableKey", "PAF_PostZon", {{"PZ_Postcode", jet::Value(std::u16string(1, u'\xD800'))}},
-                false},
+        // Every code unit has a weight in the General order, surrogates
+        // included; a key equal in that order to a taken one is refused.
+        Refusal{"KeyTakenInOtherCase", "PAF_PostZon", {{"PZ_Postcode", jet::Value(u"ab1 0lt")}}, false},
         Refusal{"UnknownField", "PAF_PostZon", {{"PZ_Nope", jet::Value(u"x")}}, true}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -206,12 +206,22 @@ private:
         ++m_report.tablesChecked;
         for (PageNumber p : def.pages)
             Claim(p, "definition of " + name);
+        if (!CheckDataPages(def, name))
+            return;
+        CheckLongValuePages(def, name);
+        std::vector<RowId> rows = CheckRows(table, name, system);
+        for (const auto& ix : def.realIndexes)
+            CheckIndex(table, name, ix, rows, system);
+    }
 
-        // Owned pages: data pages of this table.
+    // The table's owned-pages and free-space maps and its data pages; false
+    // when the owned pages cannot be read.
+    bool CheckDataPages(const TableDef& def, const std::string& name)
+    {
         auto owned = MapPages(def.ownedMap, "table " + name + " owned-pages map");
         auto freeMap = MapPages(def.freeMap, "table " + name + " free-space map");
         if (!owned)
-            return;
+            return false;
         std::set<PageNumber> ownedSet(owned->begin(), owned->end());
         if (freeMap) {
             for (PageNumber p : *freeMap) {
@@ -236,8 +246,12 @@ private:
             Page copy = page;
             CheckDataPageLayout(copy, p, "table " + name);
         }
+        return true;
+    }
 
-        // Long-value pages of each Memo/OLE column.
+    // The long-value pages of each Memo/OLE column and their maps.
+    void CheckLongValuePages(const TableDef& def, const std::string& name)
+    {
         for (const auto& column : def.columns) {
             if (!column.IsLongValue())
                 continue;
@@ -274,8 +288,13 @@ private:
                 }
             }
         }
+    }
 
-        // Every row: reachable, decodable, counted.
+    // Every row: reachable, decodable, counted. Returns the live rows in
+    // table order.
+    std::vector<RowId> CheckRows(Table& table, const std::string& name, bool system)
+    {
+        const TableDef& def = table.def();
         std::vector<RowId> rows;
         int64_t maxAuto = 0;
         const ColumnDef* autoColumn = nullptr;
@@ -320,9 +339,7 @@ private:
         if (autoColumn != nullptr && def.autoIncrement == 1 && maxAuto > static_cast<int64_t>(def.autoNumber))
             Problem("table " + name + ": AutoNumber " + std::to_string(def.autoNumber) + " is below the largest value "
                     + std::to_string(maxAuto));
-
-        for (const auto& ix : def.realIndexes)
-            CheckIndex(table, name, ix, rows, system);
+        return rows;
     }
 
     static std::string RowText(RowId id)
@@ -363,6 +380,17 @@ private:
             return; // the walk below would only repeat the damage
 
         std::vector<RowId> entries;
+        if (!CheckIndexEntries(table, tree, ix, what, rows, system, entries))
+            return;
+        CheckEveryRowHasEntry(table, ix, what, rows, entries);
+    }
+
+    // The key of every entry against its row's values; `entries` gets the
+    // rows the entries name. False when the walk could not finish.
+    bool CheckIndexEntries(Table& table, BTree& tree, const RealIndexDef& ix, const std::string& what,
+                           const std::vector<RowId>& rows, bool system, std::vector<RowId>& entries)
+    {
+        const TableDef& def = table.def();
         LoadedRow row;
         std::vector<Value> values;
         bool reportedEncoding = false;
@@ -383,8 +411,16 @@ private:
             }
             auto encoded = EncodeIndexKey(ix.columns, values);
             if (!encoded.ok()) {
-                if (!reportedEncoding)
-                    Warning(what + ": cannot verify keys (" + encoded.status().description() + ")");
+                // A key this engine cannot build is a key nothing here has
+                // verified: the file is not known to be consistent.
+                if (!reportedEncoding) {
+                    const std::string text = what + ": cannot verify the key of row " + RowText(id) + " ("
+                        + encoded.status().description() + ")";
+                    if (system)
+                        Warning(text);
+                    else
+                        Problem(text);
+                }
                 reportedEncoding = true;
             } else if (*encoded != key) {
                 const std::string text = what + ": entry for row " + RowText(id) + " does not hold the row's key";
@@ -397,9 +433,16 @@ private:
         });
         if (!walked.ok()) {
             Problem(what + ": " + walked.description());
-            return;
+            return false;
         }
+        return true;
+    }
 
+    void CheckEveryRowHasEntry(Table& table, const RealIndexDef& ix, const std::string& what,
+                               const std::vector<RowId>& rows, std::vector<RowId>& entries)
+    {
+        const TableDef& def = table.def();
+        LoadedRow row;
         // One entry per row, except rows an ignore-nulls index leaves out.
         std::sort(entries.begin(), entries.end());
         for (size_t i = 1; i < entries.size(); ++i) {

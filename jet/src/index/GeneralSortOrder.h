@@ -31,15 +31,16 @@ struct SortCharCode {
     uint8_t code = 0; // unprintable code, modifier, or the flag (2 or 3) of kInternationalExt
 };
 
-// The entry for `c`, or nullopt for a surrogate code unit (characters outside
-// the Basic Multilingual Plane have no agreed weight in this sort order).
+// The entry for `c`; every UTF-16 code unit has one, surrogates included (each
+// half of a pair is weighed on its own). nullopt only for a code unit the
+// compiled table lacks.
 std::optional<SortCharCode> LookupGeneralSortChar(char16_t c);
 
 // Appends the key part of a non-null Text/Memo value, flag byte included
 // (0x7F ascending, 0x80 descending), in the General (legacy) sort order:
 // at most the first 255 code units count and trailing spaces are dropped.
 // Returns NotSupported, leaving `out` unchanged, when the text holds a code
-// unit without a table entry.
+// unit without a table entry or half a surrogate pair on its own.
 Status AppendGeneralLegacyTextKey(std::u16string_view text, bool ascending, std::vector<uint8_t>& out);
 
 namespace detail {

@@ -76,7 +76,24 @@ void AppendBinary(const uint8_t* data, size_t size, bool ascending, std::vector<
         out.push_back(ascending ? b : static_cast<uint8_t>(~b));
 }
 
-Status AppendValue(const IndexKeyColumn& column, const Value& value, std::vector<uint8_t>& out)
+// Decimal: a sign byte, then the 128-bit magnitude big-endian, inverted for
+// a negative value.
+void AppendDecimal(const Decimal& d, std::vector<uint8_t>& out)
+{
+    const bool isZero = d.magnitude[0] == 0 && d.magnitude[1] == 0 && d.magnitude[2] == 0;
+    const bool negative = d.negative && !isZero;
+    out.push_back(negative ? 0x00 : 0xFF);
+    const uint32_t words[4] = {0, d.magnitude[2], d.magnitude[1], d.magnitude[0]};
+    for (uint32_t w : words) {
+        for (int i = 3; i >= 0; --i) {
+            const auto b = static_cast<uint8_t>(w >> (8 * i));
+            out.push_back(negative ? static_cast<uint8_t>(~b) : b);
+        }
+    }
+}
+
+// Byte, Integer, Long, Currency, Single, Double and Date/Time.
+Status AppendNumber(const IndexKeyColumn& column, const Value& value, std::vector<uint8_t>& out)
 {
     const bool asc = column.ascending;
     switch (column.type) {
@@ -123,6 +140,23 @@ Status AppendValue(const IndexKeyColumn& column, const Value& value, std::vector
         AppendFloating(bits, 8, asc, out);
         return Status::OK();
     }
+    default:
+        return WrongValue(column);
+    }
+}
+
+Status AppendValue(const IndexKeyColumn& column, const Value& value, std::vector<uint8_t>& out)
+{
+    const bool asc = column.ascending;
+    switch (column.type) {
+    case ColumnType::kByte:
+    case ColumnType::kInteger:
+    case ColumnType::kLong:
+    case ColumnType::kCurrency:
+    case ColumnType::kSingle:
+    case ColumnType::kDouble:
+    case ColumnType::kDateTime:
+        return AppendNumber(column, value, out);
     case ColumnType::kText:
     case ColumnType::kMemo:
         if (!value.IsText())
@@ -153,17 +187,7 @@ Status AppendValue(const IndexKeyColumn& column, const Value& value, std::vector
             return WrongValue(column);
         if (!asc)
             return Status::NotSupported("Descending Decimal index columns are not supported.");
-        const Decimal& d = value.As<Decimal>();
-        const bool isZero = d.magnitude[0] == 0 && d.magnitude[1] == 0 && d.magnitude[2] == 0;
-        const bool negative = d.negative && !isZero;
-        out.push_back(negative ? 0x00 : 0xFF);
-        const uint32_t words[4] = {0, d.magnitude[2], d.magnitude[1], d.magnitude[0]};
-        for (uint32_t w : words) {
-            for (int i = 3; i >= 0; --i) {
-                const auto b = static_cast<uint8_t>(w >> (8 * i));
-                out.push_back(negative ? static_cast<uint8_t>(~b) : b);
-            }
-        }
+        AppendDecimal(value.As<Decimal>(), out);
         return Status::OK();
     }
     case ColumnType::kBoolean:

@@ -36,8 +36,6 @@ public:
     // handed out again by AllocatePage. The caller has already taken it out
     // of every usage map of its own.
     Status ReleasePage(PageNumber n);
-    // Marks page `n` free in the global map without keeping it for reuse.
-    Status MarkFree(PageNumber n) { return m_globalMap.MarkFree(n); }
 
     // A change as a unit (one row, one new table): the pager keeps the
     // original of every page it touches; the allocator keeps its list of

@@ -287,9 +287,13 @@ Result<Value> CoerceDecimal(const ColumnDef& column, const Value& value)
     Decimal d = value.As<Decimal>();
     if (d.scale != column.scale)
         return TypeMismatch(column);
-    long double magnitude = static_cast<long double>(d.magnitude[2]) * 18446744073709551616.0L
-        + static_cast<long double>(d.magnitude[1]) * 4294967296.0L + static_cast<long double>(d.magnitude[0]);
-    if (magnitude >= std::pow(10.0L, static_cast<long double>(column.precision)))
+    // Counted exactly: a long double rounds 10^27 - 1 up to 10^27.
+    const unsigned __int128 magnitude = (static_cast<unsigned __int128>(d.magnitude[2]) << 64)
+        | (static_cast<unsigned __int128>(d.magnitude[1]) << 32) | d.magnitude[0];
+    unsigned __int128 limit = 1;
+    for (int i = 0; i < column.precision; ++i)
+        limit *= 10;
+    if (magnitude >= limit)
         return TooSmall(column);
     d.precision = column.precision;
     return Value(d);

@@ -38,7 +38,7 @@ struct LoadedRow {
 // Rows are named by RowId; a row id's order is table order.
 class Table {
 public:
-    // `globalMap` is null for a read-only database; writes then fail.
+    // `allocator` is null for a read-only database; writes then fail.
     Table(Pager& pager, TableDef def, std::u16string name, PageAllocator* allocator = nullptr);
     Table(const Table&) = delete;
     Table& operator=(const Table&) = delete;

@@ -84,13 +84,34 @@ TEST(GeneralSortOrderTest, OrdersCaseInsensitivelyAndAccentsAfterBaseLetters)
     EXPECT_LT(TextKey(u"OBRIEN"), TextKey(u"O'BRIEN"));
 }
 
-TEST(GeneralSortOrderTest, RefusesSurrogatesWithoutTouchingTheOutput)
+// Characters beyond the Basic Multilingual Plane: each half of the pair has a
+// two-byte weight and the secondary code 3F, as in the emoji keys Access
+// writes. U+1F3CA is D83C DFCA, U+1F600 is D83D DE00, U+1004D is D800 DC4D.
+TEST(GeneralSortOrderTest, KeysSurrogatePairsHalfByHalf)
 {
-    std::vector<uint8_t> out{0xAA};
-    const Status s = AppendGeneralLegacyTextKey(u"A\xD83D\xDE00", true, out);
-    EXPECT_EQ(s.kind(), Status::Kind::kNotSupported);
-    EXPECT_NE(s.description().find("U+D83D"), std::string::npos);
-    EXPECT_EQ(out, std::vector<uint8_t>{0xAA});
+    EXPECT_EQ(TextKey(u"\xD83C\xDFCA"), Hex("7F B0 3E B8 CA 01 3F 3F 00"));
+    EXPECT_EQ(TextKey(u"A\xD83D\xDE00"), Hex("7F 4A B0 3F B6 FC 01 02 3F 3F 00"));
+    EXPECT_EQ(TextKey(u"\xD800\xDC4D"), Hex("7F B0 02 B5 47 01 3F 3F 00"));
+    EXPECT_EQ(TextKey(u"\xD83C\xDFCA", false), Hex("80 4F C1 47 35 FE C0 C0 FF 00"));
+    // The weight of a low half drops by two at 8, 262, 516 and 770 units into its block.
+    EXPECT_EQ(TextKey(u"\xD800\xDC07"), Hex("7F B0 02 B4 FF 01 3F 3F 00"));
+    EXPECT_EQ(TextKey(u"\xD800\xDC08"), Hex("7F B0 02 B5 02 01 3F 3F 00"));
+    EXPECT_EQ(TextKey(u"\xDBFF\xDFFF"), Hex("7F B4 01 B8 FF 01 3F 3F 00"));
+    // Pairs sort after every character of the plane's own table, and in code point order.
+    EXPECT_LT(TextKey(u"\uFFFD"), TextKey(u"\xD800\xDC00"));
+    EXPECT_LT(TextKey(u"\xD83C\xDFCA"), TextKey(u"\xD83D\xDE00"));
+    EXPECT_LT(TextKey(u"\xD83D\xDE00"), TextKey(u"\xD83D\xDE01"));
+}
+
+TEST(GeneralSortOrderTest, RefusesALoneSurrogateWithoutTouchingTheOutput)
+{
+    const std::u16string texts[] = {{u'A', 0xD83D}, {0xDE00, u'A'}, {0xDE00, 0xD83D}, {0xD83D, 0xD83D, 0xDE00}};
+    for (const std::u16string& text : texts) {
+        std::vector<uint8_t> out{0xAA};
+        const Status s = AppendGeneralLegacyTextKey(text, true, out);
+        EXPECT_EQ(s.kind(), Status::Kind::kNotSupported);
+        EXPECT_EQ(out, std::vector<uint8_t>{0xAA});
+    }
 }
 
 // A key part appended after others (a later column of a key) leaves the
@@ -181,7 +202,12 @@ TEST(GeneralSortOrderTest, CompiledTableEqualsThePublishedCharacterTable)
     int mismatches = 0;
     for (; unit < 0x10000 && mismatches == 0; ++unit) {
         if (unit >= 0xD800 && unit <= 0xDFFF) {
-            EXPECT_FALSE(LookupGeneralSortChar(static_cast<char16_t>(unit)).has_value());
+            const std::optional<SortCharCode> code = LookupGeneralSortChar(static_cast<char16_t>(unit));
+            ASSERT_TRUE(code.has_value());
+            EXPECT_EQ(code->kind, SortCharKind::kInternational);
+            EXPECT_EQ(code->primaryLength, 2);
+            EXPECT_EQ(code->extraLength, 1);
+            EXPECT_EQ(code->extra[0], 0x3F);
             continue;
         }
         ASSERT_TRUE(std::getline(unit < 0x100 ? base : ext, line)) << "table ends early at " << unit;

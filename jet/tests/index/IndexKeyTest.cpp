@@ -241,8 +241,6 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"decimalDescending", Column(ColumnType::kNumeric, false), Value(Decimal{}),
                 Status::Kind::kNotSupported},
         Refusal{"otherSortOrder", OtherSortOrder(), Value::FromUtf8("abc"), Status::Kind::kNotSupported},
-        Refusal{"surrogatePair", Column(ColumnType::kText), Value(std::u16string(u"\xD83D\xDE00")),
-                Status::Kind::kNotSupported},
         Refusal{"tooLong", Column(ColumnType::kBinary), Value(Bytes(2000, 7)), Status::Kind::kNotSupported}),
     [](const testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
 
