@@ -11,9 +11,9 @@ cd "$(dirname "$0")/.."
 
 if [ -n "${PAFDM_FORMAT_BASE:-}" ]; then
     mapfile -t files < <(git diff --name-only --diff-filter=d "$PAFDM_FORMAT_BASE" -- '*.cpp' '*.h' \
-        | grep -v '/generated/' || true)
+        | grep -v '^jet/src/generated/' || true)
 else
-    mapfile -t files < <(git ls-files -- '*.cpp' '*.h' | grep -v '/generated/')
+    mapfile -t files < <(git ls-files -- '*.cpp' '*.h' | grep -v '^jet/src/generated/')
 fi
 if [ ${#files[@]} -gt 0 ]; then
     if ! clang-format --dry-run --Werror "${files[@]}" 2>/tmp/pafdm-format.$$; then
@@ -28,7 +28,7 @@ fi
 echo "format: ${#files[@]} files as clang-format leaves them"
 
 mapfile -t measured < <(git ls-files -- 'jet/src/*.cpp' 'jet/src/*.h' 'src/update/*.cpp' 'src/update/*.h' \
-    | grep -v '/generated/')
+    | grep -v '^jet/src/generated/')
 long=$(pmccabe "${measured[@]}" 2>/dev/null | awk -F'\t' '$5 > 80 { print "  " $5 " lines: " $6 }' || true)
 if [ -n "$long" ]; then
     echo "Functions over 80 lines:" >&2
