@@ -114,8 +114,7 @@ inline bool PrepareBenchData(const std::filesystem::path& work, uint32_t rows, u
         }
         std::filesystem::rename(out.master.string() + ".tmp", out.master);
         const double took = Seconds(std::chrono::steady_clock::now() - start);
-        std::printf("  generated in %.1f s (%u rows/s through the writer)\n", took,
-                    static_cast<unsigned>(rows / took));
+        std::printf("  generated in %.1f s (%u rows/s through the writer)\n", took, static_cast<unsigned>(rows / took));
     }
     if (!std::filesystem::exists(out.update)) {
         demo::UpdateOptions options;

@@ -38,7 +38,8 @@ int main(int argc, char** argv)
     bench::BenchData prepared;
     if (!bench::PrepareBenchData(work, rows, updateRows, prepared))
         return 1;
-    const auto archive = work / ("UPDATE_F_20070301." + std::to_string(rows) + "." + std::to_string(updateRows) + ".zip");
+    const auto archive =
+        work / ("UPDATE_F_20070301." + std::to_string(rows) + "." + std::to_string(updateRows) + ".zip");
     if (!std::filesystem::exists(archive)) {
         const auto member = work / "UPDATE_F_20070301.dat";
         std::filesystem::copy_file(prepared.update, member, std::filesystem::copy_options::overwrite_existing);

@@ -33,7 +33,9 @@ int main(int argc, char** argv)
     if (::mkdtemp(folder) == nullptr)
         return 2;
     const auto start = std::chrono::steady_clock::now();
-    const auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); };
+    const auto elapsed = [&] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
     uint64_t cases = 0, rows = 0, refused = 0, failed = 0;
     while (elapsed() < seconds) {
         const jet::test::gen::Case c = jet::test::gen::GenerateCase(seed + cases);

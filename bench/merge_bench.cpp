@@ -186,13 +186,13 @@ int main(int argc, char** argv)
         allMerged = allMerged && merged;
         std::printf("merge %s: %s, %lld update rows into %u rows in %.3f s = %.0f rows/s "
                     "(%.3f s of CPU: %.3f s in the program, %.3f s in the system)\n",
-                    beside ? "as shipped" : "kept in place", merged ? "ok" : "FAILED",
-                    static_cast<long long>(count), rows, mergeSeconds, count / mergeSeconds, mergeCpu.total(),
-                    mergeCpu.user, mergeCpu.system);
-        std::printf("  written: %.1f MB to the file or its copy, %.1f MB to the journal, %.1f MB copied, %llu commits\n",
-                    (after.fileBytes - before.fileBytes) / 1e6, (after.journalBytes - before.journalBytes) / 1e6,
-                    (after.copyBytes - before.copyBytes) / 1e6,
-                    static_cast<unsigned long long>(after.commits - before.commits));
+                    beside ? "as shipped" : "kept in place", merged ? "ok" : "FAILED", static_cast<long long>(count),
+                    rows, mergeSeconds, count / mergeSeconds, mergeCpu.total(), mergeCpu.user, mergeCpu.system);
+        std::printf(
+            "  written: %.1f MB to the file or its copy, %.1f MB to the journal, %.1f MB copied, %llu commits\n",
+            (after.fileBytes - before.fileBytes) / 1e6, (after.journalBytes - before.journalBytes) / 1e6,
+            (after.copyBytes - before.copyBytes) / 1e6,
+            static_cast<unsigned long long>(after.commits - before.commits));
         std::printf("  data file %.1f MB before, %.1f MB after; progress repaints %d; peak RSS %ld MB\n",
                     sizeBefore / 1e6, sizeAfter / 1e6, ui.repaints, PeakRssMb());
         // The least this merge could write, whatever its batches: each changed
@@ -219,7 +219,8 @@ int main(int argc, char** argv)
         return merged ? 0 : 1;
 
     // Full scan of the merged table.
-    auto db = jet::Database::OpenFile((runDir / "PAF_FULL.dat").string(), "tallowmere", jet::OpenOptions{.readOnly = true});
+    auto db =
+        jet::Database::OpenFile((runDir / "PAF_FULL.dat").string(), "tallowmere", jet::OpenOptions{.readOnly = true});
     if (!db.ok()) {
         std::fprintf(stderr, "reopen failed: %s\n", db.status().ToString().c_str());
         return 1;

@@ -124,7 +124,7 @@ int main(int argc, char** argv)
         table = positional[1];
         password = positional.size() >= 3 ? positional[2] : "";
     }
-    struct stat st{};
+    struct stat st { };
     if (::stat(path.c_str(), &st) != 0) {
         std::fprintf(stderr, "no such file: %s\n", path.c_str());
         return 1;

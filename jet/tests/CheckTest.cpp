@@ -4,10 +4,10 @@
 
 #include "db/Check.h"
 #include "db/DatabaseImpl.h"
-#include "util/FormatConstants.h"
 #include "index/BTree.h"
 #include "io/MemoryFile.h"
 #include "page/UsageMap.h"
+#include "util/FormatConstants.h"
 
 #include "helpers/ExternalTools.h"
 #include "helpers/TempDir.h"
@@ -21,7 +21,7 @@
 namespace jet::test {
 namespace {
 
-class CheckFixtureTest : public ::testing::TestWithParam<FixtureFile> {};
+class CheckFixtureTest : public ::testing::TestWithParam<FixtureFile> { };
 
 TEST_P(CheckFixtureTest, FixtureIsConsistent)
 {
@@ -194,8 +194,8 @@ TEST_F(CheckToolTest, ExitStatuses)
     const size_t at = (*table)->def().tdefPage * size_t{jet::kPageSize} + jet::fmt::kTdefRowCount;
     image[at] ^= 0x01;
     const std::string damaged = m_dir.File(std::string("damaged.dat"));
-    std::ofstream(damaged, std::ios::binary).write(reinterpret_cast<const char*>(image.data()),
-                                                   static_cast<std::streamsize>(image.size()));
+    std::ofstream(damaged, std::ios::binary)
+        .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
     const ProcessResult result = run({"check", damaged, "--password", "tallowmere"});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_TRUE(Contains(result.out, std::string("problem: table PAF_PostZon"))) << result.out;
@@ -205,8 +205,8 @@ TEST_F(CheckToolTest, HelpDocumentsExitStatuses)
 {
     const ProcessResult help = RunProgram(JetToolPath(), {"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* text : {"info FILE", "dump FILE TABLE", "check FILE", "--password", "Exit status", "  0", "  1",
-                             "  2"})
+    for (const char* text :
+         {"info FILE", "dump FILE TABLE", "check FILE", "--password", "Exit status", "  0", "  1", "  2"})
         EXPECT_TRUE(Contains(help.out, std::string(text))) << text;
 }
 
@@ -226,12 +226,13 @@ TEST_F(CheckToolTest, DumpPrintsJsonLines)
 TEST_F(CheckToolTest, InfoListsTablesColumnsAndIndexes)
 {
     const ProcessResult info = RunProgram(
-        JetToolPath(), {"info", FixturePath(std::string("fixtures/jet4/dataset/PAF_POSTZON.dat")), "--password",
-                        "tallowmere"});
+        JetToolPath(),
+        {"info", FixturePath(std::string("fixtures/jet4/dataset/PAF_POSTZON.dat")), "--password", "tallowmere"});
     ASSERT_EQ(info.exitCode, 0) << info.err;
-    for (const char* text : {"Database password: set", "Table PAF_PostZon: 3000 rows", "PZ_Postcode  Text (8 characters)",
-                             "PZ_GridRefEast  Long Integer (4 bytes)", "PrimaryKey (PZ_Postcode) unique primary",
-                             "PZ_County (PZ_County)\n", "Table version: 3 rows"})
+    for (const char* text :
+         {"Database password: set", "Table PAF_PostZon: 3000 rows", "PZ_Postcode  Text (8 characters)",
+          "PZ_GridRefEast  Long Integer (4 bytes)", "PrimaryKey (PZ_Postcode) unique primary",
+          "PZ_County (PZ_County)\n", "Table version: 3 rows"})
         EXPECT_TRUE(Contains(info.out, std::string(text))) << text << "\n" << info.out;
 }
 

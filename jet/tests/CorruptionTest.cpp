@@ -10,8 +10,8 @@
 #include "helpers/ExerciseDatabase.h"
 #include "helpers/TempDir.h"
 
-#include "util/FormatConstants.h"
 #include "io/Header.h"
+#include "util/FormatConstants.h"
 #include "util/Rc4.h"
 
 #include <gtest/gtest.h>
@@ -37,8 +37,7 @@ struct ImageContents {
     std::map<std::string, TableContents> tables;
 };
 
-template <typename T>
-bool Failed(const jet::Result<T>& r, std::optional<jet::Status>& failure)
+template <typename T> bool Failed(const jet::Result<T>& r, std::optional<jet::Status>& failure)
 {
     if (r.ok())
         return false;
@@ -164,10 +163,12 @@ std::string Verdict(const ImageContents& original, const ImageContents& damaged,
                 continue;
         }
         size_t firstDiff = 0;
-        while (firstDiff < read.rows.size() && firstDiff < table.rows.size() && read.rows[firstDiff] == table.rows[firstDiff])
+        while (firstDiff < read.rows.size() && firstDiff < table.rows.size()
+               && read.rows[firstDiff] == table.rows[firstDiff])
             ++firstDiff;
         faults += "table " + name + ": " + std::to_string(read.rows.size()) + " rows read, "
-            + std::to_string(table.rows.size()) + " stored; first difference at row " + std::to_string(firstDiff) + "\n";
+            + std::to_string(table.rows.size()) + " stored; first difference at row " + std::to_string(firstDiff)
+            + "\n";
     }
     return faults;
 }
@@ -361,20 +362,20 @@ TEST_P(CorruptionTest, ChangedBytesFailOrReadTheSameRows)
     EXPECT_TRUE(faults.empty()) << faults.size() << " of " << runs << " damaged images read wrong:\n" << listed;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fixtures, CorruptionTest,
-    ::testing::Values(CorruptionCase{"fixtures/access2000/delTestV2000.mdb", u""},
-                      CorruptionCase{"fixtures/access2000/overflowTestV2000.mdb", u""},
-                      CorruptionCase{"fixtures/access2000/test2V2000.mdb", u""},
-                      CorruptionCase{"fixtures/access2000/compIndexTestV2000.mdb", u""},
-                      CorruptionCase{"fixtures/jet4/edge/PAF_FULL_no_version_row2.dat", u"tallowmere"},
-                      CorruptionCase{"jet4/samples/db-enc.mdb", u""}),
-    [](const auto& info) {
-        std::string name;
-        for (const char* c = info.param.file; *c; ++c)
-            name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Fixtures, CorruptionTest,
+                         ::testing::Values(CorruptionCase{"fixtures/access2000/delTestV2000.mdb", u""},
+                                           CorruptionCase{"fixtures/access2000/overflowTestV2000.mdb", u""},
+                                           CorruptionCase{"fixtures/access2000/test2V2000.mdb", u""},
+                                           CorruptionCase{"fixtures/access2000/compIndexTestV2000.mdb", u""},
+                                           CorruptionCase{"fixtures/jet4/edge/PAF_FULL_no_version_row2.dat",
+                                                          u"tallowmere"},
+                                           CorruptionCase{"jet4/samples/db-enc.mdb", u""}),
+                         [](const auto& info) {
+                             std::string name;
+                             for (const char* c = info.param.file; *c; ++c)
+                                 name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+                             return name;
+                         });
 
 } // namespace
 } // namespace jet::test

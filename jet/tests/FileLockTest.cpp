@@ -17,8 +17,7 @@ protected:
     {
         if (!test::FixturesAvailable())
             GTEST_SKIP() << "shared fixtures not present";
-        path = dir.CopyFixture(std::string("fixtures/jet4/dataset/PAF_POSTZON.dat"), std::string("z.dat"))
-                   ;
+        path = dir.CopyFixture(std::string("fixtures/jet4/dataset/PAF_POSTZON.dat"), std::string("z.dat"));
     }
 
     static jet::Result<std::unique_ptr<jet::Database>> Open(const std::string& file, bool readOnly)

@@ -21,7 +21,7 @@ std::string ConnectionFor(const std::string& path, const std::string& password)
     return "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + path + ";Jet OLEDB:Database Password=" + password;
 }
 
-class FixtureReadTest : public ::testing::TestWithParam<FixtureFile> {};
+class FixtureReadTest : public ::testing::TestWithParam<FixtureFile> { };
 
 TEST_P(FixtureReadTest, EveryTableReadsAsDumped)
 {
@@ -99,7 +99,7 @@ void PrintTo(const IndexFact& c, std::ostream* os)
     *os << c.file << " " << c.table << "." << c.index;
 }
 
-class IndexDefinitionTest : public ::testing::TestWithParam<IndexFact> {};
+class IndexDefinitionTest : public ::testing::TestWithParam<IndexFact> { };
 
 TEST_P(IndexDefinitionTest, MatchesTheDocumentedDefinition)
 {
@@ -126,28 +126,59 @@ TEST_P(IndexDefinitionTest, MatchesTheDocumentedDefinition)
 INSTANTIATE_TEST_SUITE_P(
     Fixtures, IndexDefinitionTest,
     ::testing::Values(
-        IndexFact{"fixtures/jet4/dataset/PAF_POSTZON.dat", "tallowmere", "PAF_PostZon", "PrimaryKey", {"PZ_Postcode"},
-                  true, true, true},
-        IndexFact{"fixtures/jet4/dataset/PAF_POSTZON.dat", "tallowmere", "PAF_PostZon", "PZ_County", {"PZ_County"},
-                  false, false, true},
-        IndexFact{"fixtures/jet4/dataset/PAF_FULL.dat", "tallowmere", "PAF_FULLAddress", "FT_PostCode",
-                  {"FT_PostCode"}, false, false, true},
-        IndexFact{"fixtures/jet4/dataset/PAF_FULL.dat", "tallowmere", "version", "PrimaryKey", {"id"}, true, true,
+        IndexFact{"fixtures/jet4/dataset/PAF_POSTZON.dat",
+                  "tallowmere",
+                  "PAF_PostZon",
+                  "PrimaryKey",
+                  {"PZ_Postcode"},
+                  true,
+                  true,
                   true},
-        IndexFact{"fixtures/access2000/compIndexTestV2000.mdb", "", "Table1", "CD_AGENTE", {"CD_AGENTE"}, false,
-                  false, false},
+        IndexFact{"fixtures/jet4/dataset/PAF_POSTZON.dat",
+                  "tallowmere",
+                  "PAF_PostZon",
+                  "PZ_County",
+                  {"PZ_County"},
+                  false,
+                  false,
+                  true},
+        IndexFact{"fixtures/jet4/dataset/PAF_FULL.dat",
+                  "tallowmere",
+                  "PAF_FULLAddress",
+                  "FT_PostCode",
+                  {"FT_PostCode"},
+                  false,
+                  false,
+                  true},
+        IndexFact{
+            "fixtures/jet4/dataset/PAF_FULL.dat", "tallowmere", "version", "PrimaryKey", {"id"}, true, true, true},
+        IndexFact{"fixtures/access2000/compIndexTestV2000.mdb",
+                  "",
+                  "Table1",
+                  "CD_AGENTE",
+                  {"CD_AGENTE"},
+                  false,
+                  false,
+                  false},
         IndexFact{"fixtures/access2000/testV2000.mdb", "", "Table1", "PrimaryKey", {"A"}, true, true, true},
-        IndexFact{"fixtures/access2000/testIndexPropertiesV2000.mdb", "", "TableUnique2_temp", "DataIndex",
-                  {"data1", "data2"}, true, false, true},
-        IndexFact{"fixtures/access2000/fixedTextTestV2000.mdb", "", "users", "Users2CID_0", {"i_user_id"}, true, true,
-                  true}),
+        IndexFact{"fixtures/access2000/testIndexPropertiesV2000.mdb",
+                  "",
+                  "TableUnique2_temp",
+                  "DataIndex",
+                  {"data1", "data2"},
+                  true,
+                  false,
+                  true},
+        IndexFact{
+            "fixtures/access2000/fixedTextTestV2000.mdb", "", "users", "Users2CID_0", {"i_user_id"}, true, true, true}),
     [](const auto& info) { return std::string(info.param.table) + "_" + std::to_string(info.index); });
 
 TEST(IndexDefinitionTest, LogicalIndexesShareOrSplitRealIndexes)
 {
     if (!FixturesAvailable())
         GTEST_SKIP();
-    auto db = jet::Database::OpenFile(FixtureFilePath("fixtures/access2000/indexTestV2000.mdb"), "", {.readOnly = true});
+    auto db =
+        jet::Database::OpenFile(FixtureFilePath("fixtures/access2000/indexTestV2000.mdb"), "", {.readOnly = true});
     ASSERT_TRUE(db.ok());
     auto realOf = [&](const std::string& table, const std::string& index) {
         auto info = (*db)->DescribeTable(table);

@@ -42,8 +42,8 @@ protected:
             auto db = jet::Database::OpenFile(m_path, "tallowmere", {.cachePages = 24});
             if (!db.ok())
                 ::_exit(3);
-            auto rs = jet::Recordset::Open(**db, "PAF_FULLAddress", jet::CursorType::kDynamic,
-                                           jet::LockType::kOptimistic);
+            auto rs =
+                jet::Recordset::Open(**db, "PAF_FULLAddress", jet::CursorType::kDynamic, jet::LockType::kOptimistic);
             for (int i = 0; rs.ok() && i < 300; ++i) {
                 (void)(*rs)->AddNew();
                 (void)(*rs)->SetField("FT_PostCode", jet::Value(jet::Utf8ToUtf16("KK" + std::to_string(i))));

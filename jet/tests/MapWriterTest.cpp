@@ -5,11 +5,11 @@
 
 #include "db/Check.h"
 #include "db/DatabaseImpl.h"
-#include "util/FormatConstants.h"
 #include "io/MemoryFile.h"
 #include "page/DataPage.h"
 #include "page/MapWriter.h"
 #include "page/PageAllocator.h"
+#include "util/FormatConstants.h"
 
 #include "helpers/TempDir.h"
 

@@ -127,9 +127,8 @@ std::string Canonical(const std::string& text, jet::ColumnType type)
         if (!info.ok())
             return ::testing::AssertionFailure() << info.status().ToString();
         const ProcessResult export_ = RunProgram(
-            std::string("mdb-export"), {std::string("-b"), std::string("hex"), std::string("-T"),
-                                           std::string("%Y-%m-%dT%H:%M:%S"), path,
-                                           table});
+            std::string("mdb-export"),
+            {std::string("-b"), std::string("hex"), std::string("-T"), std::string("%Y-%m-%dT%H:%M:%S"), path, table});
         if (export_.exitCode != 0)
             return ::testing::AssertionFailure() << "mdb-export " << table << ": " << export_.err;
         auto records = ParseCsv(export_.out);
@@ -166,12 +165,12 @@ std::string Canonical(const std::string& text, jet::ColumnType type)
         std::sort(theirs.begin(), theirs.end());
         std::sort(ours.begin(), ours.end());
         if (ours.size() != theirs.size())
-            return ::testing::AssertionFailure() << table << ": " << ours.size() << " rows, mdb-export "
-                                                 << theirs.size();
+            return ::testing::AssertionFailure()
+                << table << ": " << ours.size() << " rows, mdb-export " << theirs.size();
         for (size_t i = 0; i < ours.size(); ++i) {
             if (ours[i] != theirs[i])
-                return ::testing::AssertionFailure() << table << ": sorted row " << i << " is\n  " << ours[i]
-                                                     << "\nmdb-export:\n  " << theirs[i];
+                return ::testing::AssertionFailure()
+                    << table << ": sorted row " << i << " is\n  " << ours[i] << "\nmdb-export:\n  " << theirs[i];
         }
     }
     return ::testing::AssertionSuccess();
@@ -179,7 +178,7 @@ std::string Canonical(const std::string& text, jet::ColumnType type)
 
 namespace {
 
-class MdbExportTest : public ::testing::TestWithParam<FixtureFile> {};
+class MdbExportTest : public ::testing::TestWithParam<FixtureFile> { };
 
 TEST_P(MdbExportTest, EveryTableMatchesMdbExport)
 {

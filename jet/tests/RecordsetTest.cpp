@@ -33,8 +33,7 @@ protected:
         return *m_db;
     }
 
-    std::unique_ptr<jet::Recordset> Query(const std::string& source,
-                                          jet::CursorType cursor = jet::CursorType::kStatic)
+    std::unique_ptr<jet::Recordset> Query(const std::string& source, jet::CursorType cursor = jet::CursorType::kStatic)
     {
         auto rs = jet::Recordset::Open(*m_db, source, cursor, jet::LockType::kReadOnly);
         EXPECT_TRUE(rs.ok()) << source << ": " << rs.status().ToString();
@@ -121,7 +120,7 @@ TEST_F(RecordsetTest, FieldNamesKeepTheirMeaningOnEveryRowAndInAnySpelling)
         for (size_t i = 0; i < s.size(); ++i) {
             if ((mask >> i) & 1u)
                 s[i] = static_cast<char>(std::isupper(static_cast<unsigned char>(s[i])) ? std::tolower(s[i])
-                                                                                          : std::toupper(s[i]));
+                                                                                        : std::toupper(s[i]));
         }
         spellings.push_back(s);
     }
@@ -222,7 +221,7 @@ void PrintTo(const QueryCase& c, std::ostream* os)
     *os << c.source;
 }
 
-class QueryTest : public RecordsetTest, public ::testing::WithParamInterface<QueryCase> {};
+class QueryTest : public RecordsetTest, public ::testing::WithParamInterface<QueryCase> { };
 
 TEST_P(QueryTest, SelectsRows)
 {
@@ -238,21 +237,18 @@ TEST_P(QueryTest, SelectsRows)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, QueryTest,
-    ::testing::Values(QueryCase{"fixtures/jet4/dataset/PAF_FULL.dat", "SELECT * From [version] WHERE [id]=2;", 1,
-                                "20070201"},
-                      QueryCase{"fixtures/jet4/dataset/PAF_FULL.dat", "select * from version where id = 2", 1,
-                                "20070201"},
-                      QueryCase{"fixtures/jet4/dataset/PAF_FULL.dat", "SELECT * From [version]", 3, "header"},
-                      QueryCase{"fixtures/jet4/dataset/PAF_FULL.dat", "SELECT * From [version] WHERE [text]='OTHER'",
-                                1, "other"},
-                      QueryCase{"fixtures/jet4/dataset/PAF_FULL.dat", "SELECT * From [version] WHERE [id]=7;", 0,
-                                nullptr},
-                      QueryCase{"fixtures/jet4/edge/PAF_FULL_no_version_row2.dat",
-                                "SELECT * From [version] WHERE [id]=2;", 0, nullptr},
-                      QueryCase{"fixtures/jet4/edge/PAF_THOURGHFARE_null_version_text.dat",
-                                "SELECT * From [version] WHERE [id]=2;", 1, nullptr},
-                      QueryCase{"fixtures/jet4/edge/PAF_FULL_empty_version_text.dat",
-                                "SELECT * From [version] WHERE [id]=2;", 1, ""}));
+    ::testing::Values(
+        QueryCase{"fixtures/jet4/dataset/PAF_FULL.dat", "SELECT * From [version] WHERE [id]=2;", 1, "20070201"},
+        QueryCase{"fixtures/jet4/dataset/PAF_FULL.dat", "select * from version where id = 2", 1, "20070201"},
+        QueryCase{"fixtures/jet4/dataset/PAF_FULL.dat", "SELECT * From [version]", 3, "header"},
+        QueryCase{"fixtures/jet4/dataset/PAF_FULL.dat", "SELECT * From [version] WHERE [text]='OTHER'", 1, "other"},
+        QueryCase{"fixtures/jet4/dataset/PAF_FULL.dat", "SELECT * From [version] WHERE [id]=7;", 0, nullptr},
+        QueryCase{"fixtures/jet4/edge/PAF_FULL_no_version_row2.dat", "SELECT * From [version] WHERE [id]=2;", 0,
+                  nullptr},
+        QueryCase{"fixtures/jet4/edge/PAF_THOURGHFARE_null_version_text.dat", "SELECT * From [version] WHERE [id]=2;",
+                  1, nullptr},
+        QueryCase{"fixtures/jet4/edge/PAF_FULL_empty_version_text.dat", "SELECT * From [version] WHERE [id]=2;", 1,
+                  ""}));
 
 struct BadQuery {
     const char* source;
@@ -264,7 +260,7 @@ void PrintTo(const BadQuery& c, std::ostream* os)
     *os << '"' << c.source << '"';
 }
 
-class BadQueryTest : public RecordsetTest, public ::testing::WithParamInterface<BadQuery> {};
+class BadQueryTest : public RecordsetTest, public ::testing::WithParamInterface<BadQuery> { };
 
 TEST_P(BadQueryTest, IsRefused)
 {

@@ -28,7 +28,7 @@ void PrintTo(const DecodeCase& c, std::ostream* os)
     *os << jet::Utf16ToUtf8(c.text);
 }
 
-class DecodeTextTest : public ::testing::TestWithParam<DecodeCase> {};
+class DecodeTextTest : public ::testing::TestWithParam<DecodeCase> { };
 
 TEST_P(DecodeTextTest, Decodes)
 {
@@ -45,8 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DecodeCase{Hex({0xFF, 0xFE, 0x00, 0x2D, 0x4E, 0x00, 0x41}), u"\u4e2dA"},
                       DecodeCase{Hex({0xFF, 0xFE}), u""}, DecodeCase{Hex({}), u""},
                       // a dangling byte ends the value
-                      DecodeCase{Hex({0x61, 0x00, 0x62}), u"a"},
-                      DecodeCase{Hex({0xFF, 0xFE, 0x00, 0x41}), u""}));
+                      DecodeCase{Hex({0x61, 0x00, 0x62}), u"a"}, DecodeCase{Hex({0xFF, 0xFE, 0x00, 0x41}), u""}));
 
 // Comparing stored text in place agrees with decoding it first, for plain
 // and compressed forms, odd lengths and mode toggles included.
@@ -66,9 +65,15 @@ TEST(StoredTextEqualsTest, AgreesWithDecodeText)
         std::u16string text = decoded;
         switch (random() % 4) {
         case 0: break;
-        case 1: if (!text.empty()) text.back() = static_cast<char16_t>(text.back() ^ 1); break;
+        case 1:
+            if (!text.empty())
+                text.back() = static_cast<char16_t>(text.back() ^ 1);
+            break;
         case 2: text.push_back(u'A'); break;
-        default: if (!text.empty()) text.pop_back(); break;
+        default:
+            if (!text.empty())
+                text.pop_back();
+            break;
         }
         ASSERT_EQ(jet::StoredTextEquals(stored, text), decoded == text) << "round " << round;
         equal += decoded == text ? 1 : 0;
@@ -89,7 +94,7 @@ void PrintTo(const EncodeCase& c, std::ostream* os)
     *os << jet::Utf16ToUtf8(c.text) << (c.compress ? " (compressed)" : "");
 }
 
-class EncodeTextTest : public ::testing::TestWithParam<EncodeCase> {};
+class EncodeTextTest : public ::testing::TestWithParam<EncodeCase> { };
 
 TEST_P(EncodeTextTest, EncodesAndReadsBack)
 {
@@ -125,7 +130,7 @@ void PrintTo(const DateCase& c, std::ostream* os)
     *os << c.text;
 }
 
-class FormatDateTimeTest : public ::testing::TestWithParam<DateCase> {};
+class FormatDateTimeTest : public ::testing::TestWithParam<DateCase> { };
 
 TEST_P(FormatDateTimeTest, Formats)
 {
@@ -141,8 +146,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, FormatDateTimeTest,
                                            DateCase{-1.25, "1899-12-29T06:00:00"},
                                            DateCase{36526.0 + 0.5 / 86400.0, "2000-01-01T00:00:00.500"},
                                            DateCase{36526.0 + 86399.9996 / 86400.0, "2000-01-02T00:00:00"},
-                                           DateCase{60.0, "1900-02-28T00:00:00"},
-                                           DateCase{61.0, "1900-03-01T00:00:00"},
+                                           DateCase{60.0, "1900-02-28T00:00:00"}, DateCase{61.0, "1900-03-01T00:00:00"},
                                            DateCase{2958465.0, "9999-12-31T00:00:00"}));
 
 TEST(FormatDateTimeTest, OutOfRangeFallsBackToTheNumber)
@@ -161,7 +165,7 @@ void PrintTo(const JsonCase& c, std::ostream* os)
     *os << c.json;
 }
 
-class ValueToJsonTest : public ::testing::TestWithParam<JsonCase> {};
+class ValueToJsonTest : public ::testing::TestWithParam<JsonCase> { };
 
 TEST_P(ValueToJsonTest, Formats)
 {
@@ -179,29 +183,29 @@ jet::Decimal MakeDecimal(uint32_t low, bool negative, uint8_t scale, uint32_t mi
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ValueToJsonTest,
-    ::testing::Values(
-        JsonCase{jet::Value(), "null"}, JsonCase{jet::Value(true), "true"},
-        JsonCase{jet::Value(static_cast<uint8_t>(255)), "255"},
-        JsonCase{jet::Value(static_cast<int16_t>(-32768)), "-32768"},
-        JsonCase{jet::Value(static_cast<int32_t>(-2147483647 - 1)), "-2147483648"},
-        JsonCase{jet::Value(0.1), "0.1"}, JsonCase{jet::Value(-2.279846), "-2.279846"},
-        JsonCase{jet::Value(1e300), "1e+300"}, JsonCase{jet::Value(0.1f), "0.1"},
-        JsonCase{jet::Value(static_cast<float>(1.0 / 3.0)), "0.33333334"},
-        JsonCase{jet::Value(jet::Currency{35000}), "\"3.5000\""},
-        JsonCase{jet::Value(jet::Currency{-1}), "\"-0.0001\""},
-        JsonCase{jet::Value(jet::Currency{INT64_MIN}), "\"-922337203685477.5808\""},
-        JsonCase{jet::Value(MakeDecimal(1, true, 0)), "\"-1\""},
-        JsonCase{jet::Value(MakeDecimal(12345, false, 3)), "\"12.345\""},
-        JsonCase{jet::Value(MakeDecimal(5, false, 4)), "\"0.0005\""},
-        JsonCase{jet::Value(MakeDecimal(0, true, 2)), "\"0.00\""},
-        JsonCase{jet::Value(MakeDecimal(0xFFFFFFFF, false, 0, 0xFFFFFFFF, 0xFFFFFFFF)),
-                 "\"79228162514264337593543950335\""},
-        JsonCase{jet::Value(jet::DateTime{27293.0}), "\"1974-09-21T00:00:00\""},
-        JsonCase{jet::Value::FromUtf8("a\"b\\c\r\n\t\x01\xc3\xa9"), "\"a\\\"b\\\\c\\r\\n\\t\\u0001\xc3\xa9\""},
-        JsonCase{jet::Value(jet::Bytes{}), "\"\""}, JsonCase{jet::Value(jet::Bytes{'M'}), "\"TQ==\""},
-        JsonCase{jet::Value(jet::Bytes{'M', 'a'}), "\"TWE=\""},
-        JsonCase{jet::Value(jet::Bytes{'M', 'a', 'n'}), "\"TWFu\""},
-        JsonCase{jet::Value(jet::Guid{{4, 3, 2, 1, 6, 5, 8, 7, 9, 10, 11, 12, 13, 14, 15, 16}}),
-                 "\"{01020304-0506-0708-090A-0B0C0D0E0F10}\""}));
+    ::testing::Values(JsonCase{jet::Value(), "null"}, JsonCase{jet::Value(true), "true"},
+                      JsonCase{jet::Value(static_cast<uint8_t>(255)), "255"},
+                      JsonCase{jet::Value(static_cast<int16_t>(-32768)), "-32768"},
+                      JsonCase{jet::Value(static_cast<int32_t>(-2147483647 - 1)), "-2147483648"},
+                      JsonCase{jet::Value(0.1), "0.1"}, JsonCase{jet::Value(-2.279846), "-2.279846"},
+                      JsonCase{jet::Value(1e300), "1e+300"}, JsonCase{jet::Value(0.1f), "0.1"},
+                      JsonCase{jet::Value(static_cast<float>(1.0 / 3.0)), "0.33333334"},
+                      JsonCase{jet::Value(jet::Currency{35000}), "\"3.5000\""},
+                      JsonCase{jet::Value(jet::Currency{-1}), "\"-0.0001\""},
+                      JsonCase{jet::Value(jet::Currency{INT64_MIN}), "\"-922337203685477.5808\""},
+                      JsonCase{jet::Value(MakeDecimal(1, true, 0)), "\"-1\""},
+                      JsonCase{jet::Value(MakeDecimal(12345, false, 3)), "\"12.345\""},
+                      JsonCase{jet::Value(MakeDecimal(5, false, 4)), "\"0.0005\""},
+                      JsonCase{jet::Value(MakeDecimal(0, true, 2)), "\"0.00\""},
+                      JsonCase{jet::Value(MakeDecimal(0xFFFFFFFF, false, 0, 0xFFFFFFFF, 0xFFFFFFFF)),
+                               "\"79228162514264337593543950335\""},
+                      JsonCase{jet::Value(jet::DateTime{27293.0}), "\"1974-09-21T00:00:00\""},
+                      JsonCase{jet::Value::FromUtf8("a\"b\\c\r\n\t\x01\xc3\xa9"),
+                               "\"a\\\"b\\\\c\\r\\n\\t\\u0001\xc3\xa9\""},
+                      JsonCase{jet::Value(jet::Bytes{}), "\"\""}, JsonCase{jet::Value(jet::Bytes{'M'}), "\"TQ==\""},
+                      JsonCase{jet::Value(jet::Bytes{'M', 'a'}), "\"TWE=\""},
+                      JsonCase{jet::Value(jet::Bytes{'M', 'a', 'n'}), "\"TWFu\""},
+                      JsonCase{jet::Value(jet::Guid{{4, 3, 2, 1, 6, 5, 8, 7, 9, 10, 11, 12, 13, 14, 15, 16}}),
+                               "\"{01020304-0506-0708-090A-0B0C0D0E0F10}\""}));
 
 } // namespace

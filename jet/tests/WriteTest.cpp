@@ -107,7 +107,7 @@ TEST_F(WriteTest, AddedRowsReadBackWithEveryLongValueForm)
     };
     const std::vector<Row> rows = {
         {u"ZZ1 1AA", jet::Value(u"Short, inline"), jet::Value(u"A")},
-        {u"ZZ1 1AB", jet::Value(Repeat(u"12 High Street, LONDON\r\n", 60)), jet::Value(u"")}, // one page
+        {u"ZZ1 1AB", jet::Value(Repeat(u"12 High Street, LONDON\r\n", 60)), jet::Value(u"")},               // one page
         {u"ZZ1 1AC", jet::Value(Repeat(u"Ch\u00e2teau \u0174ales, 9 Rose Street\r\n", 400)), jet::Value()}, // chain
         {u"ZZ1 1AD", jet::Value(), jet::Value(u"C")},
         {u"ZZ1 1AE", jet::Value(u""), jet::Value(u"C")},
@@ -117,9 +117,9 @@ TEST_F(WriteTest, AddedRowsReadBackWithEveryLongValueForm)
         auto db = OpenDb(path);
         auto rs = Table(*db, "PAF_FULLAddress");
         for (const auto& r : rows) {
-            ASSERT_TRUE(Add(*rs, {{"FT_PostCode", jet::Value(r.code)}, {"FT_Address", r.address},
-                                  {"ft_update", r.update}})
-                            .ok());
+            ASSERT_TRUE(
+                Add(*rs, {{"FT_PostCode", jet::Value(r.code)}, {"FT_Address", r.address}, {"ft_update", r.update}})
+                    .ok());
             EXPECT_EQ(rs->Field("FT_PostCode")->As<std::u16string>(), r.code) << "positioned on the new row";
         }
         EXPECT_EQ(rs->RecordCount(), 3006);
@@ -191,7 +191,8 @@ TEST_F(WriteTest, ReplacedRowsKeepTheirPlaceInTableOrder)
     auto check = Table(*db, "PAF_FULLAddress");
     for (int i = 0; i < 40; ++i) {
         EXPECT_EQ(check->Field("FT_Address")->As<std::u16string>(), Repeat(u"Grown ", 10 + i));
-        EXPECT_EQ(check->Field("FT_PostCode")->ToUtf8(), before[static_cast<size_t>(i)].substr(1, before[static_cast<size_t>(i)].find('"', 1) - 1));
+        EXPECT_EQ(check->Field("FT_PostCode")->ToUtf8(),
+                  before[static_cast<size_t>(i)].substr(1, before[static_cast<size_t>(i)].find('"', 1) - 1));
         ASSERT_TRUE(check->MoveNext().ok());
     }
     db.reset();
@@ -259,8 +260,9 @@ TEST_F(WriteTest, ManyRowsGrowEveryStructure)
         auto db = OpenDb(path);
         auto rs = Table(*db, "version");
         for (int i = 0; i < kRows; ++i) {
-            ASSERT_TRUE(Add(*rs, {{"id", jet::Value(static_cast<int32_t>(1000 + i))},
-                                  {"text", jet::Value(jet::Utf8ToUtf16(std::to_string(i % 97)))}})
+            ASSERT_TRUE(Add(*rs,
+                            {{"id", jet::Value(static_cast<int32_t>(1000 + i))},
+                             {"text", jet::Value(jet::Utf8ToUtf16(std::to_string(i % 97)))}})
                             .ok())
                 << i;
         }
@@ -316,7 +318,7 @@ void PrintTo(const Refusal& c, std::ostream* os)
     *os << c.name;
 }
 
-class RefusedWriteTest : public WriteTest, public ::testing::WithParamInterface<Refusal> {};
+class RefusedWriteTest : public WriteTest, public ::testing::WithParamInterface<Refusal> { };
 
 TEST_P(RefusedWriteTest, ChangesNoByte)
 {
@@ -446,7 +448,8 @@ TEST_F(WriteTest, EveryFixedTypeRoundTrips)
 
 TEST_F(WriteTest, WritesStayInTheCacheUntilFlush)
 {
-    auto bytes = std::make_shared<std::vector<uint8_t>>(ReadFileBytes(FixtureFilePath("fixtures/jet4/dataset/PAF_POSTZON.dat")));
+    auto bytes =
+        std::make_shared<std::vector<uint8_t>>(ReadFileBytes(FixtureFilePath("fixtures/jet4/dataset/PAF_POSTZON.dat")));
     const auto original = *bytes;
     auto file = std::make_unique<jet::test::FaultyFile>(std::make_unique<jet::MemoryFile>(bytes));
     jet::test::FaultyFile* raw = file.get();
@@ -473,8 +476,9 @@ TEST_F(WriteTest, EncryptedFilesStayReadable)
         ASSERT_TRUE((*db)->IsEncrypted());
         auto rs = Table(**db, "Table1");
         for (int i = 0; i < 3000; ++i) {
-            ASSERT_TRUE(Add(*rs, {{"col1", jet::Value(jet::Utf8ToUtf16("row " + std::to_string(i)))},
-                                  {"col2", jet::Value(int32_t{i})}})
+            ASSERT_TRUE(Add(*rs,
+                            {{"col1", jet::Value(jet::Utf8ToUtf16("row " + std::to_string(i)))},
+                             {"col2", jet::Value(int32_t{i})}})
                             .ok());
         }
         ASSERT_TRUE((*db)->Close().ok());
@@ -490,11 +494,12 @@ TEST_F(WriteTest, EncryptedFilesStayReadable)
 // I/O failing after N bytes: the failure is reported, the pages that were
 // not written stay changed in the cache, and once the device works again a
 // flush completes a consistent file.
-class FaultInjectionTest : public WriteTest, public ::testing::WithParamInterface<uint64_t> {};
+class FaultInjectionTest : public WriteTest, public ::testing::WithParamInterface<uint64_t> { };
 
 TEST_P(FaultInjectionTest, FlushFailureIsReportedAndRecoverable)
 {
-    auto bytes = std::make_shared<std::vector<uint8_t>>(ReadFileBytes(FixtureFilePath("fixtures/jet4/dataset/PAF_FULL.dat")));
+    auto bytes =
+        std::make_shared<std::vector<uint8_t>>(ReadFileBytes(FixtureFilePath("fixtures/jet4/dataset/PAF_FULL.dat")));
     auto file = std::make_unique<jet::test::FaultyFile>(std::make_unique<jet::MemoryFile>(bytes));
     jet::test::FaultyFile* raw = file.get();
     // A small cache makes evictions write pages in the middle of the work.
@@ -505,8 +510,9 @@ TEST_P(FaultInjectionTest, FlushFailureIsReportedAndRecoverable)
     jet::Status failure;
     int added = 0;
     for (int i = 0; i < 300 && failure.ok(); ++i) {
-        failure = Add(*rs, {{"FT_PostCode", jet::Value(jet::Utf8ToUtf16("ZZ" + std::to_string(i)))},
-                            {"FT_Address", jet::Value(Repeat(u"Fault street\r\n", i % 400))}});
+        failure = Add(*rs,
+                      {{"FT_PostCode", jet::Value(jet::Utf8ToUtf16("ZZ" + std::to_string(i)))},
+                       {"FT_Address", jet::Value(Repeat(u"Fault street\r\n", i % 400))}});
         added += failure.ok() ? 1 : 0;
     }
     if (failure.ok())

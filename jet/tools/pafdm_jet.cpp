@@ -200,8 +200,7 @@ int main(int argc, char** argv)
     const size_t wanted = args.command == "dump" ? 2 : 1;
     if ((args.command != "info" && args.command != "dump" && args.command != "check" && args.command != "recover")
         || args.positional.size() != wanted) {
-        std::fputs("Usage: pafdm-jet info|dump|check|recover FILE [TABLE] [--password P]  (--help for more)\n",
-                   stderr);
+        std::fputs("Usage: pafdm-jet info|dump|check|recover FILE [TABLE] [--password P]  (--help for more)\n", stderr);
         return kExitCannotOpen;
     }
     const std::string& path = args.positional[0];

@@ -1,7 +1,7 @@
 #include "cli/Command.h"
-#include "shell/Program.h"
 #include "cli/TerminalOperator.h"
 #include "shell/DefinitionsDownload.h"
+#include "shell/Program.h"
 #include "support/AppContext.h"
 
 #include <QCommandLineParser>
@@ -54,8 +54,9 @@ public:
         }
         if (parser.isSet(yes))
             terminal.SetAssumeYes(true);
-        return DownloadApplicationDefinitions(ctx, program.transfers) == DefinitionsOutcome::kWritten ? ExitCode::kOk
-                                                                                  : ExitCode::kFailed;
+        return DownloadApplicationDefinitions(ctx, program.transfers) == DefinitionsOutcome::kWritten
+            ? ExitCode::kOk
+            : ExitCode::kFailed;
     }
 };
 

@@ -117,8 +117,8 @@ public:
         const bool merged = engine.UpdateData(ctx.dataDirectory, updateFile, args[1], date, description, count);
         ctx.ui().HideProgress();
         if (!merged && terminal.StopSignal() != 0) {
-            io.err << "pafdm-cli merge: stopped; " << kind->fileName << " is as it was and " << updateFile
-                   << " stays" << Qt::endl;
+            io.err << "pafdm-cli merge: stopped; " << kind->fileName << " is as it was and " << updateFile << " stays"
+                   << Qt::endl;
             return 128 + terminal.StopSignal();
         }
         if (merged) {

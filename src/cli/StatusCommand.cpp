@@ -1,6 +1,6 @@
 #include "cli/Command.h"
-#include "shell/Program.h"
 #include "dataset/zManager.h"
+#include "shell/Program.h"
 #include "support/AppContext.h"
 #include "update/ZUpdateData.h"
 
@@ -44,8 +44,9 @@ public:
         QString system = manager.SystemSummary;
         data.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         system.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        io.out << "Data Status\n" << (data.isEmpty() ? QStringLiteral("  (no data files present)\n") : data)
-               << "System\n" << system << "\n";
+        io.out << "Data Status\n"
+               << (data.isEmpty() ? QStringLiteral("  (no data files present)\n") : data) << "System\n"
+               << system << "\n";
         const QStringList waiting = WaitingUpdates(ctx.dataDirectory);
         if (!waiting.isEmpty())
             io.out << "Waiting to be applied (pafdm-cli apply)\n  " << waiting.join(QStringLiteral("\n  ")) << "\n";

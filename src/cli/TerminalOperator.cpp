@@ -13,8 +13,7 @@ TerminalOperator::TerminalOperator(QTextStream& out, QTextStream& err, QTextStre
     , m_in(in)
     , m_inputIsTerminal(inputIsTerminal)
     , m_outputIsTerminal(outputIsTerminal)
-{
-}
+{ }
 
 TerminalOperator::~TerminalOperator()
 {

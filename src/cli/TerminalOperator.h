@@ -41,8 +41,8 @@ public:
     void ShowProgress(const QString& caption) override;
     void SetProgressCaption(const QString& caption) override;
     void SetProgressLabel(const QString& label) override;
-    void SetProgressTopMost(bool) override {}
-    void SetProgressCancelVisible(bool) override {}
+    void SetProgressTopMost(bool) override { }
+    void SetProgressCancelVisible(bool) override { }
     void RepaintProgress() override;
     void HideProgress() override;
     bool TakeCancelRequest() override;

@@ -3,9 +3,9 @@
 // lists.
 
 #include "cli/Command.h"
-#include "shell/Program.h"
 #include "cli/TerminalOperator.h"
 #include "dataset/zManager.h"
+#include "shell/Program.h"
 #include "support/AppContext.h"
 #include "support/Operator.h"
 #include "update/UpdateLock.h"
@@ -59,8 +59,9 @@ public:
                 io.err << prefix << "no terminal to ask; run with --yes to " << Purpose() << Qt::endl;
                 return ExitCode::kUsage;
             }
-            const int answer = ctx.ui().ShowMessage(Question(ctx), MessageStyle::kYesNo + MessageStyle::kQuestion,
-                                                    ctx.brand.applicationName, false)
+            const int answer = ctx.ui()
+                                   .ShowMessage(Question(ctx), MessageStyle::kYesNo + MessageStyle::kQuestion,
+                                                ctx.brand.applicationName, false)
                                    .value_or(MessageAnswer::kNo);
             if (answer != MessageAnswer::kYes)
                 return ExitCode::kOk;
@@ -109,19 +110,18 @@ protected:
     QString Purpose() const override { return QStringLiteral("apply the waiting updates"); }
     QString Help() const override
     {
-        return QStringLiteral(
-            "Usage: pafdm-cli [--data-dir DIR] apply [--yes]\n\n"
-            "Applies the update archives UPDATE_<kind>_<yyyymmdd>.zip waiting in the data\n"
-            "directory: each is unpacked and deleted, and its update database is merged into\n"
-            "the data file of its kind when it is newer than that file's data, then deleted.\n"
-            "An update database left without its archive by an earlier run is merged too.\n"
-            "Ctrl-C, SIGTERM or SIGHUP stops the run: the merge in progress is abandoned (its\n"
-            "data file stays as it was) and what is left waits for the next run.\n"
-            "Asks first (the answer is needed from a terminal unless --yes is given).\n\n"
-            "  --yes       answer the question with yes instead of asking\n\n"
-            "Exit status: 0 nothing failed (also when nothing was waiting), 1 an archive could\n"
-            "not be applied, 2 usage error, 3 another update of this data set is running,\n"
-            "130, 143 or 129 stopped by SIGINT, SIGTERM or SIGHUP.\n");
+        return QStringLiteral("Usage: pafdm-cli [--data-dir DIR] apply [--yes]\n\n"
+                              "Applies the update archives UPDATE_<kind>_<yyyymmdd>.zip waiting in the data\n"
+                              "directory: each is unpacked and deleted, and its update database is merged into\n"
+                              "the data file of its kind when it is newer than that file's data, then deleted.\n"
+                              "An update database left without its archive by an earlier run is merged too.\n"
+                              "Ctrl-C, SIGTERM or SIGHUP stops the run: the merge in progress is abandoned (its\n"
+                              "data file stays as it was) and what is left waits for the next run.\n"
+                              "Asks first (the answer is needed from a terminal unless --yes is given).\n\n"
+                              "  --yes       answer the question with yes instead of asking\n\n"
+                              "Exit status: 0 nothing failed (also when nothing was waiting), 1 an archive could\n"
+                              "not be applied, 2 usage error, 3 another update of this data set is running,\n"
+                              "130, 143 or 129 stopped by SIGINT, SIGTERM or SIGHUP.\n");
     }
 };
 
@@ -146,18 +146,17 @@ protected:
     QString Purpose() const override { return QStringLiteral("download and apply the updates"); }
     QString Help() const override
     {
-        return QStringLiteral(
-            "Usage: pafdm-cli [--data-dir DIR] update [--yes]\n\n"
-            "Asks the update service which updates follow the data dates of the data files,\n"
-            "downloads them into the data directory, then applies every update archive there\n"
-            "as 'apply' does. The server is the edition's, or PAFDM_SERVER_URL. Ctrl-C, SIGTERM\n"
-            "or SIGHUP stops the run: a download stops (nothing of it is kept), a merge in\n"
-            "progress is abandoned (its data file stays as it was) and nothing more is\n"
-            "applied. Asks first (the answer is needed from a terminal unless --yes is given).\n\n"
-            "  --yes       answer the question with yes instead of asking\n\n"
-            "Exit status: 0 nothing failed, 1 the service could not be contacted, a download\n"
-            "failed or an archive could not be applied, 2 usage error, 3 another update of\n"
-            "this data set is running, 130, 143 or 129 stopped by SIGINT, SIGTERM or SIGHUP.\n");
+        return QStringLiteral("Usage: pafdm-cli [--data-dir DIR] update [--yes]\n\n"
+                              "Asks the update service which updates follow the data dates of the data files,\n"
+                              "downloads them into the data directory, then applies every update archive there\n"
+                              "as 'apply' does. The server is the edition's, or PAFDM_SERVER_URL. Ctrl-C, SIGTERM\n"
+                              "or SIGHUP stops the run: a download stops (nothing of it is kept), a merge in\n"
+                              "progress is abandoned (its data file stays as it was) and nothing more is\n"
+                              "applied. Asks first (the answer is needed from a terminal unless --yes is given).\n\n"
+                              "  --yes       answer the question with yes instead of asking\n\n"
+                              "Exit status: 0 nothing failed, 1 the service could not be contacted, a download\n"
+                              "failed or an archive could not be applied, 2 usage error, 3 another update of\n"
+                              "this data set is running, 130, 143 or 129 stopped by SIGINT, SIGTERM or SIGHUP.\n");
     }
 };
 

@@ -9,11 +9,11 @@ namespace pafdm {
 
 // One of the three data files of the data set.
 struct DataKind {
-    QChar letter;            // 'F', 'T' or 'Z'
-    QString fileName;        // "PAF_FULL.dat", ...
-    QString tableName;       // the address table the merge writes
-    QString keyField;        // the postcode field
-    QString description;     // as the update report names the kind
+    QChar letter;        // 'F', 'T' or 'Z'
+    QString fileName;    // "PAF_FULL.dat", ...
+    QString tableName;   // the address table the merge writes
+    QString keyField;    // the postcode field
+    QString description; // as the update report names the kind
 };
 
 // The kinds in the order the program always visits them: F, T, Z.

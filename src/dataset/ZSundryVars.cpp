@@ -34,7 +34,9 @@ QString EndTag(const Element& element)
 
 } // namespace
 
-ZSundryVars::ZSundryVars(AppContext& ctx) : m_ctx(ctx) {}
+ZSundryVars::ZSundryVars(AppContext& ctx)
+    : m_ctx(ctx)
+{ }
 
 QString ZSundryVars::FilePath() const
 {

@@ -52,8 +52,7 @@ QString UnescapeMountField(const QString& field)
 zManager::zManager(AppContext& ctx, ZSundryVars& sundry)
     : m_ctx(ctx)
     , m_sundry(sundry)
-{
-}
+{ }
 
 Expected<bool> zManager::AreDataFilesInPlace()
 {
@@ -152,8 +151,8 @@ QString zManager::GetDriveName(const QString& path)
         if (fields.size() < 3)
             continue;
         const QString point = UnescapeMountField(fields[1]);
-        const bool contains = point == QLatin1String("/") || target == point
-            || target.startsWith(point + QLatin1Char('/'));
+        const bool contains =
+            point == QLatin1String("/") || target == point || target.startsWith(point + QLatin1Char('/'));
         if (contains && point.size() >= bestPoint.size()) {
             bestPoint = point;
             bestSource = UnescapeMountField(fields[0]);
@@ -194,8 +193,8 @@ Expected<Done> zManager::GetSummary(const QString& path)
         if (!exists.value())
             continue;
         const Expected<QString> date = i == 0 ? GetLastUpdateFULL(path)
-            : i == 1                         ? GetLastUpdateStreet(path)
-                                             : GetLastUpdatePostZon(path);
+            : i == 1                          ? GetLastUpdateStreet(path)
+                                              : GetLastUpdatePostZon(path);
         if (!date) {
             // Named, not hidden: the other files are still summed up, and
             // the state file keeps the date it had for this one.

@@ -52,10 +52,9 @@ frmUpdateChoose::frmUpdateChoose(const QString& dataDirectory, QWidget* parent)
     layout->addWidget(label("Label1", QStringLiteral("This routine will update your Local Postcode Address data")));
     Command1 = button("Command1", QStringLiteral("Download updates from internet"), 615);
     layout->addWidget(Command1);
-    Command2 = button("Command2",
-                      QStringLiteral("Apply updates from files already in directory") + QLatin1Char('\n')
-                          + dataDirectory,
-                      615);
+    Command2 = button(
+        "Command2", QStringLiteral("Apply updates from files already in directory") + QLatin1Char('\n') + dataDirectory,
+        615);
     layout->addWidget(Command2);
     layout->addWidget(label("Label2", QStringLiteral("These files can be downloaded from our web site")));
     layout->addWidget(label("Label4", QStringLiteral("Using the \"CD-ROM based data\" option on lefthand menu")));

@@ -7,9 +7,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
-#include <QKeySequence>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -143,9 +143,8 @@ void MainWindow::Refresh()
     mnu52353->setVisible(m_logic.mnu52353Visible);
     mnuAppDownloads->setVisible(m_logic.mnuAppDownloadsVisible);
     mnuRefresh->setVisible(m_logic.mnuRefreshVisible);
-    WaitingLabel->setText(m_logic.waitingUpdates.isEmpty()
-                              ? QString()
-                              : QStringLiteral("Waiting to be applied: ")
+    WaitingLabel->setText(m_logic.waitingUpdates.isEmpty() ? QString()
+                                                           : QStringLiteral("Waiting to be applied: ")
                                   + m_logic.waitingUpdates.join(QStringLiteral(", ")));
     if (isVisible()) {
         Text1->repaint();

@@ -32,8 +32,7 @@ constexpr int kProgressIntervalMs = 40;
 
 QtOperator::QtOperator()
     : m_relay(std::make_unique<QObject>())
-{
-}
+{ }
 
 QtOperator::~QtOperator()
 {
@@ -48,8 +47,7 @@ bool QtOperator::OnWindowThread() const
     return QThread::currentThread() == m_relay->thread();
 }
 
-template <typename Call>
-auto QtOperator::OnWindows(Call&& call) -> decltype(call())
+template <typename Call> auto QtOperator::OnWindows(Call&& call) -> decltype(call())
 {
     using Result = decltype(call());
     if (OnWindowThread())

@@ -93,7 +93,7 @@ public:
     void SetClipboardText(const QString& text) override;
     bool OpenUrl(const QString& urlOrPath) override;
     void Beep() override;
-    void NoteFailure(const QString&) override {}
+    void NoteFailure(const QString&) override { }
     QString MainCaption() const override;
     void SetMainCaption(const QString& caption) override;
 
@@ -102,8 +102,7 @@ private:
     bool OnWindowThread() const;
     // Runs `call` on the user-interface thread and waits for it; a call made
     // there already runs at once.
-    template <typename Call>
-    auto OnWindows(Call&& call) -> decltype(call());
+    template <typename Call> auto OnWindows(Call&& call) -> decltype(call());
     // Shows the progress label and share the run set last.
     void ShowPendingProgress();
     void SignalArrived();

@@ -1,8 +1,8 @@
 #include "net/frmInternetAccessForm.h"
 
 #include "support/AppContext.h"
-#include "support/ProgramFiles.h"
 #include "support/Operator.h"
+#include "support/ProgramFiles.h"
 #include "support/SystemHelpers.h"
 #include "support/TagText.h"
 #include "support/TextFiles.h"
@@ -35,7 +35,9 @@ constexpr qint64 kFileChunk = 64 * 1024;
 // again however the operation ends.
 class OperationScope {
 public:
-    OperationScope(int& counter, std::function<void()> onExit) : m_counter(counter), m_onExit(std::move(onExit))
+    OperationScope(int& counter, std::function<void()> onExit)
+        : m_counter(counter)
+        , m_onExit(std::move(onExit))
     {
         ++m_counter;
     }
@@ -109,8 +111,7 @@ frmInternetAccessForm::frmInternetAccessForm(AppContext& ctx, const TransferSett
     , m_textFetchLimit(settings.textFetchLimit)
     , m_proxyDirectory(settings.proxyDirectory)
     , m_manager(std::make_unique<QNetworkAccessManager>())
-{
-}
+{ }
 
 frmInternetAccessForm::~frmInternetAccessForm()
 {
@@ -190,8 +191,7 @@ public:
         , m_path(path)
         , m_name(name)
         , m_label(label)
-    {
-    }
+    { }
 
     // Whether the length is known and the file open: the reply's first bytes
     // (or its end) have come.

@@ -61,9 +61,9 @@ constexpr int kReplyComplete = 13;
 
 // Error numbers a file download fails with.
 namespace TransferError {
-constexpr qint64 kTypeMismatch = 13;    // missing or non-numeric Content-Length
-constexpr qint64 kBadFileName = 52;     // the URL does not end in a file name we may write
-constexpr qint64 kFileAccess = 75;      // the destination cannot be written
+constexpr qint64 kTypeMismatch = 13;      // missing or non-numeric Content-Length
+constexpr qint64 kBadFileName = 52;       // the URL does not end in a file name we may write
+constexpr qint64 kFileAccess = 75;        // the destination cannot be written
 constexpr qint64 kTransferFailed = 35750; // no usable reply from the server
 } // namespace TransferError
 

@@ -10,8 +10,7 @@ zInternet::zInternet(AppContext& ctx, Transfers& transfers)
     : ServerURL(ctx.edition.serverUrl)
     , m_ctx(ctx)
     , m_transfers(transfers)
-{
-}
+{ }
 
 zInternet::~zInternet() = default;
 

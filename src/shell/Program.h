@@ -18,8 +18,7 @@ struct Program {
         : sundry(ctx)
         , manager(ctx, sundry)
         , internet(ctx, transfers)
-    {
-    }
+    { }
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 

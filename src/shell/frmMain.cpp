@@ -73,9 +73,7 @@ void frmMain::Load(const QString& currentDirectory)
     Attempt([&] { (void)GetBrandSettings(m_ctx); });
     Attempt([&] { setSummary(); });
     Attempt([&] { WarnAmericanDate(); });
-    Attempt([&] {
-        ReadBrandOverDefaults();
-    });
+    Attempt([&] { ReadBrandOverDefaults(); });
     Attempt([&] {
         if (m_ctx.edition.hidesStatusAndDefinitionsMenus) {
             mnuAppDownloadsVisible = false;
@@ -88,9 +86,9 @@ void frmMain::Load(const QString& currentDirectory)
         // Another updater is named before the question, not after it.
         if (!UpdateLockIsFree(m_ctx, m_ctx.dataDirectory, m_ctx.brand.applicationName))
             return;
-        const std::optional<int> answer = m_ctx.ui().ShowMessage(
-            QStringLiteral("Data Update files are present, do you want to upply these updates?"),
-            MessageStyle::kYesNo + MessageStyle::kQuestion, m_ctx.brand.applicationName, false);
+        const std::optional<int> answer =
+            m_ctx.ui().ShowMessage(QStringLiteral("Data Update files are present, do you want to upply these updates?"),
+                                   MessageStyle::kYesNo + MessageStyle::kQuestion, m_ctx.brand.applicationName, false);
         if (answer != MessageAnswer::kYes)
             return;
         RunUpdate(true);
@@ -184,8 +182,9 @@ void frmMain::setSummary()
 
 void frmMain::showWebdataStatus(bool GotoStatus)
 {
-    OpenWebPage(m_ctx, m_ctx.edition.webSite + QStringLiteral("/DesktopSoftware.htm")
-                           + (GotoStatus ? QStringLiteral("#Status") : QString()));
+    OpenWebPage(m_ctx,
+                m_ctx.edition.webSite + QStringLiteral("/DesktopSoftware.htm")
+                    + (GotoStatus ? QStringLiteral("#Status") : QString()));
 }
 
 void frmMain::WarnAmericanDate()
@@ -202,8 +201,9 @@ void frmMain::WarnAmericanDate()
                    QStringLiteral("You may have American data format set on this computer, please check and rectify "
                                   "in reginal settings (within windows control panel)."),
                    MessageStyle::kCritical, QStringLiteral("American data format. Please resolve"));
-    LogError(m_ctx, QStringLiteral("You may have American data format set on this computer, please check and "
-                                   "rectify."));
+    LogError(m_ctx,
+             QStringLiteral("You may have American data format set on this computer, please check and "
+                            "rectify."));
 }
 
 QString frmMain::GetCOMVersion()

@@ -12,11 +12,11 @@ struct EditionConfig {
     QString editionName;            // "Vell" or "Quorly"
     QString defaultApplicationName; // "Postcode Vell" / "Quorly Postcode"
     QString defaultPhoneNumber;
-    QString serverUrl;              // update server base URL, no trailing "/"
-    QString definitionsServer;      // base URL the definitions service lives on
-    QString webSite;                // product web site base URL
-    QString lookupComponentClass;   // asked "getversion"
-    QString desktopProgram;         // file name in the data directory, empty for none
+    QString serverUrl;            // update server base URL, no trailing "/"
+    QString definitionsServer;    // base URL the definitions service lives on
+    QString webSite;              // product web site base URL
+    QString lookupComponentClass; // asked "getversion"
+    QString desktopProgram;       // file name in the data directory, empty for none
     bool hidesStatusAndDefinitionsMenus = true;
     bool offersWaitingUpdates = false;
 

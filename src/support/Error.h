@@ -16,11 +16,14 @@ struct Error {
 
 // Either a value or the Error that prevented it. Operations that let their
 // failures reach the caller return one of these and do not log.
-template <typename T>
-class [[nodiscard]] Expected {
+template <typename T> class [[nodiscard]] Expected {
 public:
-    Expected(T value) : m_v(std::move(value)) {}  // NOLINT
-    Expected(Error error) : m_v(std::move(error)) {} // NOLINT
+    Expected(T value)
+        : m_v(std::move(value))
+    { } // NOLINT
+    Expected(Error error)
+        : m_v(std::move(error))
+    { } // NOLINT
 
     bool ok() const { return m_v.index() == 0; }
     explicit operator bool() const { return ok(); }
@@ -35,6 +38,6 @@ private:
 };
 
 // Success with nothing to return.
-struct Done {};
+struct Done { };
 
 } // namespace pafdm

@@ -81,8 +81,7 @@ bool AppendLine(const QString& path, const QString& line)
 // Rotates, then appends `line` (built afresh per attempt, so its time is the
 // time of the write); up to 30 retries after a short busy pause, then the line
 // is dropped.
-template <typename BuildLine>
-void WriteWithRetries(AppContext& ctx, const QString& family, BuildLine buildLine)
+template <typename BuildLine> void WriteWithRetries(AppContext& ctx, const QString& family, BuildLine buildLine)
 {
     for (int failures = 0;;) {
         RotateLog(ctx.dataDirectory, family, kLogSizeLimit);

@@ -61,7 +61,7 @@ public:
     virtual void SetProgressCancelVisible(bool visible) = 0;
     // The share of the step in progress that is done, `done` of `total`
     // (records merged, bytes received); a total of 0 when no share is known.
-    virtual void SetProgressShare(qint64 /*done*/, qint64 /*total*/) {}
+    virtual void SetProgressShare(qint64 /*done*/, qint64 /*total*/) { }
     // Redraws the progress window without handling any input.
     virtual void RepaintProgress() = 0;
     virtual void HideProgress() = 0;

@@ -5,10 +5,14 @@ namespace pafdm {
 const QStringList& ProgramFileNames()
 {
     static const QStringList names = [] {
-        QStringList list{QStringLiteral("PAF_FULL.dat"),    QStringLiteral("PAF_THOURGHFARE.dat"),
-                         QStringLiteral("PAF_POSTZON.dat"), QStringLiteral("Brand.xml"),
-                         QStringLiteral("SundryVars.dat"),  QStringLiteral("Definitions.xml"),
-                         QStringLiteral("RegServerProxySettings.xml"), QStringLiteral("Temp.log"),
+        QStringList list{QStringLiteral("PAF_FULL.dat"),
+                         QStringLiteral("PAF_THOURGHFARE.dat"),
+                         QStringLiteral("PAF_POSTZON.dat"),
+                         QStringLiteral("Brand.xml"),
+                         QStringLiteral("SundryVars.dat"),
+                         QStringLiteral("Definitions.xml"),
+                         QStringLiteral("RegServerProxySettings.xml"),
+                         QStringLiteral("Temp.log"),
                          QString::fromLatin1(kUpdateLockFileName)};
         // The engine's rollback journals and private copies beside the data
         // files: a journal planted from outside could be played back into a

@@ -16,7 +16,7 @@ std::atomic<bool> g_interrupted{false};
 std::atomic<int> g_stopSignal{0};
 std::atomic<int> g_wakeFd{-1};
 const char* g_note = nullptr;
-struct sigaction g_previousActions[std::size(kStopSignals)] {};
+struct sigaction g_previousActions[std::size(kStopSignals)]{};
 
 // Only async-signal-safe calls here: atomics and write(2).
 void OnStopSignal(int signal)
@@ -51,7 +51,7 @@ StopSignals::StopSignals(const char* note)
     g_interrupted.store(false);
     g_stopSignal.store(0);
     g_wakeFd.store(m_wake[1]);
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = OnStopSignal;
     sigemptyset(&action.sa_mask);
     for (size_t i = 0; i < std::size(kStopSignals); ++i)

@@ -38,12 +38,9 @@ int NeutralAnswer(int style)
 {
     switch (style & 0x0F) {
     case MessageStyle::kOkCancel:
-    case MessageStyle::kYesNoCancel:
-        return MessageAnswer::kCancel;
-    case MessageStyle::kYesNo:
-        return MessageAnswer::kNo;
-    default:
-        return MessageAnswer::kOk;
+    case MessageStyle::kYesNoCancel: return MessageAnswer::kCancel;
+    case MessageStyle::kYesNo: return MessageAnswer::kNo;
+    default: return MessageAnswer::kOk;
     }
 }
 
@@ -71,7 +68,7 @@ std::optional<qint64> FreeSpaceAt(const QString& path)
 {
     QString at = QFileInfo(path.isEmpty() ? QStringLiteral(".") : path).absoluteFilePath();
     for (;;) {
-        struct statvfs stats {};
+        struct statvfs stats { };
         int result = 0;
         do {
             result = ::statvfs(QFile::encodeName(at).constData(), &stats);
@@ -120,8 +117,8 @@ void OpenWebPage(AppContext& ctx, const QString& urlOrPath)
 {
     if (ctx.ui().OpenUrl(urlOrPath))
         return;
-    const QString prompt = QCoreApplication::translate("OpenWebPage", "Unable to open web page '") + urlOrPath
-        + QLatin1Char('\'');
+    const QString prompt =
+        QCoreApplication::translate("OpenWebPage", "Unable to open web page '") + urlOrPath + QLatin1Char('\'');
     ShowTopMessage(ctx, prompt, MessageStyle::kOkOnly, ctx.brand.applicationName);
 }
 

@@ -34,13 +34,13 @@ constexpr const char* kAreas[] = {
 constexpr const char* kUnitLetters = "ABDEFGHJLNPQRSTUWXYZ"; // the letters an inward code uses
 constexpr uint32_t kDistricts = 60;
 
-constexpr const char* kStreets[] = {"High Street", "Station Road", "Church Lane", "Mill Road", "Victoria Road",
+constexpr const char* kStreets[] = {"High Street", "Station Road", "Church Lane", "Mill Road",    "Victoria Road",
                                     "Park Avenue", "Queen Street", "King's Road", "The Crescent", "Byres Road",
-                                    "Rose Street", "Ormeau Road", "Castle Wynd", "Heol y Coed", "Mount Pleasant"};
-constexpr const char* kTowns[] = {"ABERDEEN", "BELFAST", "CARDIFF", "DUNDEE", "EXETER", "GLASGOW", "LEEDS",
-                                  "LONDON", "MANCHESTER", "NORWICH", "OXFORD", "SWANSEA", "TRURO", "YORK"};
-constexpr const char* kPremises[] = {"Flat 1", "The Red Lion", "Rose Cottage", "Unit 4", "Café Rouge",
-                                     "St. Mary's Church", "The Old Forge"};
+                                    "Rose Street", "Ormeau Road",  "Castle Wynd", "Heol y Coed",  "Mount Pleasant"};
+constexpr const char* kTowns[] = {"ABERDEEN", "BELFAST",    "CARDIFF", "DUNDEE", "EXETER",  "GLASGOW", "LEEDS",
+                                  "LONDON",   "MANCHESTER", "NORWICH", "OXFORD", "SWANSEA", "TRURO",   "YORK"};
+constexpr const char* kPremises[] = {"Flat 1",     "The Red Lion",      "Rose Cottage", "Unit 4",
+                                     "Café Rouge", "St. Mary's Church", "The Old Forge"};
 
 std::u16string U16(const std::string& utf8)
 {
@@ -94,26 +94,26 @@ jet::TableSpec AddressTable(Kind kind, bool update)
     design.name = TableName(kind);
     if (kind == Kind::kPostZon) {
         using T = jet::ColumnType;
-        design.columns = {{"PZ_Postcode", T::kText, 8},     {"PZ_IntroductionDate", T::kText, 6},
-                        {"PZ_GridRefEast", T::kLong},     {"PZ_GridRefNorth", T::kLong},
-                        {"PZ_County", T::kText, 2},       {"PZ_District", T::kText, 2},
-                        {"PZ_Ward", T::kText, 2},         {"PZ_UserType", T::kByte},
-                        {"PZ_GridStatus", T::kByte},      {"PZ_Country", T::kText, 1},
-                        {"PZ_WardStatus", T::kInteger},   {"PZ_NHS_Code", T::kText, 3},
-                        {"PZ_NHS_Region", T::kText, 3},   {"PZ_Long", T::kDouble},
-                        {"PZ_Lat", T::kDouble},           {"PZ_OSRef", T::kText, 20},
-                        {"PZ_Update", T::kText, 1}};
+        design.columns = {{"PZ_Postcode", T::kText, 8},   {"PZ_IntroductionDate", T::kText, 6},
+                          {"PZ_GridRefEast", T::kLong},   {"PZ_GridRefNorth", T::kLong},
+                          {"PZ_County", T::kText, 2},     {"PZ_District", T::kText, 2},
+                          {"PZ_Ward", T::kText, 2},       {"PZ_UserType", T::kByte},
+                          {"PZ_GridStatus", T::kByte},    {"PZ_Country", T::kText, 1},
+                          {"PZ_WardStatus", T::kInteger}, {"PZ_NHS_Code", T::kText, 3},
+                          {"PZ_NHS_Region", T::kText, 3}, {"PZ_Long", T::kDouble},
+                          {"PZ_Lat", T::kDouble},         {"PZ_OSRef", T::kText, 20},
+                          {"PZ_Update", T::kText, 1}};
         if (update)
             design.indexes = {{"PZ_Postcode", {{"PZ_Postcode", true}}}};
         else
             design.indexes = {{"PrimaryKey", {{"PZ_Postcode", true}}, true, true, false, true},
-                            {"PZ_County", {{"PZ_County", true}}}};
+                              {"PZ_County", {{"PZ_County", true}}}};
         return design;
     }
     design.columns = {{"FT_PostCode", jet::ColumnType::kText, 8},
-                    kind == Kind::kFull ? jet::ColumnSpec{"FT_Address", jet::ColumnType::kMemo}
-                                        : jet::ColumnSpec{"FT_Address", jet::ColumnType::kText, 255},
-                    {"FT_Update", jet::ColumnType::kText, 1}};
+                      kind == Kind::kFull ? jet::ColumnSpec{"FT_Address", jet::ColumnType::kMemo}
+                                          : jet::ColumnSpec{"FT_Address", jet::ColumnType::kText, 255},
+                      {"FT_Update", jet::ColumnType::kText, 1}};
     design.indexes = {{"FT_PostCode", {{"FT_PostCode", true}}}};
     return design;
 }
@@ -247,12 +247,14 @@ jet::Status WriteUpdateDatabase(Kind kind, const std::string& path, const Update
     if (!rs.ok())
         return rs.status();
     std::mt19937 rng(options.seed * 7 + static_cast<uint32_t>(kind));
-    const uint32_t replacing = std::min<uint32_t>(options.dataRows, static_cast<uint32_t>(options.rows * options.replaceShare));
+    const uint32_t replacing =
+        std::min<uint32_t>(options.dataRows, static_cast<uint32_t>(options.rows * options.replaceShare));
     std::vector<uint32_t> postcodes;
     postcodes.reserve(options.rows);
     // Existing postcodes spread over the whole data file, then new ones after its last.
     for (uint32_t i = 0; i < replacing; ++i)
-        postcodes.push_back(static_cast<uint32_t>(static_cast<uint64_t>(i) * options.dataRows / std::max<uint32_t>(1, replacing)));
+        postcodes.push_back(
+            static_cast<uint32_t>(static_cast<uint64_t>(i) * options.dataRows / std::max<uint32_t>(1, replacing)));
     for (uint32_t i = replacing; i < options.rows; ++i)
         postcodes.push_back(options.dataRows + (i - replacing));
     std::shuffle(postcodes.begin(), postcodes.end(), rng);

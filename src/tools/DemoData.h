@@ -11,7 +11,7 @@ namespace demo {
 enum class Kind { kFull, kThoroughfare, kPostZon };
 
 struct DataSetOptions {
-    uint32_t rows = 2000;           // rows of each data table
+    uint32_t rows = 2000; // rows of each data table
     std::string dataDate = "20070101";
     uint32_t seed = 1;
     // Each address memo holds this many addresses on average (one per line).
@@ -19,9 +19,9 @@ struct DataSetOptions {
 };
 
 struct UpdateOptions {
-    uint32_t rows = 200;            // rows of the update table
-    double replaceShare = 0.5;      // share of rows whose postcode is already in the data file
-    uint32_t dataRows = 2000;       // rows of the data file the update is made for
+    uint32_t rows = 200;       // rows of the update table
+    double replaceShare = 0.5; // share of rows whose postcode is already in the data file
+    uint32_t dataRows = 2000;  // rows of the data file the update is made for
     uint32_t seed = 2;
     uint32_t addressesPerPostcode = 3;
 };

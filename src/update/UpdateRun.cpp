@@ -59,8 +59,9 @@ Expected<Done> DeleteFile(const QString& filePath)
     QFile file(filePath);
     if (!file.exists() || file.remove())
         return Done{};
-    return Error{75, QStringLiteral("Path/File access error ('") + QDir::toNativeSeparators(filePath)
-                         + QStringLiteral("': ") + file.errorString() + QStringLiteral(")")};
+    return Error{75,
+                 QStringLiteral("Path/File access error ('") + QDir::toNativeSeparators(filePath)
+                     + QStringLiteral("': ") + file.errorString() + QStringLiteral(")")};
 }
 
 } // namespace
@@ -72,7 +73,8 @@ QStringList WaitingUpdates(const QString& path)
     for (const QString& archive : archives)
         unpacked.insert(UpdateDatabaseName(archive).toCaseFolded());
     QStringList updates = archives;
-    for (const QString& database : QDir(path).entryList(QStringList{kDatabasePattern}, QDir::Files | QDir::NoSymLinks)) {
+    for (const QString& database :
+         QDir(path).entryList(QStringList{kDatabasePattern}, QDir::Files | QDir::NoSymLinks)) {
         if (!unpacked.contains(database.toCaseFolded()))
             updates << database;
     }
@@ -85,7 +87,6 @@ bool AreUpdatesPresent(const QString& path)
 {
     return !WaitingUpdates(path).isEmpty();
 }
-
 
 QString ZUpdateData::GetListOfWhatToDownload(const QString& DateOfFullData, const QString& DateOfStreetDate,
                                              const QString& DateOfPostZonData)
@@ -111,8 +112,7 @@ UpdateRun::UpdateRun(AppContext& ctx, ZUpdateData& merger, zInternet* internet, 
     , m_path(std::move(path))
     , m_title(std::move(productName) + QStringLiteral(":Update Postcode Address Data"))
     , m_dates{dates[0], dates[1], dates[2]}
-{
-}
+{ }
 
 UpdateOutcome UpdateRun::Run(bool waitingOnly)
 {
@@ -150,8 +150,9 @@ Expected<bool> UpdateRun::ChooseAndDownload(bool waitingOnly)
 Expected<Done> UpdateRun::Download()
 {
     m_ctx.StageMarker = QStringLiteral("Update:Stage 2");
-    LogActivity(m_ctx, QStringLiteral("Requesting upgrade data"),
-                {QStringLiteral("F=") + m_dates[0], QStringLiteral("T=") + m_dates[1], QStringLiteral("Z=") + m_dates[2]});
+    LogActivity(
+        m_ctx, QStringLiteral("Requesting upgrade data"),
+        {QStringLiteral("F=") + m_dates[0], QStringLiteral("T=") + m_dates[1], QStringLiteral("Z=") + m_dates[2]});
     QString list = m_merger.GetListOfWhatToDownload(m_dates[0], m_dates[1], m_dates[2]);
     if (list == QLatin1String("FAILED")) {
         ShowTopMessage(m_ctx, QStringLiteral("Cannot contact server, please check internet connection and try again!"),
@@ -173,11 +174,11 @@ Expected<Done> UpdateRun::Download()
     for (int i = 1; !url.isEmpty(); ++i) {
         m_ctx.StageMarker = QStringLiteral("Update:Stage 4 Downloading file");
         LogActivity(m_ctx, QStringLiteral("Attempting download ") + url);
-        const Expected<bool> downloaded = m_internet->GetHTTPFile(
-            url, m_path,
-            QStringLiteral("Downloading Update:") + name + QLatin1Char(' ') + QString::number(i) + QLatin1Char('/')
-                + QString::number(total),
-            kDownloadTimeOutSecs);
+        const Expected<bool> downloaded =
+            m_internet->GetHTTPFile(url, m_path,
+                                    QStringLiteral("Downloading Update:") + name + QLatin1Char(' ') + QString::number(i)
+                                        + QLatin1Char('/') + QString::number(total),
+                                    kDownloadTimeOutSecs);
         if (!downloaded)
             return downloaded.error();
         if (!downloaded.value()) {
@@ -253,15 +254,16 @@ void UpdateRun::ReportEnd(const QString& summary)
         ui.ShowMessage(QStringLiteral("Failed to apply:") + QString::number(m_outcome.failed)
                            + QStringLiteral(", please try again later "),
                        MessageStyle::kCritical, m_title, false);
-        LogActivity(m_ctx, QStringLiteral("Failed to apply:") + QString::number(m_outcome.failed)
-                               + QStringLiteral(", please try again later"));
+        LogActivity(m_ctx,
+                    QStringLiteral("Failed to apply:") + QString::number(m_outcome.failed)
+                        + QStringLiteral(", please try again later"));
     }
     if (m_outcome.applied > 0) {
         ui.ShowMessage(QStringLiteral("Files applied:") + QString::number(m_outcome.applied) + QStringLiteral(" ok ")
                            + kLineEnd + kLineEnd + summary,
                        MessageStyle::kInformation, m_title, false);
-        LogActivity(m_ctx, QStringLiteral("Files applied:") + QString::number(m_outcome.applied)
-                               + QStringLiteral(" ok "));
+        LogActivity(m_ctx,
+                    QStringLiteral("Files applied:") + QString::number(m_outcome.applied) + QStringLiteral(" ok "));
     } else {
         ui.ShowMessage(QStringLiteral("No updates to apply!"), MessageStyle::kInformation, m_title, false);
     }
@@ -271,9 +273,9 @@ void UpdateRun::ReportStop(const QString& summary)
 {
     const QString text = QStringLiteral("Update stopped: ") + QString::number(m_outcome.applied)
         + QStringLiteral(" applied, ")
-        + (m_outcome.left.isEmpty() ? QStringLiteral("nothing left to apply")
-                                    : QStringLiteral("left for the next run: ")
-                                        + m_outcome.left.join(QStringLiteral(", ")));
+        + (m_outcome.left.isEmpty()
+               ? QStringLiteral("nothing left to apply")
+               : QStringLiteral("left for the next run: ") + m_outcome.left.join(QStringLiteral(", ")));
     LogActivity(m_ctx, text);
     m_ctx.ui().ShowMessage(text + (summary.isEmpty() ? QString() : kLineEnd + kLineEnd + summary),
                            MessageStyle::kExclamation, m_title, false);
@@ -297,8 +299,8 @@ Expected<UpdateRun::ArchiveResult> UpdateRun::ApplyArchive(const QString& file, 
         ui.RepaintProgress();
         const QString archivePath = QDir(m_path).filePath(file);
         m_ctx.StageMarker = QStringLiteral("Update:Stage 10 unzip date file ") + file;
-        const bool unpacked = ExtractArchive(m_ctx, QString(), QStringLiteral("Unziping file"), archivePath, m_path,
-                                             QString(), true);
+        const bool unpacked =
+            ExtractArchive(m_ctx, QString(), QStringLiteral("Unziping file"), archivePath, m_path, QString(), true);
 
         m_ctx.StageMarker = QStringLiteral("Update:Stage 10a kill unzip date file ") + file;
         if (Expected<Done> deleted = DeleteFile(archivePath); !deleted)
@@ -306,8 +308,9 @@ Expected<UpdateRun::ArchiveResult> UpdateRun::ApplyArchive(const QString& file, 
         if (!unpacked)
             return ArchiveResult{};
     } else {
-        LogActivity(m_ctx, QStringLiteral("Resuming the update database ") + file
-                               + QStringLiteral(", left without its archive by an earlier run"));
+        LogActivity(m_ctx,
+                    QStringLiteral("Resuming the update database ") + file
+                        + QStringLiteral(", left without its archive by an earlier run"));
     }
 
     m_ctx.StageMarker = QStringLiteral("Update:Stage 10b filter file date ") + file;

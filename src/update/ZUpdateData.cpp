@@ -19,10 +19,22 @@ namespace pafdm {
 namespace {
 
 const char* const kAddressFields[] = {"FT_Address", "FT_Update"};
-const char* const kPostZonFields[] = {
-    "PZ_IntroductionDate", "PZ_GridRefEast", "PZ_GridRefNorth", "PZ_County", "PZ_District",   "PZ_Ward",
-    "PZ_UserType",         "PZ_GridStatus",  "PZ_Country",      "PZ_WardStatus", "PZ_NHS_Code", "PZ_NHS_Region",
-    "PZ_Long",             "PZ_Lat",         "PZ_OSRef",        "PZ_Update"};
+const char* const kPostZonFields[] = {"PZ_IntroductionDate",
+                                      "PZ_GridRefEast",
+                                      "PZ_GridRefNorth",
+                                      "PZ_County",
+                                      "PZ_District",
+                                      "PZ_Ward",
+                                      "PZ_UserType",
+                                      "PZ_GridStatus",
+                                      "PZ_Country",
+                                      "PZ_WardStatus",
+                                      "PZ_NHS_Code",
+                                      "PZ_NHS_Region",
+                                      "PZ_Long",
+                                      "PZ_Lat",
+                                      "PZ_OSRef",
+                                      "PZ_Update"};
 
 // The progress window is redrawn at most this often; the label always names
 // the record being merged when it is drawn.
@@ -89,8 +101,7 @@ struct ZUpdateData::RecordStages {
         , searching(stage + QStringLiteral("3"))
         , adding(stage + QStringLiteral("4 ADD "))
         , updating(stage + QStringLiteral("5 UPDATE "))
-    {
-    }
+    { }
     QString stage;
     QString reading;
     QString rewinding;
@@ -107,8 +118,9 @@ void NoteCommit(AppContext& ctx, const jet::Database& db)
 {
     const std::string note = db.LastCommitNote();
     if (!note.empty())
-        LogActivity(ctx, QStringLiteral("Merged into ") + QString::fromStdString(db.path())
-                             + QStringLiteral(" in place, not through a copy: ") + QString::fromStdString(note));
+        LogActivity(ctx,
+                    QStringLiteral("Merged into ") + QString::fromStdString(db.path())
+                        + QStringLiteral(" in place, not through a copy: ") + QString::fromStdString(note));
 }
 
 } // namespace
@@ -116,8 +128,7 @@ void NoteCommit(AppContext& ctx, const jet::Database& db)
 ZUpdateData::ZUpdateData(AppContext& ctx, zInternet* internet)
     : m_ctx(ctx)
     , m_internet(internet)
-{
-}
+{ }
 
 void ZUpdateData::ShowProgress(const QString& label, bool force)
 {
@@ -182,21 +193,21 @@ Expected<Done> ZUpdateData::OpenMergeFiles(MergeFiles& files, const QString& pat
     LogRecovery(m_ctx, *files.updateDb);
 
     m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 4 Opening data file to update");
-    auto openedData = jet::Database::Open(ConnectionString(path + QDir::separator() + fileName).toStdString(),
-                                          "admin", "", m_dataOptions);
+    auto openedData = jet::Database::Open(ConnectionString(path + QDir::separator() + fileName).toStdString(), "admin",
+                                          "", m_dataOptions);
     if (!openedData.ok())
         return Noted(openedData.status());
     files.dataDb = std::move(openedData.value());
     LogRecovery(m_ctx, *files.dataDb);
 
     m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 5");
-    auto rows = jet::Recordset::Open(*files.updateDb, query.toStdString(), jet::CursorType::kStatic,
-                                     jet::LockType::kReadOnly);
+    auto rows =
+        jet::Recordset::Open(*files.updateDb, query.toStdString(), jet::CursorType::kStatic, jet::LockType::kReadOnly);
     if (!rows.ok())
         return Noted(rows.status());
     files.updateRows = std::move(rows.value());
-    auto data = jet::Recordset::Open(*files.dataDb, table.toStdString(), jet::CursorType::kDynamic,
-                                     jet::LockType::kOptimistic);
+    auto data =
+        jet::Recordset::Open(*files.dataDb, table.toStdString(), jet::CursorType::kDynamic, jet::LockType::kOptimistic);
     if (!data.ok())
         return Noted(data.status());
     files.dataTable = std::move(data.value());
@@ -244,7 +255,8 @@ Expected<Done> ZUpdateData::MergeRows(MergeFiles& files, const QString& DataType
 Expected<Done> ZUpdateData::WriteDataDate(MergeFiles& files, const QString& UpdateDateYYYYMMDD)
 {
     m_ctx.StageMarker = QStringLiteral("Update:UpdateData:Stage 7 Updating the version date");
-    auto version = jet::Recordset::Open(*files.dataDb, "Version", jet::CursorType::kDynamic, jet::LockType::kOptimistic);
+    auto version =
+        jet::Recordset::Open(*files.dataDb, "Version", jet::CursorType::kDynamic, jet::LockType::kOptimistic);
     if (!version.ok())
         return Noted(version.status());
     files.dataTable = std::move(version.value());
@@ -302,15 +314,17 @@ void ZUpdateData::EndUnfinishedMerge(MergeFiles& files, const QString& DatefileT
         NoteCommit(m_ctx, *files.dataDb);
     }
     if (m_stopped) {
-        LogActivity(m_ctx, QStringLiteral("Stopped during the merge of ") + DatefileToRead
-                               + (ended.ok() ? QStringLiteral(": the data file is as it was")
-                                             : QStringLiteral(": ") + QString::fromStdString(ended.description())));
+        LogActivity(m_ctx,
+                    QStringLiteral("Stopped during the merge of ") + DatefileToRead
+                        + (ended.ok() ? QStringLiteral(": the data file is as it was")
+                                      : QStringLiteral(": ") + QString::fromStdString(ended.description())));
         return;
     }
     if (!ended.ok())
-        LogActivity(m_ctx, (keepRows ? QStringLiteral("The rows merged before the failure could not be kept: ")
-                                     : QStringLiteral("The data file could not be put back as it was: "))
-                               + QString::fromStdString(ended.description()));
+        LogActivity(m_ctx,
+                    (keepRows ? QStringLiteral("The rows merged before the failure could not be kept: ")
+                              : QStringLiteral("The data file could not be put back as it was: "))
+                        + QString::fromStdString(ended.description()));
     ShowFailure(error);
 }
 

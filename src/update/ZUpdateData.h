@@ -108,9 +108,8 @@ private:
     // all (see UpdateData), logs, and tells the operator of a failure.
     void EndUnfinishedMerge(MergeFiles& files, const QString& DatefileToRead, const Error& error);
     struct RecordStages;
-    Expected<Done> AddOrUpdateRecord(jet::Recordset& DataRec, jet::Recordset& TableToUpdate,
-                                     const RecordStages& stages, const char* keyField, const char* const* otherFields,
-                                     int otherFieldCount);
+    Expected<Done> AddOrUpdateRecord(jet::Recordset& DataRec, jet::Recordset& TableToUpdate, const RecordStages& stages,
+                                     const char* keyField, const char* const* otherFields, int otherFieldCount);
     void ShowProgress(const QString& label, bool force);
     // The engine's error for the operator, noting a failure of the disk or a
     // damaged page (which drops the whole merge rather than keep its rows).

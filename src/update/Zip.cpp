@@ -95,8 +95,8 @@ Expected<QString> MemberPath(const QByteArray& rawName, const QString& name, boo
 // One member as checked: where it goes and how large it says it is.
 struct Member {
     zip_uint64_t index = 0;
-    QString name;      // as stored, for messages
-    QString path;      // relative, "/" separators
+    QString name; // as stored, for messages
+    QString path; // relative, "/" separators
     bool folder = false;
     zip_uint64_t size = 0;
     QString target;    // absolute final path
@@ -314,8 +314,8 @@ private:
             if (!info.exists() && !info.isSymLink())
                 return Done{};
             if (!info.isDir() || !IsInside(info.canonicalFilePath(), m_root))
-                return Refused(QStringLiteral("the member \"%1\" would be written outside the destination")
-                                   .arg(member.name));
+                return Refused(
+                    QStringLiteral("the member \"%1\" would be written outside the destination").arg(member.name));
         }
         struct stat existing;
         if (::lstat(QFile::encodeName(member.target).constData(), &existing) != 0)
@@ -360,8 +360,8 @@ private:
     {
         const QFileInfo info(target);
         for (int attempt = 0; attempt < 100; ++attempt) {
-            const QString suffix = QString::number(QRandomGenerator::global()->generate(), 36).rightJustified(
-                6, QLatin1Char('0'));
+            const QString suffix =
+                QString::number(QRandomGenerator::global()->generate(), 36).rightJustified(6, QLatin1Char('0'));
             temporary = info.path() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".part-") + suffix;
             const int fd = ::open(QFile::encodeName(temporary).constData(),
                                   O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
@@ -414,25 +414,24 @@ private:
         const auto quoted = QStringLiteral("\"") + member.name + QStringLiteral("\"");
         zip_file_t* file = zip_fopen_index(m_zip, member.index, 0);
         if (!file)
-            return Refused(QStringLiteral("the member %1 cannot be read: %2")
-                               .arg(quoted, ZipErrorText(zip_get_error(m_zip))));
+            return Refused(
+                QStringLiteral("the member %1 cannot be read: %2").arg(quoted, ZipErrorText(zip_get_error(m_zip))));
         std::vector<char> buffer(kReadChunk);
         zip_uint64_t received = 0;
         Expected<Done> result = Done{};
         for (;;) {
             const zip_int64_t got = zip_fread(file, buffer.data(), buffer.size());
             if (got < 0) {
-                result = Refused(QStringLiteral("the member %1 is damaged: %2")
-                                     .arg(quoted, ZipErrorText(zip_file_get_error(file))));
+                result = Refused(
+                    QStringLiteral("the member %1 is damaged: %2").arg(quoted, ZipErrorText(zip_file_get_error(file))));
                 break;
             }
             if (got == 0)
                 break;
             received += static_cast<zip_uint64_t>(got);
             if (received > member.size) {
-                result = Refused(QStringLiteral("the member %1 holds more than its stated %2 bytes")
-                                     .arg(quoted)
-                                     .arg(member.size));
+                result = Refused(
+                    QStringLiteral("the member %1 holds more than its stated %2 bytes").arg(quoted).arg(member.size));
                 break;
             }
             result = WriteAll(fd, buffer.data(), got, member.temporary);
@@ -462,8 +461,8 @@ private:
         for (Member& member : m_members) {
             if (member.temporary.isEmpty())
                 continue;
-            if (::rename(QFile::encodeName(member.temporary).constData(),
-                         QFile::encodeName(member.target).constData()) != 0)
+            if (::rename(QFile::encodeName(member.temporary).constData(), QFile::encodeName(member.target).constData())
+                != 0)
                 return SystemError(QStringLiteral("cannot move \"%1\" into place").arg(member.target), errno);
             member.temporary.clear();
         }
@@ -528,20 +527,21 @@ bool ExtractArchive(AppContext& ctx, const QString& title, const QString& descri
             outcome = reader.Open(archivePath);
             if (outcome) {
                 ShowArchiveProgress(ctx, QStringLiteral("Extracting ") + archivePath);
-                outcome = reader.Extract(destinationDirectory,
-                                         ExtractOptions{overwrite, ctx.edition.desktopProgram, limits});
+                outcome =
+                    reader.Extract(destinationDirectory, ExtractOptions{overwrite, ctx.edition.desktopProgram, limits});
                 if (reader.SpaceUnknown())
-                    LogActivity(ctx, QStringLiteral("The free space of ") + destinationDirectory
-                                         + QStringLiteral(" is not known; the extraction of ") + archivePath
-                                         + QStringLiteral(" went ahead without checking it"));
+                    LogActivity(ctx,
+                                QStringLiteral("The free space of ") + destinationDirectory
+                                    + QStringLiteral(" is not known; the extraction of ") + archivePath
+                                    + QStringLiteral(" went ahead without checking it"));
             }
         }
     }
 
     ui.CloseArchiveWindow();
     if (!outcome) {
-        const QString text = QStringLiteral("Could not unpack ") + archivePath + QStringLiteral(": ")
-            + outcome.error().description;
+        const QString text =
+            QStringLiteral("Could not unpack ") + archivePath + QStringLiteral(": ") + outcome.error().description;
         LogError(ctx, text);
         ui.NoteFailure(text);
         return false;

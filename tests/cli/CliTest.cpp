@@ -1,5 +1,5 @@
-#include "cli/Command.h"
 #include "CliRunner.h"
+#include "cli/Command.h"
 
 #include "support/EditionConfig.h"
 
@@ -56,7 +56,7 @@ void PrintTo(const UsageCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class CliUsageTest : public CliTest, public ::testing::WithParamInterface<UsageCase> {};
+class CliUsageTest : public CliTest, public ::testing::WithParamInterface<UsageCase> { };
 
 TEST_P(CliUsageTest, UsageErrorsExitWithTwoAndSayWhy)
 {

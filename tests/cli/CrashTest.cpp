@@ -85,8 +85,9 @@ TEST(CrashTest, AMergeKilledAnywhereIsRolledBackToItsLastCommit)
     test::TempDir dir;
     const QString master = dir.File(QStringLiteral("master"));
     // 10,000 update rows into 12,000: the merge commits three times.
-    ASSERT_EQ(RunTool(kDemo, {master, QStringLiteral("--rows"), QStringLiteral("12000"), QStringLiteral("--update-rows"),
-                              QStringLiteral("10000"), QStringLiteral("--unpacked")}),
+    ASSERT_EQ(RunTool(kDemo,
+                      {master, QStringLiteral("--rows"), QStringLiteral("12000"), QStringLiteral("--update-rows"),
+                       QStringLiteral("10000"), QStringLiteral("--unpacked")}),
               0);
 
     const QString reference = dir.File(QStringLiteral("reference"));
@@ -141,7 +142,8 @@ TEST(CrashTest, AMergeKilledAnywhereIsRolledBackToItsLastCommit)
         if (hot && log.open(QIODevice::ReadOnly) && log.readAll().contains("Rolled back an interrupted write"))
             ++rolledBack;
 
-        EXPECT_EQ(RunTool(kJet, {QStringLiteral("check"), file, QStringLiteral("--password"), QStringLiteral("tallowmere")},
+        EXPECT_EQ(RunTool(kJet,
+                          {QStringLiteral("check"), file, QStringLiteral("--password"), QStringLiteral("tallowmere")},
                           &output),
                   0)
             << output.toStdString();
@@ -173,8 +175,9 @@ TEST(CrashTest, ASignalStopsTheRunAndTheNextRunResumes)
 {
     test::TempDir dir;
     const QString master = dir.File(QStringLiteral("master"));
-    ASSERT_EQ(RunTool(kDemo, {master, QStringLiteral("--rows"), QStringLiteral("6000"), QStringLiteral("--update-rows"),
-                              QStringLiteral("6000")}),
+    ASSERT_EQ(RunTool(kDemo,
+                      {master, QStringLiteral("--rows"), QStringLiteral("6000"), QStringLiteral("--update-rows"),
+                       QStringLiteral("6000")}),
               0);
     const QStringList kinds = {QStringLiteral("PAF_FULL.dat"), QStringLiteral("PAF_THOURGHFARE.dat"),
                                QStringLiteral("PAF_POSTZON.dat")};

@@ -1,5 +1,5 @@
-#include "cli/Command.h"
 #include "CliRunner.h"
+#include "cli/Command.h"
 
 #include "testsupport/ExternalTools.h"
 #include "testsupport/TempDir.h"
@@ -65,9 +65,12 @@ TEST_F(DataCommandsTest, StatusShowsEachPresentKindWithItsDate)
 
     // What the next update run would apply follows, archives and update
     // databases left without theirs alike.
-    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.zip"), QStringLiteral("UPDATE_F_20070301.zip"));
-    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.dat"), QStringLiteral("UPDATE_F_20070301.dat"));
-    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_T_20070401.dat"), QStringLiteral("UPDATE_T_20070401.dat"));
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.zip"),
+                    QStringLiteral("UPDATE_F_20070301.zip"));
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.dat"),
+                    QStringLiteral("UPDATE_F_20070301.dat"));
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_T_20070401.dat"),
+                    QStringLiteral("UPDATE_T_20070401.dat"));
     ASSERT_EQ(Run({QStringLiteral("status")}), 0) << errText.toStdString();
     EXPECT_TRUE(outText.endsWith(
         QStringLiteral("Waiting to be applied (pafdm-cli apply)\n  UPDATE_F_20070301.zip\n  UPDATE_T_20070401.dat\n")))
@@ -106,7 +109,8 @@ TEST_F(DataCommandsTest, MergeReportsFailureAndUsage)
     EXPECT_EQ(Run({QStringLiteral("merge"), QStringLiteral("UPDATE_T_20070401.dat"), QStringLiteral("T"),
                    QStringLiteral("20070401")}),
               2);
-    EXPECT_TRUE(errText.contains(QStringLiteral("the update database UPDATE_T_20070401.dat is not in the data directory")))
+    EXPECT_TRUE(
+        errText.contains(QStringLiteral("the update database UPDATE_T_20070401.dat is not in the data directory")))
         << errText.toStdString();
     // One that is there but no database fails the merge, with the message.
     QFile junk(dir.File(QStringLiteral("UPDATE_T_20070401.dat")));
@@ -175,7 +179,8 @@ TEST_F(DataCommandsTest, ADataDirectoryThatIsNoneIsAUsageErrorNamingIt)
 {
     const QString missing = dir.File(QStringLiteral("no-such-dir"));
     EXPECT_EQ(RunIn(missing, {QStringLiteral("status")}), 2);
-    EXPECT_TRUE(errText.contains(QStringLiteral("the data directory '") + missing + QStringLiteral("' does not exist")));
+    EXPECT_TRUE(
+        errText.contains(QStringLiteral("the data directory '") + missing + QStringLiteral("' does not exist")));
     EXPECT_TRUE(outText.isEmpty());
     QFile file(dir.File(QStringLiteral("a-file")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -212,17 +217,18 @@ TEST_F(DataCommandsTest, AReadOnlyDataDirectoryFailsAtOnceNamingTheFile)
     if (::geteuid() != 0)
         GTEST_SKIP() << "needs root to run the command as another user";
     dir.CopyFixture(QStringLiteral("fixtures/jet4/dataset/PAF_POSTZON.dat"), QStringLiteral("PAF_POSTZON.dat"));
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
-                                          | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                              | QFileDevice::ReadOther | QFileDevice::ExeOther);
     QFile::setPermissions(dir.File(QStringLiteral("PAF_POSTZON.dat")),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
     QElapsedTimer timer;
     timer.start();
-    const test::ProcessResult result = test::RunProgram(
-        QStringLiteral("/usr/sbin/runuser"),
-        {QStringLiteral("-u"), QStringLiteral("nobody"), QStringLiteral("--"),
-         QStringLiteral(PAFDM_BINARY_DIR "/src/cli/pafdm-cli"), QStringLiteral("--data-dir"), dir.path(),
-         QStringLiteral("status")});
+    const test::ProcessResult result =
+        test::RunProgram(QStringLiteral("/usr/sbin/runuser"),
+                         {QStringLiteral("-u"), QStringLiteral("nobody"), QStringLiteral("--"),
+                          QStringLiteral(PAFDM_BINARY_DIR "/src/cli/pafdm-cli"), QStringLiteral("--data-dir"),
+                          dir.path(), QStringLiteral("status")});
     // A build in a folder only its owner may enter cannot be run as anyone else.
     if (result.err.contains(QStringLiteral("runuser: failed to execute")))
         GTEST_SKIP() << "the build cannot be run as another user here: " << result.err.toStdString();

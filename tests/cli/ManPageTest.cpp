@@ -1,5 +1,5 @@
-#include "cli/Command.h"
 #include "CliRunner.h"
+#include "cli/Command.h"
 
 #include "testsupport/ExternalTools.h"
 

@@ -1,5 +1,5 @@
-#include "cli/Command.h"
 #include "CliRunner.h"
+#include "cli/Command.h"
 
 #include "testsupport/ExternalTools.h"
 #include "testsupport/LocalHttpServer.h"
@@ -72,8 +72,9 @@ protected:
 
     QStringList UpdateFiles() const
     {
-        return QDir(dir.path()).entryList(QStringList{QStringLiteral("UPDATE_*"), QStringLiteral(".UPDATE_*")},
-                                          QDir::Files | QDir::Hidden);
+        return QDir(dir.path())
+            .entryList(QStringList{QStringLiteral("UPDATE_*"), QStringLiteral(".UPDATE_*")},
+                       QDir::Files | QDir::Hidden);
     }
 
     // Starts the executable with `args` after --data-dir; the caller waits.
@@ -113,12 +114,12 @@ TEST_F(UpdateCommandsTest, ApplyYesAppliesEveryWaitingArchive)
     AddArchive("UPDATE_T_20070401.zip");
     AddArchive("UPDATE_Z_20070401.zip");
     ASSERT_EQ(Run({QStringLiteral("apply"), QStringLiteral("--yes")}), 0) << errText.toStdString();
-    EXPECT_TRUE(outText.contains(QStringLiteral(
-        "] Data Update files are present, do you want to upply these updates?\nyes (assumed)\n")));
+    EXPECT_TRUE(outText.contains(
+        QStringLiteral("] Data Update files are present, do you want to upply these updates?\nyes (assumed)\n")));
     EXPECT_TRUE(outText.contains(QStringLiteral("Apply changes:UPDATE_T_20070401.zip 2/3\n")));
-    EXPECT_TRUE(outText.contains(QStringLiteral(
-        ":Update Postcode Address Data] Files applied:3 ok \n\nFull PAF 01 Mar 2007 300 records\n"
-        "Thourghfare PAF 01 Apr 2007 300 records\nPostZon Data 01 Apr 2007 300 records\n")))
+    EXPECT_TRUE(outText.contains(
+        QStringLiteral(":Update Postcode Address Data] Files applied:3 ok \n\nFull PAF 01 Mar 2007 300 records\n"
+                       "Thourghfare PAF 01 Apr 2007 300 records\nPostZon Data 01 Apr 2007 300 records\n")))
         << outText.toStdString();
     EXPECT_TRUE(errText.isEmpty()) << errText.toStdString();
     EXPECT_TRUE(UpdateFiles().isEmpty());
@@ -171,8 +172,9 @@ TEST_F(UpdateCommandsTest, UpdateDownloadsFromTheServiceAndApplies)
     const QByteArray url = server.BaseUrl().toUtf8() + "/files/UPDATE_Z_20070401.zip";
     server.Route("/xmlservice/UpdateDataList.aspx",
                  Reply::Text("<Confirm>1</Confirm><list>" + url + "|0|PostZon April|</list>"));
-    server.Route("/files/UPDATE_Z_20070401.zip",
-                 Reply::Bytes(ReadBytes(test::FixturePath(QStringLiteral("fixtures/jet4/updates/UPDATE_Z_20070401.zip")))));
+    server.Route(
+        "/files/UPDATE_Z_20070401.zip",
+        Reply::Bytes(ReadBytes(test::FixturePath(QStringLiteral("fixtures/jet4/updates/UPDATE_Z_20070401.zip")))));
     QProcess process;
     Start(process, {QStringLiteral("update"), QStringLiteral("--yes")}, server.BaseUrl());
     EXPECT_EQ(Finish(process), 0) << process.readAllStandardError().toStdString();
@@ -190,8 +192,8 @@ TEST_F(UpdateCommandsTest, UpdateWithoutTheServiceFails)
     qunsetenv("PAFDM_SERVER_URL");
     EXPECT_EQ(code, 1);
     EXPECT_EQ(server.requests.size(), 1u);
-    EXPECT_TRUE(errText.contains(
-        QStringLiteral("Cannot contact server, please check internet connection and try again!")));
+    EXPECT_TRUE(
+        errText.contains(QStringLiteral("Cannot contact server, please check internet connection and try again!")));
     EXPECT_EQ(Run({QStringLiteral("update")}), 2) << "a job without a terminal must say --yes";
 }
 
@@ -232,10 +234,10 @@ TEST_F(UpdateCommandsTest, ASecondUpdaterExitsThreeAndTouchesNothing)
     ASSERT_EQ(held.TryLock(), UpdateLock::Outcome::kTaken);
     const auto before = Snapshot();
     // Without --yes and without a terminal too: the lock is named before any question.
-    for (const QStringList& args : {QStringList{QStringLiteral("apply"), QStringLiteral("--yes")},
-                                    QStringList{QStringLiteral("apply")},
-                                    QStringList{QStringLiteral("merge"), QStringLiteral("UPDATE_T_20070401.dat"),
-                                                QStringLiteral("T"), QStringLiteral("20070401")}}) {
+    for (const QStringList& args :
+         {QStringList{QStringLiteral("apply"), QStringLiteral("--yes")}, QStringList{QStringLiteral("apply")},
+          QStringList{QStringLiteral("merge"), QStringLiteral("UPDATE_T_20070401.dat"), QStringLiteral("T"),
+                      QStringLiteral("20070401")}}) {
         QProcess process;
         Start(process, args);
         EXPECT_EQ(Finish(process), 3) << args.join(' ').toStdString();
@@ -256,8 +258,9 @@ TEST_F(UpdateCommandsTest, AMergeBesideAnotherWriterOfTheFileIsRefused)
     ASSERT_TRUE(writer.ok()) << writer.status().ToString();
     const auto before = Snapshot();
     QProcess process;
-    Start(process, {QStringLiteral("merge"), QStringLiteral("UPDATE_T_20070401.dat"), QStringLiteral("T"),
-                    QStringLiteral("20070401")});
+    Start(process,
+          {QStringLiteral("merge"), QStringLiteral("UPDATE_T_20070401.dat"), QStringLiteral("T"),
+           QStringLiteral("20070401")});
     EXPECT_EQ(Finish(process), 1);
     EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError()).contains(QStringLiteral("file already in use.")));
     EXPECT_EQ(Snapshot(), before);

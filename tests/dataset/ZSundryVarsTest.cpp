@@ -22,7 +22,11 @@ using test::TempDir;
 
 class ZSundryVarsTest : public ::testing::Test {
 protected:
-    ZSundryVarsTest() : ctx(EditionConfig::Vell(), op, clock) { ctx.dataDirectory = dir.path(); }
+    ZSundryVarsTest()
+        : ctx(EditionConfig::Vell(), op, clock)
+    {
+        ctx.dataDirectory = dir.path();
+    }
 
     void PutState(const QByteArray& bytes)
     {

@@ -76,8 +76,7 @@ TEST_F(zManagerTest, OnlyPostZonPresent)
     EXPECT_EQ(manager().GetLastUpdateFULL(dir.path()).value(), QString());
 
     ASSERT_TRUE(manager().GetSummary(dir.path()).ok());
-    EXPECT_EQ(manager().DataSummary,
-              QStringLiteral("  PostZon data present\r\n  Last updated:15 Jan 2007\r\n  \r\n"));
+    EXPECT_EQ(manager().DataSummary, QStringLiteral("  PostZon data present\r\n  Last updated:15 Jan 2007\r\n  \r\n"));
 }
 
 TEST_F(zManagerTest, SummaryOfAllThreeRecordsTheirDates)
@@ -99,8 +98,8 @@ TEST_F(zManagerTest, SummaryOfAllThreeRecordsTheirDates)
 
 TEST_F(zManagerTest, MissingOrEmptyVersionTextShowsTheZeroDate)
 {
-    for (const char* fixture : {"fixtures/jet4/edge/PAF_FULL_no_version_row2.dat",
-                                "fixtures/jet4/edge/PAF_FULL_empty_version_text.dat"}) {
+    for (const char* fixture :
+         {"fixtures/jet4/edge/PAF_FULL_no_version_row2.dat", "fixtures/jet4/edge/PAF_FULL_empty_version_text.dat"}) {
         SCOPED_TRACE(fixture);
         Install(QString::fromLatin1(fixture), QStringLiteral("PAF_FULL.dat"));
         EXPECT_EQ(manager().GetLastUpdateFULL(dir.path()).value(), QString());
@@ -132,9 +131,10 @@ TEST_F(zManagerTest, AnUnreadableFileIsNamedAndTheOthersStillShown)
     const QString summary = manager().DataSummary;
     EXPECT_TRUE(summary.startsWith(QStringLiteral("  Full PAF data present\r\n  Last updated:01 Feb 2007\r\n  \r\n")))
         << summary.toStdString();
-    EXPECT_TRUE(summary.contains(QStringLiteral("  Thorughfare (Street) PAF data present\r\n"
-                                                "  PAF_THOURGHFARE.dat is damaged or unreadable: Invalid use of Null\r\n"
-                                                "  Check it with: pafdm-jet check \"")))
+    EXPECT_TRUE(
+        summary.contains(QStringLiteral("  Thorughfare (Street) PAF data present\r\n"
+                                        "  PAF_THOURGHFARE.dat is damaged or unreadable: Invalid use of Null\r\n"
+                                        "  Check it with: pafdm-jet check \"")))
         << summary.toStdString();
     EXPECT_TRUE(summary.endsWith(QStringLiteral("  PostZon data present\r\n  Last updated:15 Jan 2007\r\n  \r\n")));
     ASSERT_EQ(manager().UnreadableFiles.size(), 1);
@@ -176,7 +176,7 @@ void PrintTo(const MachineCase& c, std::ostream* os)
     *os << c.directory;
 }
 
-class DataMachineTest : public zManagerTest, public ::testing::WithParamInterface<MachineCase> {};
+class DataMachineTest : public zManagerTest, public ::testing::WithParamInterface<MachineCase> { };
 
 TEST_P(DataMachineTest, NamesTheMachineHoldingTheData)
 {
@@ -192,17 +192,16 @@ TEST_P(DataMachineTest, NamesTheMachineHoldingTheData)
 
 INSTANTIATE_TEST_SUITE_P(
     Mounts, DataMachineTest,
-    ::testing::Values(
-        MachineCase{"/dev/sda1 / ext4 rw 0 0\n", "/home/op/data", ""},
-        MachineCase{"/dev/sda1 / ext4 rw 0 0\n//fileserver.corp.local/paf /mnt/paf cifs rw 0 0\n", "/mnt/paf/data",
-                    "FILESERVER"},
-        MachineCase{"/dev/sda1 / ext4 rw 0 0\n//nas/paf /mnt/paf cifs rw 0 0\n", "/mnt/pafother", ""},
-        MachineCase{"/dev/sda1 / ext4 rw 0 0\nstore2.example.org:/export/paf /srv/paf nfs4 rw 0 0\n", "/srv/paf",
-                    "STORE2"},
-        MachineCase{"/dev/sda1 / ext4 rw 0 0\n//Box/My\\040Share /mnt/my\\040data cifs rw 0 0\n",
-                    "/mnt/my data/x", "BOX"},
-        MachineCase{"", "\\\\server.dom.local\\share\\paf", "SERVER"},
-        MachineCase{"", "\\\\server", ""}));
+    ::testing::Values(MachineCase{"/dev/sda1 / ext4 rw 0 0\n", "/home/op/data", ""},
+                      MachineCase{"/dev/sda1 / ext4 rw 0 0\n//fileserver.corp.local/paf /mnt/paf cifs rw 0 0\n",
+                                  "/mnt/paf/data", "FILESERVER"},
+                      MachineCase{"/dev/sda1 / ext4 rw 0 0\n//nas/paf /mnt/paf cifs rw 0 0\n", "/mnt/pafother", ""},
+                      MachineCase{"/dev/sda1 / ext4 rw 0 0\nstore2.example.org:/export/paf /srv/paf nfs4 rw 0 0\n",
+                                  "/srv/paf", "STORE2"},
+                      MachineCase{"/dev/sda1 / ext4 rw 0 0\n//Box/My\\040Share /mnt/my\\040data cifs rw 0 0\n",
+                                  "/mnt/my data/x", "BOX"},
+                      MachineCase{"", "\\\\server.dom.local\\share\\paf", "SERVER"},
+                      MachineCase{"", "\\\\server", ""}));
 
 } // namespace
 } // namespace pafdm

@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path g_parent;      // holds the archive and the destination, nothing else
+fs::path g_parent; // holds the archive and the destination, nothing else
 fs::path g_archive;
 fs::path g_destination;
 

@@ -21,15 +21,16 @@ using SilentOperator = test::SilentOperator;
 // Retry loops must not turn one input into seconds of sleeping.
 class NoWaitClock : public Clock {
 public:
-    void Sleep(std::chrono::milliseconds) override {}
-    void BusyPause() override {}
+    void Sleep(std::chrono::milliseconds) override { }
+    void BusyPause() override { }
 };
 
 // A fresh folder of this process under the temporary directory, removed at exit.
 inline std::filesystem::path MakeScratchDirectory(const char* name)
 {
     namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / (std::string("pafdm-fuzz-") + name + "-" + std::to_string(::getpid()));
+    const fs::path dir =
+        fs::temp_directory_path() / (std::string("pafdm-fuzz-") + name + "-" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     static std::vector<fs::path> toRemove;

@@ -31,9 +31,9 @@ struct KindFiles {
     fs::path pristine; // the sound data file, made once
 };
 
-fs::path g_work;  // where the merge runs
-KindFiles g_kinds[] = {{demo::Kind::kFull, "F", {}}, {demo::Kind::kThoroughfare, "T", {}},
-                       {demo::Kind::kPostZon, "Z", {}}};
+fs::path g_work; // where the merge runs
+KindFiles g_kinds[] = {
+    {demo::Kind::kFull, "F", {}}, {demo::Kind::kThoroughfare, "T", {}}, {demo::Kind::kPostZon, "Z", {}}};
 
 bool Contains(const uint8_t* data, size_t size, std::string_view ascii)
 {

@@ -1,6 +1,7 @@
-#include "DemoData.h"
-#include "gui/Dialogs.h"
 #include "gui/MainWindow.h"
+#include "DemoData.h"
+#include "dataset/zManager.h"
+#include "gui/Dialogs.h"
 #include "gui/QtOperator.h"
 #include "gui/ScriptedMessageBoxes.h"
 #include "net/frmInternetAccessForm.h"
@@ -14,7 +15,6 @@
 #include "testsupport/TempDir.h"
 #include "update/UpdateLock.h"
 #include "update/ZUpdateData.h"
-#include "dataset/zManager.h"
 
 #include <QAction>
 #include <QApplication>
@@ -120,8 +120,9 @@ protected:
         ctx->locale = locale;
         program = std::make_unique<Program>(*ctx);
         ui.dataDirectory = [this] { return ctx->dataDirectory; };
-        logic = std::make_unique<frmMain>(*ctx, *program, DevelopmentSettings{dir.File(QStringLiteral("no-such.flg")),
-                                                                    QStringLiteral("/nonexistent")});
+        logic = std::make_unique<frmMain>(
+            *ctx, *program,
+            DevelopmentSettings{dir.File(QStringLiteral("no-such.flg")), QStringLiteral("/nonexistent")});
         logic->directories.configFile = dir.File(QStringLiteral("no-such.conf"));
         window = std::make_unique<MainWindow>(*logic);
         ui.SetMainWindow(window.get());
@@ -141,9 +142,9 @@ protected:
         demo::UpdateOptions update;
         update.rows = rows;
         update.dataRows = data.rows;
-        ASSERT_TRUE(demo::WriteUpdateDatabase(demo::Kind::kFull, dir.FileStd(QStringLiteral("UPDATE_F_20070301.dat")),
-                                              update)
-                        .ok());
+        ASSERT_TRUE(
+            demo::WriteUpdateDatabase(demo::Kind::kFull, dir.FileStd(QStringLiteral("UPDATE_F_20070301.dat")), update)
+                .ok());
     }
 
     QByteArray Hash(const QString& name) const
@@ -208,19 +209,21 @@ TEST_F(MainWindowTest, EachEditionShowsItsMenuItemsInOrder)
     EXPECT_EQ(VisibleMenu(), QStringList{QStringLiteral("&Refresh Display")});
 
     Start(EditionConfig::Quorly());
-    EXPECT_EQ(VisibleMenu(), (QStringList{QStringLiteral("&Current Data Status"), QStringLiteral("-"),
-                                          QStringLiteral("Download Application Definitions"),
-                                          QStringLiteral("&Refresh Display")}));
+    EXPECT_EQ(VisibleMenu(),
+              (QStringList{QStringLiteral("&Current Data Status"), QStringLiteral("-"),
+                           QStringLiteral("Download Application Definitions"), QStringLiteral("&Refresh Display")}));
     EXPECT_TRUE(Boxes().empty());
 }
 
 TEST_F(MainWindowTest, AnInternetSwitchOffHidesTheDataStatusItem)
 {
     InstallDataSet();
-    WriteText(dir.File(QStringLiteral("Brand.xml")), "<ApplicationName>Acme Postcodes</ApplicationName><allowInternet>off</allowInternet>");
+    WriteText(dir.File(QStringLiteral("Brand.xml")),
+              "<ApplicationName>Acme Postcodes</ApplicationName><allowInternet>off</allowInternet>");
     Start(EditionConfig::Quorly());
-    EXPECT_EQ(VisibleMenu(), (QStringList{QStringLiteral("-"), QStringLiteral("Download Application Definitions"),
-                                          QStringLiteral("&Refresh Display")}));
+    EXPECT_EQ(VisibleMenu(),
+              (QStringList{QStringLiteral("-"), QStringLiteral("Download Application Definitions"),
+                           QStringLiteral("&Refresh Display")}));
     EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("Acme Postcodes ")));
 
     WriteText(dir.File(QStringLiteral("Brand.xml")), "<allowInternet>oN</allowInternet>");
@@ -232,7 +235,8 @@ TEST_F(MainWindowTest, BothPanesShowTheSummaryAndRefreshShowsChanges)
 {
     dir.CopyFixture(QStringLiteral("fixtures/jet4/dataset/PAF_FULL.dat"), QStringLiteral("PAF_FULL.dat"));
     Start(EditionConfig::Vell());
-    EXPECT_TRUE(window->Text1->toPlainText().contains(QStringLiteral("Full PAF data present\n  Last updated:01 Feb 2007")))
+    EXPECT_TRUE(
+        window->Text1->toPlainText().contains(QStringLiteral("Full PAF data present\n  Last updated:01 Feb 2007")))
         << window->Text1->toPlainText().toStdString();
     EXPECT_FALSE(window->Text1->toPlainText().contains(QStringLiteral("PostZon")));
     EXPECT_TRUE(window->Label1->text().contains(QStringLiteral("MDAC Version:Not LOADED")));
@@ -242,7 +246,8 @@ TEST_F(MainWindowTest, BothPanesShowTheSummaryAndRefreshShowsChanges)
 
     dir.CopyFixture(QStringLiteral("fixtures/jet4/dataset/PAF_POSTZON.dat"), QStringLiteral("PAF_POSTZON.dat"));
     window->mnuRefresh->trigger();
-    EXPECT_TRUE(window->Text1->toPlainText().contains(QStringLiteral("PostZon data present\n  Last updated:15 Jan 2007")));
+    EXPECT_TRUE(
+        window->Text1->toPlainText().contains(QStringLiteral("PostZon data present\n  Last updated:15 Jan 2007")));
 }
 
 TEST_F(MainWindowTest, TheCaptionNamesTheLookupComponentsVersion)
@@ -260,8 +265,9 @@ TEST_F(MainWindowTest, MissingDataFilesAreReportedWithTheDataStatusPage)
 {
     Start(EditionConfig::Quorly());
     ASSERT_EQ(Boxes().size(), 1u);
-    EXPECT_EQ(Boxes()[0].prompt,
-              QStringLiteral("The Local Data files are not in place!\r\n\r\nPlease download from the following web site"));
+    EXPECT_EQ(
+        Boxes()[0].prompt,
+        QStringLiteral("The Local Data files are not in place!\r\n\r\nPlease download from the following web site"));
     EXPECT_EQ(Boxes()[0].style, 64);
     EXPECT_EQ(Boxes()[0].title, QStringLiteral("Quorly Postcode Lookup"));
     EXPECT_EQ(web.urls, QStringList{QStringLiteral("http://www.quorly.example/DesktopSoftware.htm")});
@@ -278,8 +284,9 @@ TEST_F(MainWindowTest, TheRegionalCheckWarnsOnlyForAMonthFirstDate)
 
     Start(EditionConfig::Vell(), {}, QLocale(QLocale::English, QLocale::UnitedStates));
     ASSERT_EQ(Boxes().size(), 1u);
-    EXPECT_EQ(Boxes()[0].prompt, QStringLiteral("You may have American data format set on this computer, please check "
-                                                "and rectify in reginal settings (within windows control panel)."));
+    EXPECT_EQ(Boxes()[0].prompt,
+              QStringLiteral("You may have American data format set on this computer, please check "
+                             "and rectify in reginal settings (within windows control panel)."));
     EXPECT_EQ(Boxes()[0].title, QStringLiteral("American data format. Please resolve"));
     EXPECT_EQ(Boxes()[0].style, 16);
     EXPECT_TRUE(Boxes()[0].topMost);
@@ -303,7 +310,8 @@ TEST_F(MainWindowTest, GetUpdatesEndsWithTheDataDirectoryThenOpensTheDownloadPag
 TEST_F(MainWindowTest, TheQuorlyOfferAppliesWaitingArchivesWhenAnsweredYes)
 {
     InstallDataSet();
-    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.zip"), QStringLiteral("UPDATE_F_20070301.zip"));
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.zip"),
+                    QStringLiteral("UPDATE_F_20070301.zip"));
     // The transfer window serves as the progress window while the archive is
     // unpacked; the window keeps working while the run does, so it is seen
     // in every state of the run.
@@ -328,7 +336,8 @@ TEST_F(MainWindowTest, TheQuorlyOfferAppliesWaitingArchivesWhenAnsweredYes)
     ctx = std::make_unique<AppContext>(EditionConfig::Quorly(), ui, clock);
     ctx->locale = QLocale(QLocale::English, QLocale::UnitedKingdom);
     program = std::make_unique<Program>(*ctx);
-    logic = std::make_unique<frmMain>(*ctx, *program, DevelopmentSettings{dir.File(QStringLiteral("no-such.flg")), QString()});
+    logic = std::make_unique<frmMain>(*ctx, *program,
+                                      DevelopmentSettings{dir.File(QStringLiteral("no-such.flg")), QString()});
     logic->directories.configFile = dir.File(QStringLiteral("no-such.conf"));
     window = std::make_unique<MainWindow>(*logic);
     ui.SetMainWindow(window.get());
@@ -347,7 +356,8 @@ TEST_F(MainWindowTest, TheQuorlyOfferAppliesWaitingArchivesWhenAnsweredYes)
     EXPECT_EQ(Boxes()[0].style, 36);
     EXPECT_EQ(Boxes()[0].title, QStringLiteral("Quorly Postcode"));
     EXPECT_TRUE(Boxes()[1].prompt.startsWith(QStringLiteral("Files applied:1 ok ")));
-    EXPECT_TRUE(window->Text1->toPlainText().contains(QStringLiteral("Full PAF data present\n  Last updated:01 Mar 2007")));
+    EXPECT_TRUE(
+        window->Text1->toPlainText().contains(QStringLiteral("Full PAF data present\n  Last updated:01 Mar 2007")));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quorly Postcode Local Data Manager V2.3.0 COM Version:"));
     EXPECT_FALSE(QFileInfo::exists(dir.File(QStringLiteral("UPDATE_F_20070301.zip"))));
     EXPECT_EQ(ui.ProgressWindow(), nullptr) << "the progress window is closed after the run";
@@ -356,7 +366,8 @@ TEST_F(MainWindowTest, TheQuorlyOfferAppliesWaitingArchivesWhenAnsweredYes)
 TEST_F(MainWindowTest, TheQuorlyOfferAnsweredNoRunsNothing)
 {
     InstallDataSet();
-    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.zip"), QStringLiteral("UPDATE_F_20070301.zip"));
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.zip"),
+                    QStringLiteral("UPDATE_F_20070301.zip"));
     const QByteArray full = ReadBytes(dir.File(QStringLiteral("PAF_FULL.dat")));
     Start(EditionConfig::Quorly(), {MessageAnswer::kNo});
     ASSERT_EQ(Boxes().size(), 1u);
@@ -398,8 +409,8 @@ TEST_F(MainWindowTest, TheDevelopmentFlagFileMovesTheDataDirectoryUnlessTheCurre
     ctx = std::make_unique<AppContext>(EditionConfig::Vell(), ui, clock);
     ctx->locale = QLocale(QLocale::English, QLocale::UnitedKingdom);
     program = std::make_unique<Program>(*ctx);
-    logic = std::make_unique<frmMain>(*ctx, *program, DevelopmentSettings{dir.File(QStringLiteral("ThisIsAdevMachine.flg")),
-                                                                development.path()});
+    logic = std::make_unique<frmMain>(
+        *ctx, *program, DevelopmentSettings{dir.File(QStringLiteral("ThisIsAdevMachine.flg")), development.path()});
     logic->directories.configFile = dir.File(QStringLiteral("no-such.conf"));
     logic->Load(empty.path());
     EXPECT_EQ(ctx->dataDirectory, development.path());
@@ -443,8 +454,8 @@ protected:
             topMost = dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
             answer(dialog);
         };
-        const Expected<UpdateOutcome> outcome =
-            UpdateData(*ctx, program->manager, program->internet, true, ctx->brand.applicationName, ctx->dataDirectory, false);
+        const Expected<UpdateOutcome> outcome = UpdateData(*ctx, program->manager, program->internet, true,
+                                                           ctx->brand.applicationName, ctx->dataDirectory, false);
         ui.onChooseShown = nullptr;
         EXPECT_EQ(seenCaption, QStringLiteral("Update Local Data"));
         EXPECT_EQ(seenCommand2, QStringLiteral("Apply updates from files already in directory\n") + dir.path());
@@ -458,7 +469,8 @@ protected:
 TEST_F(UpdateChooseTest, EachAnswerOfTheSourceDialog)
 {
     InstallDataSet();
-    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.zip"), QStringLiteral("UPDATE_F_20070301.zip"));
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.zip"),
+                    QStringLiteral("UPDATE_F_20070301.zip"));
     Start(EditionConfig::Vell());
     const auto cancelled = RunUpdate([](frmUpdateChoose& d) { d.Command3->click(); });
     EXPECT_TRUE(cancelled.cancelled);
@@ -499,13 +511,14 @@ TEST_F(MainWindowTest, CancelOnTheTransferWindowStopsADownload)
         }
     });
     poll.start(10);
-    const Expected<bool> result = program->internet.GetHTTPFile(
-        server.BaseUrl() + QStringLiteral("/files/UPDATE_T_20070401.zip"), dir.path(), QStringLiteral("Downloading"),
-        6000);
+    const Expected<bool> result =
+        program->internet.GetHTTPFile(server.BaseUrl() + QStringLiteral("/files/UPDATE_T_20070401.zip"), dir.path(),
+                                      QStringLiteral("Downloading"), 6000);
     poll.stop();
     ASSERT_TRUE(result.ok()) << result.error().description.toStdString();
     EXPECT_FALSE(result.value());
-    EXPECT_TRUE(label.startsWith(QStringLiteral("Get file:UPDATE_T_20070401.zip"))) << "label [" << label.toStdString() << "]";
+    EXPECT_TRUE(label.startsWith(QStringLiteral("Get file:UPDATE_T_20070401.zip")))
+        << "label [" << label.toStdString() << "]";
     EXPECT_TRUE(wasTopMost);
     EXPECT_FALSE(QFileInfo::exists(dir.File(QStringLiteral("UPDATE_T_20070401.zip"))));
 }
@@ -592,7 +605,8 @@ TEST_F(MainWindowTest, ASignalStopsTheRunAndThenTheProgramWithoutWaitingForTheOp
 TEST_F(MainWindowTest, TheFileAndHelpMenusAndTheirKeys)
 {
     InstallDataSet();
-    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.zip"), QStringLiteral("UPDATE_F_20070301.zip"));
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.zip"),
+                    QStringLiteral("UPDATE_F_20070301.zip"));
     Start(EditionConfig::Vell());
     EXPECT_FALSE(window->mnuUpdateNow->isVisible()) << "the Vell edition offers no update run";
     EXPECT_EQ(window->mnuQuit->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
@@ -604,9 +618,9 @@ TEST_F(MainWindowTest, TheFileAndHelpMenusAndTheirKeys)
     window->mnuAbout->trigger();
     ASSERT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(Boxes()[0].title, QStringLiteral("About Postcode Vell"));
-    for (const QString& part : {QStringLiteral("Local Data Manager"), QStringLiteral("Edition: Vell"),
-                                QStringLiteral("Version: 2.3.0"), QStringLiteral("Data directory: ") + dir.path(),
-                                QStringLiteral("licence")})
+    for (const QString& part :
+         {QStringLiteral("Local Data Manager"), QStringLiteral("Edition: Vell"), QStringLiteral("Version: 2.3.0"),
+          QStringLiteral("Data directory: ") + dir.path(), QStringLiteral("licence")})
         EXPECT_TRUE(Boxes()[0].prompt.contains(part)) << part.toStdString();
 
     // Another data directory, chosen in the window and remembered.
@@ -636,7 +650,8 @@ TEST_F(MainWindowTest, UpdateNowRunsAnUpdateFromTheChosenSourceAtAnyTime)
     InstallDataSet();
     Start(EditionConfig::Quorly());
     ASSERT_TRUE(window->mnuUpdateNow->isVisible());
-    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.zip"), QStringLiteral("UPDATE_F_20070301.zip"));
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.zip"),
+                    QStringLiteral("UPDATE_F_20070301.zip"));
     window->mnuRefresh->trigger();
     EXPECT_FALSE(window->WaitingLabel->text().isEmpty());
     ui.onChooseShown = [](frmUpdateChoose& choose) { choose.Command2->click(); };
@@ -644,8 +659,10 @@ TEST_F(MainWindowTest, UpdateNowRunsAnUpdateFromTheChosenSourceAtAnyTime)
     window->mnuUpdateNow->trigger();
     ui.onChooseShown = nullptr;
     ASSERT_FALSE(Boxes().empty());
-    EXPECT_TRUE(Boxes().back().prompt.startsWith(QStringLiteral("Files applied:1 ok "))) << Boxes().back().prompt.toStdString();
-    EXPECT_TRUE(window->Text1->toPlainText().contains(QStringLiteral("Full PAF data present\n  Last updated:01 Mar 2007")));
+    EXPECT_TRUE(Boxes().back().prompt.startsWith(QStringLiteral("Files applied:1 ok ")))
+        << Boxes().back().prompt.toStdString();
+    EXPECT_TRUE(
+        window->Text1->toPlainText().contains(QStringLiteral("Full PAF data present\n  Last updated:01 Mar 2007")));
     EXPECT_TRUE(window->WaitingLabel->text().isEmpty());
 }
 
@@ -677,7 +694,8 @@ namespace {
 TEST_F(MainWindowTest, TheQuorlyOfferNamesAnotherUpdaterInsteadOfAsking)
 {
     InstallDataSet();
-    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.zip"), QStringLiteral("UPDATE_F_20070301.zip"));
+    dir.CopyFixture(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.zip"),
+                    QStringLiteral("UPDATE_F_20070301.zip"));
     UpdateLock other(dir.path());
     ASSERT_EQ(other.TryLock(), UpdateLock::Outcome::kTaken);
     Start(EditionConfig::Quorly(), {MessageAnswer::kYes});

@@ -15,7 +15,7 @@ namespace {
 
 using Reply = LocalHttpServer::Reply;
 
-class TextFetchTest : public NetFixture {};
+class TextFetchTest : public NetFixture { };
 
 TEST_F(TextFetchTest, ReturnsTheWholeReply)
 {
@@ -33,7 +33,7 @@ TEST_F(TextFetchTest, ReturnsServerErrorPagesUnchanged)
     EXPECT_EQ(FetchURLText(ctx, transfers, Url("/broken"), 30), "<html>Server Error in '/' Application.</html>");
 }
 
-class AmpersandTest : public NetFixture, public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
+class AmpersandTest : public NetFixture, public ::testing::WithParamInterface<std::pair<const char*, const char*>> { };
 
 TEST_P(AmpersandTest, ReplacesEachEscapedAmpersandOnce)
 {
@@ -56,14 +56,14 @@ TEST_F(TextFetchTest, EmptyUrlRequestsNothingAndLeavesTheWindowIdle)
 
 // The limit is the fixed 30 seconds of elapsed time, whatever request time-out
 // the caller set; a fake monotonic clock lets it pass at once.
-class TextFetchLimitTest : public NetFixture, public ::testing::WithParamInterface<bool> {};
+class TextFetchLimitTest : public NetFixture, public ::testing::WithParamInterface<bool> { };
 
 TEST_P(TextFetchLimitTest, EndsInTimeOutAfterThirtySecondsWithoutAReply)
 {
     const bool refused = GetParam();
     server.Route("/never", Reply::Never());
-    const QString url = refused ? QStringLiteral("http://127.0.0.1:%1/x").arg(LocalHttpServer::UnusedPort())
-                                : Url("/never");
+    const QString url =
+        refused ? QStringLiteral("http://127.0.0.1:%1/x").arg(LocalHttpServer::UnusedPort()) : Url("/never");
     // Fake time runs only once the request is out (or refused), however
     // long the machine takes to connect.
     struct GatedClock : FakeClock {
@@ -160,8 +160,7 @@ class ProxyTest : public NetFixture {
 protected:
     void WriteProxyFile(const QString& value)
     {
-        Write(QLatin1String(kProxySettingsFileName),
-              ("<Proxy_Port_80>" + value + "</Proxy_Port_80>\r\n").toUtf8());
+        Write(QLatin1String(kProxySettingsFileName), ("<Proxy_Port_80>" + value + "</Proxy_Port_80>\r\n").toUtf8());
     }
     LocalHttpServer proxy;
 };
@@ -245,7 +244,7 @@ void PrintTo(const BadReply& c, std::ostream* os)
     *os << c.name;
 }
 
-class FileDownloadFailureTest : public FileDownloadTest, public ::testing::WithParamInterface<BadReply> {};
+class FileDownloadFailureTest : public FileDownloadTest, public ::testing::WithParamInterface<BadReply> { };
 
 TEST_P(FileDownloadFailureTest, FailsWithoutTouchingTheDirectory)
 {
@@ -267,8 +266,7 @@ INSTANTIATE_TEST_SUITE_P(
                  TransferError::kTypeMismatch},
         BadReply{"NotNumeric", Reply::Bytes(Binary(500)).WithContentLength("five hundred"),
                  TransferError::kTypeMismatch},
-        BadReply{"NotFound", Reply::Bytes("missing").WithStatus(404, "Not Found"),
-                 TransferError::kTransferFailed},
+        BadReply{"NotFound", Reply::Bytes("missing").WithStatus(404, "Not Found"), TransferError::kTransferFailed},
         BadReply{"CutShort", Reply::Bytes(Binary(500)).WithContentLength("1000"), TransferError::kTransferFailed}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -304,7 +302,7 @@ TEST_F(FileDownloadTest, CancelMidDownloadKeepsTheOldFileAndLeavesNothingBehind)
     EXPECT_TRUE(form.file_name.isEmpty());
 }
 
-class HostileNameTest : public FileDownloadTest, public ::testing::WithParamInterface<QString> {};
+class HostileNameTest : public FileDownloadTest, public ::testing::WithParamInterface<QString> { };
 
 TEST_P(HostileNameTest, IsRefusedBeforeAnythingIsRequested)
 {
@@ -319,8 +317,8 @@ TEST_P(HostileNameTest, IsRefusedBeforeAnythingIsRequested)
 INSTANTIATE_TEST_SUITE_P(Names, HostileNameTest,
                          ::testing::Values("/dir/", "/dir/.", "/dir/..", "/x/..\\..\\evil.zip", "/PAF_FULL.dat",
                                            "/paf_postzon.DAT", "/Brand.xml", "/SundryVars.dat", "/Definitions.xml",
-                                           "/RegServerProxySettings.xml", "/Error3.log", "/Activity1.log",
-                                           "/Temp.log", QStringLiteral("/a") + QChar(0) + QStringLiteral("b.zip")));
+                                           "/RegServerProxySettings.xml", "/Error3.log", "/Activity1.log", "/Temp.log",
+                                           QStringLiteral("/a") + QChar(0) + QStringLiteral("b.zip")));
 
 TEST(DownloadNameTest, TheDesktopProgramIsRefusedToo)
 {
@@ -340,7 +338,7 @@ void PrintTo(const LabelCase& c, std::ostream* os)
     *os << c.label;
 }
 
-class ProgressLabelTest : public ::testing::TestWithParam<LabelCase> {};
+class ProgressLabelTest : public ::testing::TestWithParam<LabelCase> { };
 
 TEST_P(ProgressLabelTest, Formats)
 {
@@ -348,14 +346,14 @@ TEST_P(ProgressLabelTest, Formats)
               QString::fromLatin1(GetParam().label));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, ProgressLabelTest,
-    ::testing::Values(LabelCase{1024000, 4567890, "Get file:UPDATE_F.ZIP 1/5Mb 22%"},
-                      LabelCase{0, 1000000, "Get file:UPDATE_F.ZIP 0/1,000Kb 0%"},
-                      LabelCase{500, 1000, "Get file:UPDATE_F.ZIP 1/1Kb 50%"},
-                      LabelCase{499, 1000, "Get file:UPDATE_F.ZIP 0/1Kb 50%"},
-                      LabelCase{999999, 1000001, "Get file:UPDATE_F.ZIP 1/1Mb 100%"},
-                      LabelCase{2500000000, 5000000000, "Get file:UPDATE_F.ZIP 2,500/5,000Mb 50%"}));
+INSTANTIATE_TEST_SUITE_P(Sizes, ProgressLabelTest,
+                         ::testing::Values(LabelCase{1024000, 4567890, "Get file:UPDATE_F.ZIP 1/5Mb 22%"},
+                                           LabelCase{0, 1000000, "Get file:UPDATE_F.ZIP 0/1,000Kb 0%"},
+                                           LabelCase{500, 1000, "Get file:UPDATE_F.ZIP 1/1Kb 50%"},
+                                           LabelCase{499, 1000, "Get file:UPDATE_F.ZIP 0/1Kb 50%"},
+                                           LabelCase{999999, 1000001, "Get file:UPDATE_F.ZIP 1/1Mb 100%"},
+                                           LabelCase{2500000000, 5000000000,
+                                                     "Get file:UPDATE_F.ZIP 2,500/5,000Mb 50%"}));
 
 } // namespace
 } // namespace pafdm::test

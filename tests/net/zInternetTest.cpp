@@ -32,7 +32,7 @@ TEST_F(zInternetTest, UpdateListRequestCarriesTheDatesAsGiven)
 }
 
 class UpdateListReplyTest : public zInternetTest,
-                            public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
+                            public ::testing::WithParamInterface<std::pair<const char*, const char*>> { };
 
 TEST_P(UpdateListReplyTest, YieldsTheListOrFailed)
 {

@@ -21,7 +21,8 @@ using test::TempDir;
 // Runs every case in both editions: the defaults differ, the rules do not.
 class BrandSettingsTest : public ::testing::TestWithParam<EditionConfig (*)()> {
 protected:
-    BrandSettingsTest() : ctx(GetParam()(), op, clock)
+    BrandSettingsTest()
+        : ctx(GetParam()(), op, clock)
     {
         ctx.dataDirectory = dir.path();
         ctx.brand.eMail = QStringLiteral("old@example");
@@ -87,8 +88,8 @@ TEST_P(BrandSettingsTest, EmptyFileEmptiesAllSix)
     PutBrand("");
     Read();
     const BrandSettings& b = ctx.brand;
-    EXPECT_TRUE(b.applicationName.isEmpty() && b.phoneNumber.isEmpty() && b.eMail.isEmpty()
-                && b.allowInternet.isEmpty() && b.para1.isEmpty() && b.para2.isEmpty());
+    EXPECT_TRUE(b.applicationName.isEmpty() && b.phoneNumber.isEmpty() && b.eMail.isEmpty() && b.allowInternet.isEmpty()
+                && b.para1.isEmpty() && b.para2.isEmpty());
 }
 
 TEST_P(BrandSettingsTest, ValuesKeepLineBreaksAndBlanks)
@@ -104,11 +105,11 @@ struct SwitchCase {
     bool on;
 };
 
-class InternetSwitchTest : public BrandSettingsTest {};
+class InternetSwitchTest : public BrandSettingsTest { };
 
 TEST_P(InternetSwitchTest, OnInAnyLetterCaseOnly)
 {
-    const SwitchCase cases[] = {{"ON", true},   {"On", true},  {"oN", true},   {"on", true},
+    const SwitchCase cases[] = {{"ON", true},   {"On", true},   {"oN", true},   {"on", true},
                                 {"ON ", false}, {" ON", false}, {"OFF", false}, {"", false}};
     for (const SwitchCase& c : cases) {
         PutBrand(QByteArray("<allowInternet>") + c.value + "</allowInternet>");

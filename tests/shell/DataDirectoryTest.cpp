@@ -39,8 +39,8 @@ TEST_F(DataDirectoryTest, EachSourceInTurn)
     // Nothing found anywhere else: the remembered choice.
     EXPECT_EQ(ResolveDataDirectory(sources), sources.remembered);
     // The packages' configuration comes before it.
-    Write(sources.configFile, "# comment\nPAFDM_DATA_DIR=" + root.File(QStringLiteral("configured")).toUtf8()
-                                  + "\nPAFDM_COMMAND=update\n");
+    Write(sources.configFile,
+          "# comment\nPAFDM_DATA_DIR=" + root.File(QStringLiteral("configured")).toUtf8() + "\nPAFDM_COMMAND=update\n");
     EXPECT_EQ(ResolveDataDirectory(sources), root.File(QStringLiteral("configured")));
     // The development flag before that.
     Write(sources.development.flagFile, "");

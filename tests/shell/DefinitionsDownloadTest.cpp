@@ -9,10 +9,11 @@ namespace {
 
 using Reply = LocalHttpServer::Reply;
 
-const QString kQuestion = QStringLiteral("This will download the Application Definitions for the Quorly Postcode Desktop "
-                                         "Software.  It only takes a few seconds.  Continue?");
-const QString kFailure = QStringLiteral(
-    "Failed to download!   Internet connection may be down or firewall blocking the communication");
+const QString kQuestion =
+    QStringLiteral("This will download the Application Definitions for the Quorly Postcode Desktop "
+                   "Software.  It only takes a few seconds.  Continue?");
+const QString kFailure =
+    QStringLiteral("Failed to download!   Internet connection may be down or firewall blocking the communication");
 
 class DefinitionsDownloadTest : public NetFixture {
 protected:
@@ -28,8 +29,9 @@ protected:
     }
     QString WrittenMessage() const
     {
-        return "The file " + dir.path() + "/Definitions.xml has been written, this may need copying to other "
-                                          "computers if Quorly Postcode is installed on each computer.";
+        return "The file " + dir.path()
+            + "/Definitions.xml has been written, this may need copying to other "
+              "computers if Quorly Postcode is installed on each computer.";
     }
 };
 
@@ -74,7 +76,7 @@ TEST_F(DefinitionsDownloadTest, WritesALongReplyWithALineEnd)
 }
 
 class DefinitionsLengthTest : public DefinitionsDownloadTest,
-                              public ::testing::WithParamInterface<std::pair<int, bool>> {};
+                              public ::testing::WithParamInterface<std::pair<int, bool>> { };
 
 TEST_P(DefinitionsLengthTest, MoreThanAThousandCharactersCount)
 {

@@ -1,5 +1,5 @@
-#include "support/AppContext.h"
 #include "support/EditionConfig.h"
+#include "support/AppContext.h"
 
 #include "testsupport/FakeClock.h"
 #include "testsupport/QtPrinters.h"

@@ -25,7 +25,8 @@ using test::TempDir;
 
 class LoggingTest : public ::testing::Test {
 protected:
-    LoggingTest() : ctx(EditionConfig::Vell(), op, clock)
+    LoggingTest()
+        : ctx(EditionConfig::Vell(), op, clock)
     {
         ctx.dataDirectory = dir.path();
         ctx.locale = QLocale(QLocale::English, QLocale::UnitedKingdom);
@@ -127,7 +128,7 @@ void PrintTo(const NameCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class LogApplicationNameTest : public LoggingTest, public ::testing::WithParamInterface<NameCase> {};
+class LogApplicationNameTest : public LoggingTest, public ::testing::WithParamInterface<NameCase> { };
 
 TEST_P(LogApplicationNameTest, PaddedOrCutToTwenty)
 {
@@ -156,7 +157,7 @@ void PrintTo(const DateTextCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class LogDateTextTest : public ::testing::TestWithParam<DateTextCase> {};
+class LogDateTextTest : public ::testing::TestWithParam<DateTextCase> { };
 
 TEST_P(LogDateTextTest, GeneralDateAndWeekday)
 {
@@ -166,16 +167,16 @@ TEST_P(LogDateTextTest, GeneralDateAndWeekday)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LogDateTextTest,
-    ::testing::Values(
-        DateTextCase{"British", QLocale(QLocale::English, QLocale::UnitedKingdom), QTime(14, 5, 9),
-                     "20/03/2007 14:05:09 Tue"},
-        DateTextCase{"American", QLocale(QLocale::English, QLocale::UnitedStates), QTime(14, 5, 9),
-                     "3/20/07 2:05:09 PM Tue"},
-        DateTextCase{"German", QLocale(QLocale::German, QLocale::Germany), QTime(9, 0, 1), "20.03.07 09:00:01 Di."},
-        DateTextCase{"MidnightHasNoTime", QLocale(QLocale::English, QLocale::UnitedKingdom), QTime(0, 0, 0),
-                     "20/03/2007 Tue"},
-        DateTextCase{"OneSecondPastMidnight", QLocale(QLocale::English, QLocale::UnitedKingdom), QTime(0, 0, 1),
-                     "20/03/2007 00:00:01 Tue"}),
+    ::testing::Values(DateTextCase{"British", QLocale(QLocale::English, QLocale::UnitedKingdom), QTime(14, 5, 9),
+                                   "20/03/2007 14:05:09 Tue"},
+                      DateTextCase{"American", QLocale(QLocale::English, QLocale::UnitedStates), QTime(14, 5, 9),
+                                   "3/20/07 2:05:09 PM Tue"},
+                      DateTextCase{"German", QLocale(QLocale::German, QLocale::Germany), QTime(9, 0, 1),
+                                   "20.03.07 09:00:01 Di."},
+                      DateTextCase{"MidnightHasNoTime", QLocale(QLocale::English, QLocale::UnitedKingdom),
+                                   QTime(0, 0, 0), "20/03/2007 Tue"},
+                      DateTextCase{"OneSecondPastMidnight", QLocale(QLocale::English, QLocale::UnitedKingdom),
+                                   QTime(0, 0, 1), "20/03/2007 00:00:01 Tue"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LogDateTextZoneTest, NoTimeZoneWhateverTheLocale)
@@ -203,27 +204,27 @@ void PrintTo(const CleanCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class CleanLogTextTest : public ::testing::TestWithParam<CleanCase> {};
+class CleanLogTextTest : public ::testing::TestWithParam<CleanCase> { };
 
 TEST_P(CleanLogTextTest, OneLine)
 {
     EXPECT_EQ(CleanLogText(GetParam().text), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CleanLogTextTest,
-                         ::testing::Values(CleanCase{"TwoLines", "first\r\nsecond\r\n", "first, second"},
-                                           CleanCase{"BareCarriageReturn", "a\rb", "a,b"},
-                                           CleanCase{"BareLineFeed", "a\nb", "a b"},
-                                           CleanCase{"TabsAndControls", "a\tb\x01" "c", "a b c"},
-                                           CleanCase{"BlankLine", "a\r\n\r\nb", "a, , b"},
-                                           CleanCase{"OuterSpaces", "  x  ", "x"},
-                                           CleanCase{"TrailingComma", "x,  ", "x"},
-                                           CleanCase{"OnlyOneCommaDropped", "x,,", "x,"},
-                                           CleanCase{"LeadingLineBreak", "\r\nabc", ", abc"},
-                                           CleanCase{"OnlyBlanksAndBreaks", " \r\n \t\r\n", ""},
-                                           CleanCase{"Empty", "", ""},
-                                           CleanCase{"KeepsNonAscii", "\u00a3 5", "\u00a3 5"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CleanLogTextTest,
+    ::testing::Values(CleanCase{"TwoLines", "first\r\nsecond\r\n", "first, second"},
+                      CleanCase{"BareCarriageReturn", "a\rb", "a,b"}, CleanCase{"BareLineFeed", "a\nb", "a b"},
+                      CleanCase{"TabsAndControls",
+                                "a\tb\x01"
+                                "c",
+                                "a b c"},
+                      CleanCase{"BlankLine", "a\r\n\r\nb", "a, , b"}, CleanCase{"OuterSpaces", "  x  ", "x"},
+                      CleanCase{"TrailingComma", "x,  ", "x"}, CleanCase{"OnlyOneCommaDropped", "x,,", "x,"},
+                      CleanCase{"LeadingLineBreak", "\r\nabc", ", abc"},
+                      CleanCase{"OnlyBlanksAndBreaks", " \r\n \t\r\n", ""}, CleanCase{"Empty", "", ""},
+                      CleanCase{"KeepsNonAscii", "\u00a3 5", "\u00a3 5"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TrimRightControlTest, DropsTrailingCodesUpTo32)
 {

@@ -19,7 +19,9 @@ using test::ScriptedOperator;
 
 class SystemHelpersTest : public ::testing::Test {
 protected:
-    SystemHelpersTest() : ctx(EditionConfig::Quorly(), op, clock) {}
+    SystemHelpersTest()
+        : ctx(EditionConfig::Quorly(), op, clock)
+    { }
 
     ScriptedOperator op;
     FakeClock clock;
@@ -106,7 +108,9 @@ TEST_F(SystemHelpersTest, OpenWebPageReportsFailureOnTop)
 // Sets or clears an environment variable for one scope.
 class ScopedEnv {
 public:
-    ScopedEnv(const char* name, const QByteArray* value) : m_name(name), m_had(qEnvironmentVariableIsSet(name))
+    ScopedEnv(const char* name, const QByteArray* value)
+        : m_name(name)
+        , m_had(qEnvironmentVariableIsSet(name))
     {
         m_old = qgetenv(name);
         if (value != nullptr)

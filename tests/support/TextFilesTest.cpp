@@ -65,13 +65,22 @@ TEST_F(TextFilesTest, ReadsWholeFileAsStored)
 
 TEST_F(TextFilesTest, ReadsEightBitTextThatIsNotUtf8)
 {
-    const QString path = Put("brand.txt", "Price \xa3" "5");
-    EXPECT_EQ(ReadTextFile(clock, path, QString(), false), QStringLiteral("Price \u00a3" "5"));
+    const QString path = Put("brand.txt",
+                             "Price \xa3"
+                             "5");
+    EXPECT_EQ(ReadTextFile(clock, path, QString(), false),
+              QStringLiteral("Price \u00a3"
+                             "5"));
     // Windows-1252, not Latin-1: the euro sign and curly quotes survive; an
     // undefined byte keeps its value.
-    const QString windows = Put("brand.xml", "\x80" "5 \x93" "Acme\x94 \x85 caf\xe9 \x81");
+    const QString windows = Put("brand.xml",
+                                "\x80"
+                                "5 \x93"
+                                "Acme\x94 \x85 caf\xe9 \x81");
     EXPECT_EQ(ReadTextFile(clock, windows, QString(), false),
-              QStringLiteral("\u20ac" "5 \u201c" "Acme\u201d \u2026 caf\u00e9 \u0081"));
+              QStringLiteral("\u20ac"
+                             "5 \u201c"
+                             "Acme\u201d \u2026 caf\u00e9 \u0081"));
 }
 
 TEST_F(TextFilesTest, MissingFileGivesEmptyAtOnceWithoutRetryWhenMissing)
@@ -106,13 +115,13 @@ TEST_F(TextFilesTest, WriteReplacesExistingFileWithTextAndOneCrLf)
 TEST_F(TextFilesTest, WriteReplacesByRenameSoReadersNeverSeeAPartialFile)
 {
     const QString path = Put("out.txt", "old");
-    struct stat before {};
+    struct stat before { };
     ASSERT_EQ(stat(path.toLocal8Bit().constData(), &before), 0);
     // A reader holding the old file keeps reading the old content.
     QFile reader(path);
     ASSERT_TRUE(reader.open(QIODevice::ReadOnly));
     ASSERT_TRUE(WriteTextFile(clock, path, QStringLiteral("new")));
-    struct stat after {};
+    struct stat after { };
     ASSERT_EQ(stat(path.toLocal8Bit().constData(), &after), 0);
     EXPECT_NE(before.st_ino, after.st_ino);
     EXPECT_EQ(reader.readAll(), QByteArray("old"));
@@ -285,22 +294,17 @@ TEST_P(FileExistsTest, CountsOrdinaryVisibleFilesOnly)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FileExistsTest,
-    ::testing::Values(ExistsCase{"ExactName", "Brand.xml", true},
-                      ExistsCase{"ExactNameOtherCase", "brand.xml", false},
-                      ExistsCase{"Absent", "Missing.xml", false},
-                      ExistsCase{"WildcardIgnoresCase", "UPDATE_*.ZIP", true},
-                      ExistsCase{"QuestionMark", "UPDATE_?_20070320.zip", true},
-                      ExistsCase{"QuestionMarkNeedsOneCharacter", "UPDATE_?F_20070320.zip", false},
-                      ExistsCase{"WildcardNoMatch", "UPDATE_*.rar", false},
-                      ExistsCase{"HiddenByName", ".hidden.zip", false},
-                      ExistsCase{"HiddenNotMatchedByWildcard", "*hidden*", false},
-                      ExistsCase{"DirectoryByName", "folder.zip", false},
-                      ExistsCase{"OnlyDirectoryMatches", "folder*", false},
-                      ExistsCase{"DanglingLink", "dangling.lnk", false},
-                      ExistsCase{"Fifo", "pipe.fifo", false},
-                      ExistsCase{"BracketsAreLiteral", "a[1].*", true},
-                      ExistsCase{"MissingDirectory", "nodir/Brand.xml", false},
-                      ExistsCase{"WildcardInMissingDirectory", "nodir/*.zip", false}),
+    ::testing::Values(
+        ExistsCase{"ExactName", "Brand.xml", true}, ExistsCase{"ExactNameOtherCase", "brand.xml", false},
+        ExistsCase{"Absent", "Missing.xml", false}, ExistsCase{"WildcardIgnoresCase", "UPDATE_*.ZIP", true},
+        ExistsCase{"QuestionMark", "UPDATE_?_20070320.zip", true},
+        ExistsCase{"QuestionMarkNeedsOneCharacter", "UPDATE_?F_20070320.zip", false},
+        ExistsCase{"WildcardNoMatch", "UPDATE_*.rar", false}, ExistsCase{"HiddenByName", ".hidden.zip", false},
+        ExistsCase{"HiddenNotMatchedByWildcard", "*hidden*", false}, ExistsCase{"DirectoryByName", "folder.zip", false},
+        ExistsCase{"OnlyDirectoryMatches", "folder*", false}, ExistsCase{"DanglingLink", "dangling.lnk", false},
+        ExistsCase{"Fifo", "pipe.fifo", false}, ExistsCase{"BracketsAreLiteral", "a[1].*", true},
+        ExistsCase{"MissingDirectory", "nodir/Brand.xml", false},
+        ExistsCase{"WildcardInMissingDirectory", "nodir/*.zip", false}),
     [](const ::testing::TestParamInfo<ExistsCase>& info) { return std::string(info.param.name); });
 
 TEST(FileExistsErrorTest, EmptyPathIsAnError)

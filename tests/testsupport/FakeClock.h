@@ -9,7 +9,9 @@ namespace pafdm::test {
 // A clock whose time only moves when something sleeps on it.
 class FakeClock : public Clock {
 public:
-    FakeClock() : m_now(QDateTime(QDate(2007, 3, 20), QTime(14, 5, 9))) {}
+    FakeClock()
+        : m_now(QDateTime(QDate(2007, 3, 20), QTime(14, 5, 9)))
+    { }
 
     QDateTime Now() const override { return m_now.addMSecs(m_elapsed.count()); }
     std::chrono::steady_clock::time_point Monotonic() const override

@@ -12,9 +12,8 @@ namespace {
 // The engine's own test helpers work in nlohmann::json; these carry it over.
 QJsonValue ToQt(const jet::test::Json& value)
 {
-    const QJsonDocument document = QJsonDocument::fromJson(
-        QByteArray::fromStdString(jet::test::Json::array({value}).dump(-1, ' ', false,
-                                                                        jet::test::Json::error_handler_t::replace)));
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(
+        jet::test::Json::array({value}).dump(-1, ' ', false, jet::test::Json::error_handler_t::replace)));
     return document.array().first();
 }
 

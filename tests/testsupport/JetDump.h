@@ -3,8 +3,8 @@
 #include <QJsonObject>
 #include <QJsonValue>
 
-#include <jet/Value.h>
 #include <QString>
+#include <jet/Value.h>
 
 #include <vector>
 

@@ -163,8 +163,8 @@ void LocalHttpServer::Answer(QTcpSocket* socket, const Request& request)
     for (const auto& header : reply.headers)
         head += header.first + ": " + header.second + "\r\n";
     if (reply.framing == Framing::kContentLength) {
-        const QByteArray length = reply.contentLength.isNull() ? QByteArray::number(reply.body.size())
-                                                               : reply.contentLength;
+        const QByteArray length =
+            reply.contentLength.isNull() ? QByteArray::number(reply.body.size()) : reply.contentLength;
         head += "Content-Length: " + length + "\r\n";
     } else if (reply.framing == Framing::kChunked) {
         head += "Transfer-Encoding: chunked\r\n";

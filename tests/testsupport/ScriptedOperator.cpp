@@ -18,7 +18,7 @@ std::optional<int> ScriptedOperator::ShowMessage(const QString& prompt, int styl
     }
     const int buttons = style & 0x0F;
     return (buttons == MessageStyle::kYesNo || buttons == MessageStyle::kYesNoCancel) ? MessageAnswer::kYes
-                                                                                       : MessageAnswer::kOk;
+                                                                                      : MessageAnswer::kOk;
 }
 
 UpdateSource ScriptedOperator::AskUpdateSource()

@@ -36,8 +36,8 @@ public:
     std::function<void()> onYield;
 
     std::vector<Message> messages;
-    QStringList labels;       // every SetProgressLabel
-    QStringList captions;     // every ShowProgress/SetProgressCaption
+    QStringList labels;   // every SetProgressLabel
+    QStringList captions; // every ShowProgress/SetProgressCaption
     QStringList clipboard;
     QStringList failures; // NoteFailure texts
     // The run is asked to stop once this progress label is set.

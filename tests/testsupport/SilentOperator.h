@@ -28,26 +28,26 @@ public:
     }
     UpdateSource AskUpdateSource() override { return UpdateSource::kCancel; }
     void ShowProgress(const QString& caption) override { Watch("show", caption); }
-    void SetProgressCaption(const QString&) override {}
+    void SetProgressCaption(const QString&) override { }
     void SetProgressLabel(const QString& label) override { Watch("label", label); }
-    void SetProgressTopMost(bool) override {}
-    void SetProgressCancelVisible(bool) override {}
+    void SetProgressTopMost(bool) override { }
+    void SetProgressCancelVisible(bool) override { }
     void RepaintProgress() override { ++repaints; }
     void HideProgress() override { Watch("hide", QString()); }
     bool TakeCancelRequest() override { return false; }
-    void OpenArchiveWindow(bool) override {}
-    void SetArchiveCaptions(const QString&, const QString&) override {}
-    void SetArchiveProgress(const QString&) override {}
-    void CloseArchiveWindow() override {}
-    void Yield() override {}
+    void OpenArchiveWindow(bool) override { }
+    void SetArchiveCaptions(const QString&, const QString&) override { }
+    void SetArchiveProgress(const QString&) override { }
+    void CloseArchiveWindow() override { }
+    void Yield() override { }
     bool IsKeyDown(int) override { return false; }
-    void SetClipboardText(const QString&) override {}
+    void SetClipboardText(const QString&) override { }
     bool OpenUrl(const QString&) override { return false; }
-    void Beep() override {}
-    void NoteFailure(const QString&) override {}
+    void Beep() override { }
+    void NoteFailure(const QString&) override { }
     bool StopRequested() override { return false; }
     QString MainCaption() const override { return {}; }
-    void SetMainCaption(const QString&) override {}
+    void SetMainCaption(const QString&) override { }
 
 private:
     void Watch(const char* what, const QString& text)

@@ -5,13 +5,13 @@
 #include "net/frmInternetAccessForm.h"
 #include "net/zInternet.h"
 #include "support/AppContext.h"
+#include "support/ProgramFiles.h"
 #include "testsupport/ExternalTools.h"
 #include "testsupport/JetDump.h"
 #include "testsupport/LocalHttpServer.h"
 #include "testsupport/QtPrinters.h"
 #include "testsupport/ScriptedOperator.h"
 #include "testsupport/TempDir.h"
-#include "support/ProgramFiles.h"
 #include "update/UpdateLock.h"
 
 #include <QCoreApplication>
@@ -104,14 +104,13 @@ protected:
     void AddArchiveOf(const QString& archiveName, const QString& fixtureDat, const QString& memberName)
     {
         WriteArchive(Path(archiveName),
-                     {{memberName.toUtf8(), ReadBytes(test::FixturePath(QStringLiteral("fixtures/jet4/updates/")
-                                                                         + fixtureDat))}});
+                     {{memberName.toUtf8(),
+                       ReadBytes(test::FixturePath(QStringLiteral("fixtures/jet4/updates/") + fixtureDat))}});
     }
 
     Expected<UpdateOutcome> Run(bool applyUpdatesInDirectory)
     {
-        return UpdateData(ctx, manager, internet, true, ctx.brand.applicationName, data,
-                          applyUpdatesInDirectory);
+        return UpdateData(ctx, manager, internet, true, ctx.brand.applicationName, data, applyUpdatesInDirectory);
     }
 
     QString Path(const QString& name) const { return data + QStringLiteral("/") + name; }
@@ -217,8 +216,9 @@ TEST_F(UpdateDriverTest, AppliesAWaitingArchiveWithoutAskingOrDownloading)
     EXPECT_TRUE(ui.progressTopMost);
     EXPECT_FALSE(ui.progressVisible);
     EXPECT_EQ(ui.archiveWindows, std::vector<bool>{false});
-    EXPECT_EQ(ui.archiveProgress, (QStringList{QStringLiteral("Opening ") + Path("UPDATE_F_20070301.zip"),
-                                               QStringLiteral("Extracting ") + Path("UPDATE_F_20070301.zip")}));
+    EXPECT_EQ(ui.archiveProgress,
+              (QStringList{QStringLiteral("Opening ") + Path("UPDATE_F_20070301.zip"),
+                           QStringLiteral("Extracting ") + Path("UPDATE_F_20070301.zip")}));
     EXPECT_EQ(ctx.StageMarker, QStringLiteral("Update:Stage 13"));
 
     const QString log = ActivityLog();
@@ -255,9 +255,10 @@ TEST_F(UpdateDriverTest, ArchivesNotNewerOrWithoutADataFileCountAsAppliedUnmerge
     const QByteArray full = ReadBytes(Path(QStringLiteral("PAF_FULL.dat")));
 
     ASSERT_TRUE(Run(true).ok());
-    EXPECT_EQ(Prompts(), QStringList{QStringLiteral("Files applied:2 ok ") + kCrLf + kCrLf
-                                     + QStringLiteral("Full PAF 01 Feb 2007 0 records") + kCrLf
-                                     + QStringLiteral("PostZon Data 01 Apr 2007 0 records") + kCrLf});
+    EXPECT_EQ(Prompts(),
+              QStringList{QStringLiteral("Files applied:2 ok ") + kCrLf + kCrLf
+                          + QStringLiteral("Full PAF 01 Feb 2007 0 records") + kCrLf
+                          + QStringLiteral("PostZon Data 01 Apr 2007 0 records") + kCrLf});
     EXPECT_EQ(ReadBytes(Path(QStringLiteral("PAF_FULL.dat"))), full);
     EXPECT_TRUE(UpdateFiles().isEmpty()) << UpdateFiles().join(' ').toStdString();
     EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("PAF_POSTZON.dat"))));
@@ -276,9 +277,10 @@ TEST_F(UpdateDriverTest, ArchivesOfOneKindMergeOldestFirstWhateverTheLetterCase)
     const Expected<UpdateOutcome> outcome = Run(true);
     ASSERT_TRUE(outcome.ok());
     EXPECT_EQ(outcome.value().applied, 2);
-    EXPECT_EQ(Prompts(), QStringList{QStringLiteral("Files applied:2 ok ") + kCrLf + kCrLf
-                                     + QStringLiteral("Full PAF 01 Mar 2007 300 records") + kCrLf
-                                     + QStringLiteral("Full PAF 01 Apr 2007 300 records") + kCrLf});
+    EXPECT_EQ(Prompts(),
+              QStringList{QStringLiteral("Files applied:2 ok ") + kCrLf + kCrLf
+                          + QStringLiteral("Full PAF 01 Mar 2007 300 records") + kCrLf
+                          + QStringLiteral("Full PAF 01 Apr 2007 300 records") + kCrLf});
     EXPECT_EQ(DataDate(0), QStringLiteral("20070401"));
     EXPECT_TRUE(UpdateFiles().isEmpty()) << UpdateFiles().join(' ').toStdString();
     const QString log = ActivityLog();
@@ -344,10 +346,12 @@ TEST_F(UpdateDriverTest, AStopAbandonsTheMergeInProgressAndTheNextRunResumes)
     EXPECT_EQ(UpdateFiles(),
               (QStringList{QStringLiteral("UPDATE_F_20070301.dat"), QStringLiteral("UPDATE_T_20070401.zip")}));
     ASSERT_FALSE(ui.messages.empty());
-    EXPECT_EQ(ui.messages.back().prompt, QStringLiteral("Update stopped: 0 applied, left for the next run: "
-                                                        "UPDATE_F_20070301.dat, UPDATE_T_20070401.zip"));
+    EXPECT_EQ(ui.messages.back().prompt,
+              QStringLiteral("Update stopped: 0 applied, left for the next run: "
+                             "UPDATE_F_20070301.dat, UPDATE_T_20070401.zip"));
     const QString log = ActivityLog();
-    EXPECT_TRUE(log.contains(QLatin1String("Stopped during the merge of UPDATE_F_20070301.dat: the data file is as it was")));
+    EXPECT_TRUE(
+        log.contains(QLatin1String("Stopped during the merge of UPDATE_F_20070301.dat: the data file is as it was")));
     EXPECT_FALSE(log.contains(QLatin1String("Failed to apply")));
 
     ui.stopOnLabel.clear();
@@ -366,8 +370,7 @@ TEST_F(UpdateDriverTest, OneFailedMergeOfThreeIsReportedAndTheOthersApplied)
     InstallDataSet();
     AddFixtureArchive(QStringLiteral("UPDATE_F_20070301.zip"));
     AddFixtureArchive(QStringLiteral("UPDATE_T_20070401.zip"));
-    WriteArchive(Path(QStringLiteral("UPDATE_Z_20070401.zip")),
-                 {{"UPDATE_Z_20070401.dat", QByteArray(8192, 'x')}});
+    WriteArchive(Path(QStringLiteral("UPDATE_Z_20070401.zip")), {{"UPDATE_Z_20070401.dat", QByteArray(8192, 'x')}});
     const QByteArray postZon = ReadBytes(Path(QStringLiteral("PAF_POSTZON.dat")));
 
     const Expected<UpdateOutcome> outcome = Run(true);
@@ -382,9 +385,9 @@ TEST_F(UpdateDriverTest, OneFailedMergeOfThreeIsReportedAndTheOthersApplied)
     EXPECT_EQ(ui.messages[1].prompt, QStringLiteral("Failed to apply:1, please try again later "));
     EXPECT_EQ(ui.messages[1].style, 16);
     EXPECT_EQ(ui.messages[1].title, kTitle);
-    EXPECT_EQ(ui.messages[2].prompt, QStringLiteral("Files applied:2 ok ") + kCrLf + kCrLf
-                                         + QStringLiteral("Full PAF 01 Mar 2007 300 records") + kCrLf
-                                         + QStringLiteral("Thourghfare PAF 01 Apr 2007 300 records") + kCrLf);
+    EXPECT_EQ(ui.messages[2].prompt,
+              QStringLiteral("Files applied:2 ok ") + kCrLf + kCrLf + QStringLiteral("Full PAF 01 Mar 2007 300 records")
+                  + kCrLf + QStringLiteral("Thourghfare PAF 01 Apr 2007 300 records") + kCrLf);
     // The failed update database stays for another try; its data file is untouched.
     EXPECT_EQ(UpdateFiles(), QStringList{QStringLiteral("UPDATE_Z_20070401.dat")});
     EXPECT_EQ(ReadBytes(Path(QStringLiteral("PAF_POSTZON.dat"))), postZon);
@@ -425,8 +428,9 @@ TEST_F(UpdateDriverTest, DownloadsTheListedUpdateThenAppliesIt)
     const QString url = server.BaseUrl() + QStringLiteral("/files/UPDATE_Z_20070401.zip");
     server.Route("/xmlservice/UpdateDataList.aspx",
                  Reply::Text("<Confirm>1</Confirm><list>" + url.toUtf8() + "|0|PostZon April|</list>"));
-    server.Route("/files/UPDATE_Z_20070401.zip",
-                 Reply::Bytes(ReadBytes(test::FixturePath(QStringLiteral("fixtures/jet4/updates/UPDATE_Z_20070401.zip")))));
+    server.Route(
+        "/files/UPDATE_Z_20070401.zip",
+        Reply::Bytes(ReadBytes(test::FixturePath(QStringLiteral("fixtures/jet4/updates/UPDATE_Z_20070401.zip")))));
     ui.sources.push_back(UpdateSource::kInternet);
 
     const Expected<UpdateOutcome> outcome = Run(false);
@@ -436,8 +440,9 @@ TEST_F(UpdateDriverTest, DownloadsTheListedUpdateThenAppliesIt)
     ASSERT_EQ(server.requests.size(), 2u);
     EXPECT_EQ(server.requests[0].target, "/xmlservice/UpdateDataList.aspx?f=20070201&t=20070301&z=20070115");
     EXPECT_TRUE(ui.captions.contains(QStringLiteral("Downloading Update:PostZon April 1/1")));
-    EXPECT_EQ(Prompts(), QStringList{QStringLiteral("Files applied:1 ok ") + kCrLf + kCrLf
-                                     + QStringLiteral("PostZon Data 01 Apr 2007 300 records") + kCrLf});
+    EXPECT_EQ(Prompts(),
+              QStringList{QStringLiteral("Files applied:1 ok ") + kCrLf + kCrLf
+                          + QStringLiteral("PostZon Data 01 Apr 2007 300 records") + kCrLf});
     EXPECT_EQ(DataDate(2), QStringLiteral("20070401"));
     EXPECT_TRUE(UpdateFiles().isEmpty());
     const QString log = ActivityLog();
@@ -500,8 +505,9 @@ TEST_F(UpdateDriverTest, ACancelledDownloadStopsTheDownloadsButNotTheApplyPhase)
     EXPECT_EQ(server.requests.size(), 2u) << "the second entry is not tried";
     EXPECT_TRUE(ui.captions.contains(QStringLiteral("Downloading Update:Street April 1/2")));
     EXPECT_TRUE(ActivityLog().contains(QLatin1String("Download Cancel or Failed ")));
-    EXPECT_EQ(Prompts(), QStringList{QStringLiteral("Files applied:1 ok ") + kCrLf + kCrLf
-                                     + QStringLiteral("Full PAF 01 Mar 2007 300 records") + kCrLf});
+    EXPECT_EQ(Prompts(),
+              QStringList{QStringLiteral("Files applied:1 ok ") + kCrLf + kCrLf
+                          + QStringLiteral("Full PAF 01 Mar 2007 300 records") + kCrLf});
     EXPECT_TRUE(UpdateFiles().isEmpty()) << "nothing of the cancelled download is kept";
 }
 
@@ -511,8 +517,7 @@ TEST_F(UpdateDriverTest, ADownloadCutShortEndsTheRunThroughTheFailureHandler)
     const QByteArray url = server.BaseUrl().toUtf8() + "/files/UPDATE_T_20070401.zip";
     server.Route("/xmlservice/UpdateDataList.aspx",
                  Reply::Text("<Confirm>1</Confirm><list>" + url + "|0|Street April|</list>"));
-    server.Route("/files/UPDATE_T_20070401.zip",
-                 Reply::Bytes(QByteArray(5000, 'a')).WithContentLength("20000"));
+    server.Route("/files/UPDATE_T_20070401.zip", Reply::Bytes(QByteArray(5000, 'a')).WithContentLength("20000"));
     ui.sources.push_back(UpdateSource::kInternet);
     const auto before = Snapshot();
 
@@ -522,7 +527,8 @@ TEST_F(UpdateDriverTest, ADownloadCutShortEndsTheRunThroughTheFailureHandler)
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_TRUE(ui.messages[0].prompt.startsWith(QStringLiteral("Err : ")));
     // The stage marker is the transfer's own, where the download failed.
-    EXPECT_TRUE(ui.messages[0].prompt.contains(QStringLiteral("\r\nConnection closed\r\n\r\nAt position : Internet:GetHTTPFile:")))
+    EXPECT_TRUE(ui.messages[0].prompt.contains(
+        QStringLiteral("\r\nConnection closed\r\n\r\nAt position : Internet:GetHTTPFile:")))
         << ui.messages[0].prompt.toStdString();
     EXPECT_TRUE(ui.messages[0].topMost);
     EXPECT_FALSE(ui.progressVisible);
@@ -531,13 +537,17 @@ TEST_F(UpdateDriverTest, ADownloadCutShortEndsTheRunThroughTheFailureHandler)
 
 TEST_F(UpdateDriverTest, HostileArchivesChangeNoFile)
 {
-    const QByteArray update = ReadBytes(test::FixturePath(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.dat")));
+    const QByteArray update =
+        ReadBytes(test::FixturePath(QStringLiteral("fixtures/jet4/updates/UPDATE_F_20070301.dat")));
     const std::vector<std::pair<const char*, std::vector<Member>>> archives = {
         {"climbs out", {{"../UPDATE_F_20070301.dat", update}}},
         {"climbs out with backslashes", {{"..\\..\\UPDATE_F_20070301.dat", update}}},
         {"absolute", {{"/tmp/UPDATE_F_20070301.dat", update}}},
         {"drive letter", {{"C:UPDATE_F_20070301.dat", update}}},
-        {"control character", {{"UPDATE_F_\x01" "20070301.dat", update}}},
+        {"control character",
+         {{"UPDATE_F_\x01"
+           "20070301.dat",
+           update}}},
         {"replaces the data file", {{"UPDATE_F_20070301.dat", update}, {"PAF_FULL.dat", update}}},
         {"replaces the branding", {{"UPDATE_F_20070301.dat", update}, {"brand.XML", "<AppName>x</AppName>"}}},
         {"symbolic link", {{"UPDATE_F_20070301.dat", "../../etc/passwd", true}}},
@@ -554,8 +564,9 @@ TEST_F(UpdateDriverTest, HostileArchivesChangeNoFile)
         const Expected<UpdateOutcome> outcome = Run(true);
         ASSERT_TRUE(outcome.ok());
         EXPECT_EQ(outcome.value().failed, 1);
-        EXPECT_EQ(Prompts(), (QStringList{QStringLiteral("Failed to apply:1, please try again later "),
-                                          QStringLiteral("No updates to apply!")}));
+        EXPECT_EQ(Prompts(),
+                  (QStringList{QStringLiteral("Failed to apply:1, please try again later "),
+                               QStringLiteral("No updates to apply!")}));
         // The archive is gone as every archive of a run is; nothing else changed.
         EXPECT_EQ(Snapshot(), before);
         EXPECT_EQ(DataDate(0), QStringLiteral("20070201"));
@@ -573,8 +584,9 @@ TEST_F(UpdateDriverTest, AnArchiveNameWithoutACalendarDateIsNotMerged)
     const Expected<UpdateOutcome> outcome = Run(true);
     ASSERT_TRUE(outcome.ok());
     EXPECT_EQ(outcome.value().failed, 1);
-    EXPECT_EQ(Prompts(), (QStringList{QStringLiteral("Failed to apply:1, please try again later "),
-                                      QStringLiteral("No updates to apply!")}));
+    EXPECT_EQ(Prompts(),
+              (QStringList{QStringLiteral("Failed to apply:1, please try again later "),
+                           QStringLiteral("No updates to apply!")}));
     EXPECT_EQ(ReadBytes(Path(QStringLiteral("PAF_FULL.dat"))), full);
     EXPECT_EQ(UpdateFiles(), QStringList{QStringLiteral("UPDATE_F_2007o301.dat")});
 }

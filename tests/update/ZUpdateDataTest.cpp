@@ -11,8 +11,8 @@
 #include "testsupport/TempDir.h"
 
 #include <QCryptographicHash>
-#include <QJsonObject>
 #include <QFile>
+#include <QJsonObject>
 
 #include <gtest/gtest.h>
 #include <jet/Create.h>
@@ -71,7 +71,7 @@ struct MergeCase {
     const char* updateFile;
     const char* kind;
     const char* date;
-    const char* expected;    // merged dump under fixtures/jet4/expected/merged/
+    const char* expected; // merged dump under fixtures/jet4/expected/merged/
     const char* description;
 };
 
@@ -80,7 +80,7 @@ void PrintTo(const MergeCase& c, std::ostream* os)
     *os << c.dataFixture << " + " << c.updateFile;
 }
 
-class MergeFixtureTest : public ZUpdateDataTest, public ::testing::WithParamInterface<MergeCase> {};
+class MergeFixtureTest : public ZUpdateDataTest, public ::testing::WithParamInterface<MergeCase> { };
 
 TEST_P(MergeFixtureTest, MergesEveryRowThenMovesTheDataDateOn)
 {
@@ -109,7 +109,8 @@ TEST_P(MergeFixtureTest, MergesEveryRowThenMovesTheDataDateOn)
     EXPECT_EQ(ui.labels.front(), QStringLiteral("Opening data files"));
     EXPECT_EQ(ui.labels[3], QStringLiteral("Processing record:3 of 300"));
     EXPECT_EQ(ui.labels.back(), QStringLiteral("Processing record:300 of 300"));
-    EXPECT_TRUE(ReadAll(dir.File(QStringLiteral("Activity1.log"))).contains(QStringLiteral("\tData files contains 300 records\t")));
+    EXPECT_TRUE(ReadAll(dir.File(QStringLiteral("Activity1.log")))
+                    .contains(QStringLiteral("\tData files contains 300 records\t")));
 
     // Other readers see the same file.
     EXPECT_TRUE(test::JetCheckPasses(dataFile, DatabasePassword()));
@@ -159,7 +160,8 @@ TEST_F(ZUpdateDataTest, EmptyUpdateTableFailsAtStage5AndLeavesTheDataFileAlone)
     EXPECT_TRUE(message.prompt.endsWith(QStringLiteral("\r\n\r\nAt position : Update:UpdateData:Stage 5\r\n\r\n"
                                                        "Please LOG OUT of Ostrel then back in and try again!")));
     EXPECT_EQ(FileHash(dir.File(QStringLiteral("PAF_FULL.dat"))), before);
-    EXPECT_TRUE(ReadAll(dir.File(QStringLiteral("Error1.log"))).contains(QStringLiteral("\tUpdate:UpdateData:Stage 5\tError:\t3021\t")));
+    EXPECT_TRUE(ReadAll(dir.File(QStringLiteral("Error1.log")))
+                    .contains(QStringLiteral("\tUpdate:UpdateData:Stage 5\tError:\t3021\t")));
 }
 
 TEST_F(ZUpdateDataTest, UnknownKindFailsWithoutTouchingAnything)
@@ -197,7 +199,6 @@ TEST_F(ZUpdateDataTest, VersionTableWithoutRow2MergesEveryRowThenFailsAtStage7)
     EXPECT_GT(rows.size(), 20u + 250u);
 }
 
-
 // Data files and update databases made by the engine itself, for cases the
 // fixtures do not cover.
 class EngineMadeMergeTest : public ZUpdateDataTest {
@@ -207,8 +208,8 @@ protected:
         jet::TableSpec design;
         design.name = "PAF_FULLAddress";
         design.columns = {{"FT_PostCode", jet::ColumnType::kText, keyLength},
-                        {"FT_Address", jet::ColumnType::kMemo},
-                        {"FT_Update", jet::ColumnType::kText, 1}};
+                          {"FT_Address", jet::ColumnType::kMemo},
+                          {"FT_Update", jet::ColumnType::kText, 1}};
         if (withIndex)
             design.indexes = {{"FT_PostCode", {{"FT_PostCode", true}}}};
         return design;
@@ -283,7 +284,8 @@ TEST_F(EngineMadeMergeTest, FailureAtRecord500KeepsTheFirst499AndTheOldDate)
     EXPECT_TRUE(ui.messages.front().prompt.contains(
         QStringLiteral("At position : Update:UpdateData:AddOrUpdateRecordAddress:Stage 4 ADD TOOLONG99 9ZZ\r\n")));
     EXPECT_TRUE(ReadAll(dir.File(QStringLiteral("Error1.log")))
-                    .contains(QStringLiteral("\tUpdate:UpdateData:AddOrUpdateRecordAddress:Stage 4 ADD TOOLONG99 9ZZ\tError:\t")));
+                    .contains(QStringLiteral(
+                        "\tUpdate:UpdateData:AddOrUpdateRecordAddress:Stage 4 ADD TOOLONG99 9ZZ\tError:\t")));
     EXPECT_EQ(manager.GetLastUpdateFULL(dir.path()).value(), QStringLiteral("20070101"));
 
     // Records 1..499: 250 replacements of existing keys, 249 additions; the
@@ -339,8 +341,7 @@ TEST_F(EngineMadeMergeTest, StageMarkerShowsTheKeyAsUtf8Text)
         // Give the second key a lone surrogate and a character above it.
         auto db = jet::Database::OpenFile(dir.FileStd(QStringLiteral("UPDATE_F_20070301.dat")), "tallowmere", {});
         ASSERT_TRUE(db.ok()) << db.status().ToString();
-        auto rs = jet::Recordset::Open(**db, "PAF_FULLAddress", jet::CursorType::kDynamic,
-                                       jet::LockType::kOptimistic);
+        auto rs = jet::Recordset::Open(**db, "PAF_FULLAddress", jet::CursorType::kDynamic, jet::LockType::kOptimistic);
         ASSERT_TRUE(rs.ok());
         ASSERT_TRUE((*rs)->MoveNext().ok());
         ASSERT_TRUE((*rs)->SetField("FT_PostCode", jet::Value(std::u16string(u"CD2 \xD800\xE9\x20AC"))).ok());

@@ -13,8 +13,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <gtest/gtest.h>
 #include <csignal>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <zip.h>
@@ -155,9 +155,10 @@ public:
 TEST_F(ZipTest, UnpacksFilesAndFoldersReplacingAFileOfTheSameName)
 {
     Place(QStringLiteral("UPDATE_F_20070301.dat"), "old update");
-    WriteZip(archive, {File("UPDATE_F_20070301.dat", "new update", ZIP_CM_DEFLATE), File("sub/inner.txt", "inner"),
-                       File("win\\path.txt", "backslashes"), Entry{"empty/", {}, 0, S_IFDIR | 0755, false},
-                       File("sub/PAF_FULL.dat", "only the top level is the program's")});
+    WriteZip(archive,
+             {File("UPDATE_F_20070301.dat", "new update", ZIP_CM_DEFLATE), File("sub/inner.txt", "inner"),
+              File("win\\path.txt", "backslashes"), Entry{"empty/", {}, 0, S_IFDIR | 0755, false},
+              File("sub/PAF_FULL.dat", "only the top level is the program's")});
 
     ASSERT_TRUE(Extract()) << ErrorLog().toStdString();
     EXPECT_EQ(Read(dest + "/UPDATE_F_20070301.dat"), "new update");
@@ -244,7 +245,7 @@ Hostile Case(const char* label, const char* reason, std::vector<Entry> entries,
     return Hostile{label, reason, std::move(entries), std::move(tweak), std::move(limit), overwrite};
 }
 
-class HostileArchiveTest : public ZipTest, public ::testing::WithParamInterface<Hostile> {};
+class HostileArchiveTest : public ZipTest, public ::testing::WithParamInterface<Hostile> { };
 
 TEST_P(HostileArchiveTest, IsRefusedWithoutTouchingAnything)
 {
@@ -319,10 +320,8 @@ std::vector<Hostile> HostileArchives()
         Case("Truncated", "cannot be opened", {good, File("more.txt", QByteArray(4096, 'm'))},
              [](ZipTest& t) { QFile(t.archive).resize(QFileInfo(t.archive).size() / 2); }),
         Case("DeclaredShorterThanItsData", "more than its stated 100 bytes",
-             {File("a.txt", QByteArray(5000, 'a'), ZIP_CM_DEFLATE)},
-             DeclareSize(100)),
-        Case("DeclaredLongerThanItsData", "not its stated 6000",
-             {File("a.txt", QByteArray(5000, 'a'), ZIP_CM_DEFLATE)},
+             {File("a.txt", QByteArray(5000, 'a'), ZIP_CM_DEFLATE)}, DeclareSize(100)),
+        Case("DeclaredLongerThanItsData", "not its stated 6000", {File("a.txt", QByteArray(5000, 'a'), ZIP_CM_DEFLATE)},
              DeclareSize(6000)),
         Case("UnsupportedMethod", "compression method 6", {File("a.txt", "imploded, supposedly")},
              [](ZipTest& t) {
@@ -358,7 +357,7 @@ TEST_F(ZipTest, UnknownFreeSpaceLeavesTheCheckOutAndAFullDiskStillLeavesNothing)
     // A disk that fills up: the process may not write files larger than 64 KiB.
     WriteZip(archive, {File("small.txt", "fits"), File("large.dat", QByteArray(1024 * 1024, 'x'))});
     const auto before = Snapshot(dest);
-    struct rlimit saved {};
+    struct rlimit saved { };
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
     const auto previous = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit small = saved;

@@ -82,8 +82,7 @@ public:
             if (!mapped)
                 continue;
             auto* name = xcb_get_property_reply(
-                m_connection,
-                xcb_get_property(m_connection, 0, children[i], m_name, XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
+                m_connection, xcb_get_property(m_connection, 0, children[i], m_name, XCB_GET_PROPERTY_TYPE_ANY, 0, 256),
                 nullptr);
             if (name != nullptr) {
                 const std::string text(static_cast<const char*>(xcb_get_property_value(name)),
@@ -141,8 +140,8 @@ public:
         const uint16_t height = geometry->height;
         std::free(geometry);
         auto* image = xcb_get_image_reply(
-            m_connection,
-            xcb_get_image(m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, width, height, ~0u), nullptr);
+            m_connection, xcb_get_image(m_connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0, width, height, ~0u),
+            nullptr);
         if (image == nullptr)
             return {};
         QImage copy;

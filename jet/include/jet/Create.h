@@ -41,7 +41,7 @@ struct IndexSpec {
 };
 
 struct TableSpec {
-    std::string name; // not starting with "MSys", which marks system tables
+    std::string name;                // not starting with "MSys", which marks system tables
     std::vector<ColumnSpec> columns; // 1 to 255, numbered in this order
     std::vector<IndexSpec> indexes;  // at most 32
 };

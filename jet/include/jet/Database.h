@@ -14,8 +14,8 @@ namespace jet {
 struct ColumnInfo {
     std::string name; // UTF-8
     ColumnType type = ColumnType::kText;
-    uint16_t number = 0;    // column number as stored (may have gaps after deletions)
-    uint16_t size = 0;      // bytes for fixed types, maximum bytes for Text
+    uint16_t number = 0; // column number as stored (may have gaps after deletions)
+    uint16_t size = 0;   // bytes for fixed types, maximum bytes for Text
     bool fixedLength = false;
     bool autoNumber = false;
     bool compressedUnicode = false;

@@ -66,8 +66,7 @@ private:
         : m_kind(kind)
         , m_number(number)
         , m_description(std::move(description))
-    {
-    }
+    { }
 
     Kind m_kind = Kind::kOk;
     int32_t m_number = 0;
@@ -75,18 +74,15 @@ private:
 };
 
 // Either a value or the Status of the failure that prevented it.
-template <typename T>
-class [[nodiscard]] Result {
+template <typename T> class [[nodiscard]] Result {
 public:
     Result(T value) // NOLINT: implicit on purpose, so `return value;` works
         : m_value(std::move(value))
         , m_hasValue(true)
-    {
-    }
+    { }
     Result(Status status) // NOLINT
         : m_status(std::move(status))
-    {
-    }
+    { }
 
     bool ok() const { return m_hasValue; }
     const Status& status() const { return m_status; }

@@ -64,20 +64,46 @@ public:
                                  std::u16string, Bytes, Guid, Decimal>;
 
     Value() = default;
-    Value(bool v) : m_v(v) {}
-    Value(uint8_t v) : m_v(v) {}
-    Value(int16_t v) : m_v(v) {}
-    Value(int32_t v) : m_v(v) {}
-    Value(Currency v) : m_v(v) {}
-    Value(float v) : m_v(v) {}
-    Value(double v) : m_v(v) {}
-    Value(DateTime v) : m_v(v) {}
-    Value(std::u16string v) : m_v(std::move(v)) {}
+    Value(bool v)
+        : m_v(v)
+    { }
+    Value(uint8_t v)
+        : m_v(v)
+    { }
+    Value(int16_t v)
+        : m_v(v)
+    { }
+    Value(int32_t v)
+        : m_v(v)
+    { }
+    Value(Currency v)
+        : m_v(v)
+    { }
+    Value(float v)
+        : m_v(v)
+    { }
+    Value(double v)
+        : m_v(v)
+    { }
+    Value(DateTime v)
+        : m_v(v)
+    { }
+    Value(std::u16string v)
+        : m_v(std::move(v))
+    { }
     // Without this a u"..." literal would silently become a Boolean.
-    Value(const char16_t* v) : m_v(std::u16string(v)) {}
-    Value(Bytes v) : m_v(std::move(v)) {}
-    Value(Guid v) : m_v(v) {}
-    Value(Decimal v) : m_v(v) {}
+    Value(const char16_t* v)
+        : m_v(std::u16string(v))
+    { }
+    Value(Bytes v)
+        : m_v(std::move(v))
+    { }
+    Value(Guid v)
+        : m_v(v)
+    { }
+    Value(Decimal v)
+        : m_v(v)
+    { }
 
     static Value Null() { return Value(); }
     // Text from UTF-8 (invalid sequences become U+FFFD).

@@ -1,10 +1,10 @@
 #include "catalog/Catalog.h"
 
-#include "util/FormatConstants.h"
-#include "table/TableDef.h"
 #include "page/DataPage.h"
 #include "table/RowCursor.h"
 #include "table/Table.h"
+#include "table/TableDef.h"
+#include "util/FormatConstants.h"
 
 namespace jet {
 namespace {

@@ -12,7 +12,7 @@ namespace jet {
 // One row of the system catalog (MSysObjects) as far as the engine uses it.
 struct CatalogEntry {
     std::u16string name;
-    int32_t id = 0;        // for tables: the table definition page
+    int32_t id = 0; // for tables: the table definition page
     int32_t parentId = 0;
     int16_t type = 0;
     uint32_t flags = 0;

@@ -1,14 +1,14 @@
 #include "create/NewDatabase.h"
 
-#include "db/DatabaseImpl.h"
-#include "util/FormatConstants.h"
-#include "table/TableDef.h"
 #include "create/PageBuilder.h"
-#include "table/RowCodec.h"
 #include "create/SystemTables.h"
+#include "db/DatabaseImpl.h"
 #include "index/IndexKey.h"
 #include "io/Header.h"
+#include "table/RowCodec.h"
+#include "table/TableDef.h"
 #include "util/Coding.h"
+#include "util/FormatConstants.h"
 
 #include <jet/Create.h>
 

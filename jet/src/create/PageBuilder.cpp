@@ -1,7 +1,7 @@
 #include "create/PageBuilder.h"
 
-#include "util/FormatConstants.h"
 #include "index/IndexPage.h"
+#include "util/FormatConstants.h"
 
 #include <algorithm>
 #include <cassert>
@@ -55,9 +55,8 @@ std::vector<uint8_t> InlineUsageMap(PageNumber start, const std::vector<PageNumb
 
 Result<Page> BuildLeafPage(PageNumber owner, std::vector<LeafEntry> entries)
 {
-    std::sort(entries.begin(), entries.end(), [](const LeafEntry& a, const LeafEntry& b) {
-        return CompareEntries(a.key, a.row, b.key, b.row) < 0;
-    });
+    std::sort(entries.begin(), entries.end(),
+              [](const LeafEntry& a, const LeafEntry& b) { return CompareEntries(a.key, a.row, b.key, b.row) < 0; });
     IndexPage leaf;
     leaf.leaf = true;
     leaf.owner = owner;

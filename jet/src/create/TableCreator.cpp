@@ -1,16 +1,16 @@
 #include "create/TableCreator.h"
 
-#include "db/DatabaseImpl.h"
-#include "util/FormatConstants.h"
-#include "table/TableDef.h"
 #include "create/NewDatabase.h"
 #include "create/PageBuilder.h"
 #include "create/SystemTables.h"
+#include "db/DatabaseImpl.h"
 #include "index/BTree.h"
 #include "index/IndexKey.h"
 #include "page/DataPage.h"
 #include "table/RowCursor.h"
 #include "table/Table.h"
+#include "table/TableDef.h"
+#include "util/FormatConstants.h"
 
 #include <algorithm>
 #include <functional>
@@ -114,8 +114,8 @@ Result<PreparedIndex> PrepareIndex(const IndexSpec& design, const std::vector<Co
         return Refuse("Index " + Quoted(ix.name) + " has more than 10 fields.");
     for (const auto& key : design.columns) {
         const std::u16string name = Utf8ToUtf16(key.column);
-        auto it = std::find_if(columns.begin(), columns.end(),
-                               [&](const ColumnDef& c) { return NamesEqual(c.name, name); });
+        auto it =
+            std::find_if(columns.begin(), columns.end(), [&](const ColumnDef& c) { return NamesEqual(c.name, name); });
         if (it == columns.end())
             return Refuse("Index " + Quoted(ix.name) + " names field " + Quoted(name) + ", which the table lacks.");
         for (const auto& earlier : ix.columns) {
@@ -232,8 +232,8 @@ namespace {
 // The definition of `table` with its usage maps in `holders` and its index
 // roots in `roots`; with both empty the page references are zero, which is
 // enough to measure it.
-TableDef LayOutDefinition(const PreparedTable& table, const std::vector<PageNumber>& holders,
-                                  uint32_t& recordCount, const std::vector<PageNumber>& roots)
+TableDef LayOutDefinition(const PreparedTable& table, const std::vector<PageNumber>& holders, uint32_t& recordCount,
+                          const std::vector<PageNumber>& roots)
 {
     auto pointer = [&](uint32_t record) -> uint32_t {
         const size_t h = record / kRecordsPerHolder;
@@ -275,9 +275,7 @@ TableDef LayOutDefinition(const PreparedTable& table, const std::vector<PageNumb
     }
     // Access keeps the logical index blocks sorted by name.
     std::stable_sort(layout.logicalIndexes.begin(), layout.logicalIndexes.end(),
-                     [](const LogicalIndexDef& a, const LogicalIndexDef& b) {
-                         return NameOrderLess(a.name, b.name);
-                     });
+                     [](const LogicalIndexDef& a, const LogicalIndexDef& b) { return NameOrderLess(a.name, b.name); });
     recordCount = record;
     return layout;
 }
@@ -296,7 +294,7 @@ TablePagePlan PlanTablePages(const PreparedTable& table)
 }
 
 Result<std::vector<std::pair<PageNumber, Page>>> BuildTablePages(const PreparedTable& table,
-                                                               const std::vector<PageNumber>& allocated)
+                                                                 const std::vector<PageNumber>& allocated)
 {
     const TablePagePlan plan = PlanTablePages(table);
     if (allocated.size() != plan.Total())
@@ -433,7 +431,7 @@ Result<Inheritance> ReadInheritance(DatabaseImpl& db)
             return sid.status();
         if (objectId->Is<int32_t>() && objectId->As<int32_t>() == catalog_id::kTables && sid->Is<Bytes>()
             && std::find(out.containerSids.begin(), out.containerSids.end(), sid->As<Bytes>())
-                   == out.containerSids.end())
+                == out.containerSids.end())
             out.containerSids.push_back(sid->As<Bytes>());
         return Status::OK();
     }));
@@ -450,22 +448,24 @@ Result<SystemRows> RowsFor(const Inheritance& inherited, const std::u16string& n
     SystemRows rows;
     const auto id = static_cast<int32_t>(tdefPage);
     const auto type = static_cast<int16_t>(fmt::kObjectTypeTable);
-    auto catalogRow = RowByName(inherited.catalog->def(), {{u"Id", Value(id)},
-                                                           {u"ParentId", Value(catalog_id::kTables)},
-                                                           {u"Name", Value(name)},
-                                                           {u"Type", Value(type)},
-                                                           {u"DateCreate", Value(DateTime{now})},
-                                                           {u"DateUpdate", Value(DateTime{now})},
-                                                           {u"Owner", inherited.owner},
-                                                           {u"Flags", Value(int32_t{0})}});
+    auto catalogRow = RowByName(inherited.catalog->def(),
+                                {{u"Id", Value(id)},
+                                 {u"ParentId", Value(catalog_id::kTables)},
+                                 {u"Name", Value(name)},
+                                 {u"Type", Value(type)},
+                                 {u"DateCreate", Value(DateTime{now})},
+                                 {u"DateUpdate", Value(DateTime{now})},
+                                 {u"Owner", inherited.owner},
+                                 {u"Flags", Value(int32_t{0})}});
     if (!catalogRow.ok())
         return catalogRow.status();
     rows.catalog = std::move(catalogRow).value();
     for (const auto& sid : inherited.containerSids) {
-        auto ace = RowByName(inherited.aces->def(), {{u"ObjectId", Value(id)},
-                                                     {u"SID", Value(sid)},
-                                                     {u"ACM", Value(kNewTableAccessMask)},
-                                                     {u"FInheritable", Value(false)}});
+        auto ace = RowByName(inherited.aces->def(),
+                             {{u"ObjectId", Value(id)},
+                              {u"SID", Value(sid)},
+                              {u"ACM", Value(kNewTableAccessMask)},
+                              {u"FInheritable", Value(false)}});
         if (!ace.ok())
             return ace.status();
         rows.aces.push_back(std::move(ace).value());

@@ -52,6 +52,6 @@ TablePagePlan PlanTablePages(const PreparedTable& table);
 // for them in TablePagePlan order. The first number is the table's
 // definition page (its catalog id).
 Result<std::vector<std::pair<PageNumber, Page>>> BuildTablePages(const PreparedTable& table,
-                                                               const std::vector<PageNumber>& allocated);
+                                                                 const std::vector<PageNumber>& allocated);
 
 } // namespace jet

@@ -1,7 +1,6 @@
 #include "db/Check.h"
 
 #include "db/DatabaseImpl.h"
-#include "util/FormatConstants.h"
 #include "index/BTree.h"
 #include "index/IndexKey.h"
 #include "io/MemoryFile.h"
@@ -9,6 +8,7 @@
 #include "page/DataPage.h"
 #include "page/UsageMap.h"
 #include "table/RowCursor.h"
+#include "util/FormatConstants.h"
 
 #include <jet/Database.h>
 
@@ -31,8 +31,7 @@ public:
         : m_db(db)
         , m_pager(db.pager())
         , m_report(report)
-    {
-    }
+    { }
 
     void Run()
     {
@@ -184,8 +183,8 @@ private:
         const uint32_t expected = *count == 0 ? fmt::kEmptyDataFree : lowest - fmt::kDataSlots - 2u * *count;
         const uint16_t stored = LoadU16(page.data() + fmt::kDataFreeSpace);
         if (stored != expected)
-            Problem(what + ": page " + std::to_string(n) + " records " + std::to_string(stored)
-                    + " bytes free but has " + std::to_string(expected));
+            Problem(what + ": page " + std::to_string(n) + " records " + std::to_string(stored) + " bytes free but has "
+                    + std::to_string(expected));
     }
 
     void CheckTable(const CatalogEntry& entry)
@@ -257,8 +256,7 @@ private:
                 continue;
             const LongValueMaps* maps = def.MapsOfColumn(column.number);
             if (maps == nullptr) {
-                Problem("table " + name + ": long-value column " + Utf16ToUtf8(column.name)
-                        + " has no usage maps");
+                Problem("table " + name + ": long-value column " + Utf16ToUtf8(column.name) + " has no usage maps");
                 continue;
             }
             const std::string what = "long values of " + name + "." + Utf16ToUtf8(column.name);
@@ -342,10 +340,7 @@ private:
         return rows;
     }
 
-    static std::string RowText(RowId id)
-    {
-        return std::to_string(id.page) + ":" + std::to_string(id.row);
-    }
+    static std::string RowText(RowId id) { return std::to_string(id.page) + ":" + std::to_string(id.row); }
 
     void CheckIndex(Table& table, const std::string& tableName, const RealIndexDef& ix, const std::vector<RowId>& rows,
                     bool system)
@@ -490,8 +485,9 @@ Result<CheckReport> CheckDatabase(const std::string& path, const std::string& pa
     if (journal->kind == JournalState::Kind::kHot) {
         // Until it is played back the file holds a half-made write: what a
         // check of its pages would find is what recovery puts right.
-        report.problems.push_back(journal->Describe(path) + " Open it once with this engine, or recover it, "
-                                                             "before any other program uses it.");
+        report.problems.push_back(journal->Describe(path)
+                                  + " Open it once with this engine, or recover it, "
+                                    "before any other program uses it.");
         return report;
     }
     if (journal->kind != JournalState::Kind::kNone)

@@ -1,9 +1,9 @@
 #include "db/DatabaseImpl.h"
 
 #include "db/ConnectionString.h"
-#include "util/FormatConstants.h"
 #include "db/Recovery.h"
 #include "io/Replacement.h"
+#include "util/FormatConstants.h"
 
 #include <algorithm>
 #include <cctype>
@@ -113,8 +113,7 @@ Result<std::unique_ptr<Database>> Database::OpenFile(const std::string& path, co
 }
 
 Result<std::unique_ptr<DatabaseImpl>> DatabaseImpl::OpenWith(std::unique_ptr<File> file, const std::string& path,
-                                                             const std::u16string& password,
-                                                             const OpenOptions& options,
+                                                             const std::u16string& password, const OpenOptions& options,
                                                              std::unique_ptr<JournalLocation> journal)
 {
     PagerOptions pagerOptions;
@@ -198,7 +197,8 @@ Result<Table*> DatabaseImpl::OpenTable(std::u16string_view name)
     for (const auto& e : m_catalog) {
         if (e.IsUserTable() && NamesEqual(e.name, name)) {
             if (e.id <= 0)
-                return Errors::CorruptDatabase(m_path, Errors::CorruptPage(fmt::kCatalogPage, "a table has no definition page"));
+                return Errors::CorruptDatabase(
+                    m_path, Errors::CorruptPage(fmt::kCatalogPage, "a table has no definition page"));
             return TableAt(static_cast<PageNumber>(e.id), e.name);
         }
     }

@@ -23,8 +23,8 @@ public:
     // `journal` (may be null: no journal) is where a writable database keeps
     // its rollback journal.
     static Result<std::unique_ptr<DatabaseImpl>> OpenWith(std::unique_ptr<File> file, const std::string& path,
-                                                         const std::u16string& password, const OpenOptions& options,
-                                                         std::unique_ptr<JournalLocation> journal = nullptr);
+                                                          const std::u16string& password, const OpenOptions& options,
+                                                          std::unique_ptr<JournalLocation> journal = nullptr);
     ~DatabaseImpl() override;
 
     Result<std::vector<std::string>> ListTables() override;

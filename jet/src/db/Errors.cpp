@@ -50,9 +50,10 @@ Status Errors::FileInUse(const std::string& path)
 
 Status Errors::NeedsRecovery(const std::string& path, const std::string& journal)
 {
-    return Status::IOError("The database '" + path + "' needs recovery: a write to it was interrupted, and its journal '"
-                           + journal + "' must be played back by a program that may write the file and its folder "
-                                       "before the file can be read.");
+    return Status::IOError("The database '" + path
+                           + "' needs recovery: a write to it was interrupted, and its journal '" + journal
+                           + "' must be played back by a program that may write the file and its folder "
+                             "before the file can be read.");
 }
 
 Status Errors::NotADatabase(const std::string& path)

@@ -6,13 +6,11 @@
 namespace jet {
 namespace {
 
-
 class Lexer {
 public:
     explicit Lexer(const std::string& text)
         : m_text(text)
-    {
-    }
+    { }
 
     void SkipBlanks()
     {
@@ -30,8 +28,7 @@ public:
         SkipBlanks();
         size_t n = 0;
         while (word[n] != 0) {
-            if (m_pos + n >= m_text.size()
-                || std::tolower(static_cast<unsigned char>(m_text[m_pos + n])) != word[n])
+            if (m_pos + n >= m_text.size() || std::tolower(static_cast<unsigned char>(m_text[m_pos + n])) != word[n])
                 return false;
             ++n;
         }

@@ -14,7 +14,7 @@ struct QuerySource {
     std::u16string table;
     struct Filter {
         std::u16string column;
-        Value literal;       // int32_t/double for numbers, u16string for quoted text
+        Value literal; // int32_t/double for numbers, u16string for quoted text
     };
     std::optional<Filter> filter;
 };

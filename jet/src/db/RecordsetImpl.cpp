@@ -40,8 +40,7 @@ public:
         , m_lock(lock)
         , m_filter(std::move(filter))
         , m_filterColumn(filterColumn)
-    {
-    }
+    { }
 
     Status Start()
     {
@@ -211,8 +210,7 @@ public:
             m_edit = Edit::kChange;
             m_pending.clear();
         }
-        if (m_edit == Edit::kChange
-            && (column->IsAutoNumber() || (column->flags & 0x40) != 0))
+        if (m_edit == Edit::kChange && (column->IsAutoNumber() || (column->flags & 0x40) != 0))
             return Errors::FieldNotUpdatable("");
         auto coerced = CoerceValue(*column, value);
         if (!coerced.ok())
@@ -305,8 +303,8 @@ private:
         }
         const ColumnDef* column = m_table.def().FindColumn(Utf8ToUtf16(name));
         if (m_namedColumns.size() < kNamedColumnLimit)
-            m_namedColumns.emplace_back(name, column != nullptr ? static_cast<size_t>(column - columns.data())
-                                                                : columns.size());
+            m_namedColumns.emplace_back(
+                name, column != nullptr ? static_cast<size_t>(column - columns.data()) : columns.size());
         return column;
     }
 
@@ -467,8 +465,7 @@ private:
     // order, so the first entry at or after the current row whose row holds
     // exactly the text (keys ignore case) is the answer. Sets `answered` when
     // the index could be used.
-    Result<std::optional<RowId>> FindThroughIndex(const ColumnDef& column, const std::u16string& text,
-                                                  bool& answered)
+    Result<std::optional<RowId>> FindThroughIndex(const ColumnDef& column, const std::u16string& text, bool& answered)
     {
         const int realIndex = m_table.SingleColumnIndex(column.number);
         if (realIndex < 0)
@@ -478,17 +475,17 @@ private:
         if (!key.ok())
             return std::optional<RowId>(); // not encodable: the scan decides
         std::optional<RowId> found;
-        Status scanned = m_table.IndexTree(static_cast<size_t>(realIndex))
-                             .ScanEqual(*key, m_current, [&](RowId id) -> Result<bool> {
-                                 JET_RETURN_IF_ERROR(m_table.LoadRow(id, m_scratch));
-                                 auto equal = HoldsText(m_scratch, column, text);
-                                 if (!equal.ok())
-                                     return equal.status();
-                                 if (!*equal)
-                                     return true;
-                                 found = id;
-                                 return false;
-                             });
+        Status scanned =
+            m_table.IndexTree(static_cast<size_t>(realIndex)).ScanEqual(*key, m_current, [&](RowId id) -> Result<bool> {
+                JET_RETURN_IF_ERROR(m_table.LoadRow(id, m_scratch));
+                auto equal = HoldsText(m_scratch, column, text);
+                if (!equal.ok())
+                    return equal.status();
+                if (!*equal)
+                    return true;
+                found = id;
+                return false;
+            });
         if (!scanned.ok())
             return scanned;
         answered = true;
@@ -497,8 +494,7 @@ private:
 
     // Columns without an index: one scan builds the first row of every text,
     // kept current as rows are added, so repeated searches do not rescan.
-    Result<std::optional<RowId>> FindThroughHash(const ColumnDef& column, const std::u16string& text,
-                                                 bool& answered)
+    Result<std::optional<RowId>> FindThroughHash(const ColumnDef& column, const std::u16string& text, bool& answered)
     {
         if (!m_findHash || m_findHash->column != column.number) {
             FindHash hash;
@@ -598,8 +594,8 @@ Result<std::unique_ptr<Recordset>> Recordset::Open(Database& db, const std::stri
         if (filterColumn == nullptr)
             return Errors::MissingParameter();
     }
-    auto rs = std::make_unique<RecordsetImpl>(*impl, **table, cursorType, lockType, std::move(query->filter),
-                                              filterColumn);
+    auto rs =
+        std::make_unique<RecordsetImpl>(*impl, **table, cursorType, lockType, std::move(query->filter), filterColumn);
     JET_RETURN_IF_ERROR(rs->Start());
     return std::unique_ptr<Recordset>(std::move(rs));
 }

@@ -15,18 +15,10 @@ JournalState StateOf(const JournalContents& contents, const JournalLocation& loc
     state.pages = contents.records;
     state.reason = contents.reason;
     switch (contents.kind) {
-    case JournalContents::Kind::kNone:
-        state.kind = JournalState::Kind::kNone;
-        break;
-    case JournalContents::Kind::kEmpty:
-        state.kind = JournalState::Kind::kStale;
-        break;
-    case JournalContents::Kind::kHot:
-        state.kind = JournalState::Kind::kHot;
-        break;
-    case JournalContents::Kind::kForeign:
-        state.kind = JournalState::Kind::kForeign;
-        break;
+    case JournalContents::Kind::kNone: state.kind = JournalState::Kind::kNone; break;
+    case JournalContents::Kind::kEmpty: state.kind = JournalState::Kind::kStale; break;
+    case JournalContents::Kind::kHot: state.kind = JournalState::Kind::kHot; break;
+    case JournalContents::Kind::kForeign: state.kind = JournalState::Kind::kForeign; break;
     }
     return state;
 }
@@ -68,19 +60,20 @@ std::string JournalState::Describe(const std::string& path) const
     if (!leftoverCopy.empty()) {
         std::string copy = "Removed the copy '" + leftoverCopy + "' of '" + path
             + "' left by a write that never completed; the file itself was not changed by it.";
-        return kind == Kind::kNone ? copy : copy + " " + JournalState{kind, pages, journal, reason, {}, resolved}.Describe(path);
+        return kind == Kind::kNone
+            ? copy
+            : copy + " " + JournalState{kind, pages, journal, reason, {}, resolved}.Describe(path);
     }
     switch (kind) {
-    case Kind::kNone:
-        return "No journal beside '" + path + "'.";
+    case Kind::kNone: return "No journal beside '" + path + "'.";
     case Kind::kStale:
         return std::string(resolved ? "Removed" : "Found") + " the journal '" + journal + "' of '" + path
             + "', which holds nothing to undo.";
     case Kind::kHot:
         return resolved ? "Rolled back an interrupted write to '" + path + "': " + std::to_string(pages)
-                              + " pages restored from '" + journal + "'."
+                + " pages restored from '" + journal + "'."
                         : "'" + path + "' needs recovery: a write to it was interrupted, and its journal '" + journal
-                              + "' holds " + std::to_string(pages) + " pages to restore.";
+                + "' holds " + std::to_string(pages) + " pages to restore.";
     case Kind::kForeign:
         return std::string(resolved ? "Removed" : "Found") + " the journal '" + journal + "' beside '" + path
             + "' without playing it back: " + reason + ".";

@@ -55,8 +55,7 @@ BTree::BTree(PageStore& store, const RealIndexDef& def, BTreePageHooks hooks)
     : m_store(store)
     , m_def(def)
     , m_hooks(std::move(hooks))
-{
-}
+{ }
 
 Result<IndexPage> BTree::ReadIndexPage(PageNumber n)
 {
@@ -183,8 +182,7 @@ Status BTree::Walk(const Visitor& visit)
             stack.pop_back();
             continue;
         }
-        const PageNumber child =
-            top.nextChild < top.page.Count() ? top.page.Child(top.nextChild) : top.page.tail;
+        const PageNumber child = top.nextChild < top.page.Count() ? top.page.Child(top.nextChild) : top.page.tail;
         ++top.nextChild;
         JET_RETURN_IF_ERROR(CheckChild(top.number, child));
         if (!seen.insert(child).second)
@@ -233,8 +231,7 @@ Status BTree::SeekLeaf(KeyView key, RowId row, LeafView*& leaf, PageNumber& numb
     }
 }
 
-Status BTree::ScanEqual(const std::vector<uint8_t>& key, RowId from,
-                        const std::function<Result<bool>(RowId)>& visit)
+Status BTree::ScanEqual(const std::vector<uint8_t>& key, RowId from, const std::function<Result<bool>(RowId)>& visit)
 {
     LeafView* leaf = nullptr;
     PageNumber number = 0;
@@ -803,8 +800,8 @@ Status BTree::Check(std::vector<std::string>& problems)
     JET_RETURN_IF_ERROR(CheckSubtree(m_def.rootPage, 0, state, rootMax));
     CheckLeafChain(state);
     if (state.duplicates > 0)
-        problems.push_back("unique index with root page " + std::to_string(m_def.rootPage) + " holds " +
-                           std::to_string(state.duplicates) + " duplicate key(s)");
+        problems.push_back("unique index with root page " + std::to_string(m_def.rootPage) + " holds "
+                           + std::to_string(state.duplicates) + " duplicate key(s)");
     return Status::OK();
 }
 
@@ -848,11 +845,13 @@ Status BTree::CheckSubtree(PageNumber n, size_t depth, CheckState& state, Subtre
 void BTree::CheckPageFields(PageNumber n, const IndexPage& page, CheckState& state) const
 {
     if (m_def.tdefPage != 0 && page.owner != m_def.tdefPage)
-        state.Problem(n, "owner " + std::to_string(page.owner) + " is not the table definition page " +
-                             std::to_string(m_def.tdefPage));
+        state.Problem(n,
+                      "owner " + std::to_string(page.owner) + " is not the table definition page "
+                          + std::to_string(m_def.tdefPage));
     if (page.storedFreeSpace != idx::kMaxEntryBytes - page.usedBytes)
-        state.Problem(n, "free space " + std::to_string(page.storedFreeSpace) + " does not match " +
-                             std::to_string(page.usedBytes) + " bytes of entries");
+        state.Problem(n,
+                      "free space " + std::to_string(page.storedFreeSpace) + " does not match "
+                          + std::to_string(page.usedBytes) + " bytes of entries");
     for (size_t i = 1; i < page.Count(); ++i) {
         if (CompareEntries(page.Key(i - 1), page.Row(i - 1), page.Key(i), page.Row(i)) >= 0) {
             state.Problem(n, "entry " + std::to_string(i) + " is not above the entry before it");
@@ -861,16 +860,15 @@ void BTree::CheckPageFields(PageNumber n, const IndexPage& page, CheckState& sta
     }
 }
 
-void BTree::CheckLeaf(PageNumber n, const IndexPage& page, size_t depth, CheckState& state,
-                      SubtreeMaximum& max) const
+void BTree::CheckLeaf(PageNumber n, const IndexPage& page, size_t depth, CheckState& state, SubtreeMaximum& max) const
 {
     if (page.level != 0)
         state.Problem(n, "leaf page has level byte " + std::to_string(page.level));
     if (state.leafDepth == SIZE_MAX)
         state.leafDepth = depth;
     else if (state.leafDepth != depth)
-        state.Problem(n, "leaf at depth " + std::to_string(depth) + ", others at depth " +
-                             std::to_string(state.leafDepth));
+        state.Problem(
+            n, "leaf at depth " + std::to_string(depth) + ", others at depth " + std::to_string(state.leafDepth));
     if (page.Empty() && depth > 0)
         state.Problem(n, "leaf inside the tree is empty");
     state.leaves.push_back({n, page.prev, page.next});
@@ -880,8 +878,8 @@ void BTree::CheckLeaf(PageNumber n, const IndexPage& page, size_t depth, CheckSt
         if (state.hasPrevious) {
             const auto order = CompareEntries(state.previousKey, state.previousRow, key, page.Row(i));
             if (order >= 0 && i == 0)
-                state.Problem(n, "first entry is not above the last entry of page " +
-                                     std::to_string(state.previousPage));
+                state.Problem(n,
+                              "first entry is not above the last entry of page " + std::to_string(state.previousPage));
             // Rows whose key columns are all null may share a key in a unique index.
             if (unique && CompareKeys(state.previousKey, key) == 0 && !IsAllNullKey(m_def.columns, state.previousKey))
                 ++state.duplicates;
@@ -911,8 +909,9 @@ Status BTree::CheckNode(PageNumber n, const IndexPage& page, size_t depth, Check
         SubtreeMaximum childMax;
         JET_RETURN_IF_ERROR(CheckSubtree(page.Child(i), depth + 1, state, childMax));
         if (childMax.present && CompareEntries(childMax.key, childMax.row, page.Key(i), page.Row(i)) != 0)
-            state.Problem(n, "entry " + std::to_string(i) + " differs from the last entry below it (page " +
-                                 std::to_string(page.Child(i)) + ")");
+            state.Problem(n,
+                          "entry " + std::to_string(i) + " differs from the last entry below it (page "
+                              + std::to_string(page.Child(i)) + ")");
         if (i + 1 == page.Count() && page.tail == 0)
             max = std::move(childMax);
     }
@@ -931,11 +930,13 @@ void BTree::CheckLeafChain(CheckState& state)
         const PageNumber expectedPrev = i == 0 ? 0 : leaves[i - 1].number;
         const PageNumber expectedNext = i + 1 == leaves.size() ? 0 : leaves[i + 1].number;
         if (leaves[i].prev != expectedPrev)
-            state.Problem(leaves[i].number, "previous-page link is " + std::to_string(leaves[i].prev) +
-                                                ", expected " + std::to_string(expectedPrev));
+            state.Problem(leaves[i].number,
+                          "previous-page link is " + std::to_string(leaves[i].prev) + ", expected "
+                              + std::to_string(expectedPrev));
         if (leaves[i].next != expectedNext)
-            state.Problem(leaves[i].number, "next-page link is " + std::to_string(leaves[i].next) +
-                                                ", expected " + std::to_string(expectedNext));
+            state.Problem(leaves[i].number,
+                          "next-page link is " + std::to_string(leaves[i].next) + ", expected "
+                              + std::to_string(expectedNext));
     }
 }
 

@@ -144,7 +144,7 @@ private:
     void RememberNode(PageNumber n, const Page& raw, const IndexPage& page);
     static constexpr size_t kNodeCacheLimit = 1024;
     std::map<PageNumber, CachedNode> m_nodeCache;
-    Page m_raw;      // a leaf changed in place on its way to the store
+    Page m_raw; // a leaf changed in place on its way to the store
     // The leaf last searched in place: page m_leafPage (0: none) as of
     // version m_leafVersion.
     LeafView m_leaf;

@@ -164,8 +164,7 @@ void AddCodeUnit(const SortCharCode& entry, std::vector<uint8_t>& body, TextKeyT
         }
     }
     if (entry.kind == SortCharKind::kUnprintable) {
-        const size_t position =
-            tail.hasExtra ? tail.extra.size() + (here - tail.extraChars) - tail.extraLead : here;
+        const size_t position = tail.hasExtra ? tail.extra.size() + (here - tail.extraChars) - tail.extraLead : here;
         const uint32_t marker = 0x8000u | static_cast<uint32_t>(7 + 4 * position);
         tail.unprintable.push_back(static_cast<uint8_t>(marker >> 8));
         tail.unprintable.push_back(static_cast<uint8_t>(marker));
@@ -229,8 +228,8 @@ Status AppendGeneralLegacyTextKey(std::u16string_view text, bool ascending, std:
         const std::optional<SortCharCode> entry = LookupGeneralSortChar(c);
         if (!entry) {
             out.resize(start);
-            return Status::NotSupported("The character " + DescribeCodeUnit(c) +
-                                        " has no weight in the General sort order; the index key cannot be built.");
+            return Status::NotSupported("The character " + DescribeCodeUnit(c)
+                                        + " has no weight in the General sort order; the index key cannot be built.");
         }
         // Half a surrogate pair is no character: such text has no key.
         const bool high = c >= 0xD800 && c <= 0xDBFF;
@@ -239,9 +238,9 @@ Status AppendGeneralLegacyTextKey(std::u16string_view text, bool ascending, std:
                                  : low && i > 0 && text[i - 1] >= 0xD800 && text[i - 1] <= 0xDBFF;
         if ((high || low) && !paired) {
             out.resize(start);
-            return Status::NotSupported("The code unit " + DescribeCodeUnit(c) +
-                                        " is half of a surrogate pair without its other half; the index key "
-                                        "cannot be built.");
+            return Status::NotSupported("The code unit " + DescribeCodeUnit(c)
+                                        + " is half of a surrogate pair without its other half; the index key "
+                                          "cannot be built.");
         }
         AddCodeUnit(*entry, out, tail);
     }

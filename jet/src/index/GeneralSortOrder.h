@@ -24,9 +24,9 @@ enum class SortCharKind : uint8_t {
 // The table entry of one code unit.
 struct SortCharCode {
     SortCharKind kind = SortCharKind::kIgnored;
-    uint8_t primaryLength = 0;             // 0..4
+    uint8_t primaryLength = 0; // 0..4
     std::array<uint8_t, 4> primary{};
-    uint8_t extraLength = 0;               // 0..2
+    uint8_t extraLength = 0; // 0..2
     std::array<uint8_t, 2> extra{};
     uint8_t code = 0; // unprintable code, modifier, or the flag (2 or 3) of kInternationalExt
 };

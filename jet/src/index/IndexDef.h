@@ -31,14 +31,14 @@ constexpr uint8_t kAlwaysSet = 0x80;
 
 // A physical B-tree of a table, as the table definition describes it.
 struct RealIndexDef {
-    int number = 0;                     // position among the table's real-index blocks
+    int number = 0;                      // position among the table's real-index blocks
     std::vector<IndexKeyColumn> columns; // used slots, in key order (at most 10)
     uint32_t rootPage = 0;
     uint8_t flags = IndexFlags::kAlwaysSet;
-    uint8_t usageMapRow = 0;            // row pointer of the index's own usage map
+    uint8_t usageMapRow = 0; // row pointer of the index's own usage map
     uint32_t usageMapPage = 0;
-    uint32_t uniqueEntryCount = 0;      // from the real-index stats block
-    uint32_t tdefPage = 0;              // owner, written into every index page header
+    uint32_t uniqueEntryCount = 0; // from the real-index stats block
+    uint32_t tdefPage = 0;         // owner, written into every index page header
 
     // The usage map's row pointer as the definition stores it.
     uint32_t UsageMap() const { return (usageMapPage << 8) | usageMapRow; }

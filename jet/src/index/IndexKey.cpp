@@ -19,8 +19,8 @@ constexpr uint8_t kBinaryChunkMore = 0x09;
 
 Status WrongValue(const IndexKeyColumn& column)
 {
-    return Status::InvalidArgument("The value for index column " + std::to_string(column.columnNumber) +
-                                   " is not a " + ColumnTypeName(column.type) + " value.");
+    return Status::InvalidArgument("The value for index column " + std::to_string(column.columnNumber) + " is not a "
+                                   + ColumnTypeName(column.type) + " value.");
 }
 
 void AppendBigEndian(uint64_t value, int bytes, std::vector<uint8_t>& out)
@@ -140,8 +140,7 @@ Status AppendNumber(const IndexKeyColumn& column, const Value& value, std::vecto
         AppendFloating(bits, 8, asc, out);
         return Status::OK();
     }
-    default:
-        return WrongValue(column);
+    default: return WrongValue(column);
     }
 }
 
@@ -155,15 +154,14 @@ Status AppendValue(const IndexKeyColumn& column, const Value& value, std::vector
     case ColumnType::kCurrency:
     case ColumnType::kSingle:
     case ColumnType::kDouble:
-    case ColumnType::kDateTime:
-        return AppendNumber(column, value, out);
+    case ColumnType::kDateTime: return AppendNumber(column, value, out);
     case ColumnType::kText:
     case ColumnType::kMemo:
         if (!value.IsText())
             return WrongValue(column);
         if (column.textSortOrder != kGeneralLegacySortOrder)
-            return Status::NotSupported("Index keys of text column " + std::to_string(column.columnNumber) +
-                                        " use a sort order other than General; the index cannot be maintained.");
+            return Status::NotSupported("Index keys of text column " + std::to_string(column.columnNumber)
+                                        + " use a sort order other than General; the index cannot be maintained.");
         return AppendGeneralLegacyTextKey(value.As<std::u16string>(), asc, out);
     case ColumnType::kBinary: {
         if (!value.Is<Bytes>())
@@ -177,7 +175,7 @@ Status AppendValue(const IndexKeyColumn& column, const Value& value, std::vector
             return WrongValue(column);
         // Stored little-endian fields become the textual (big-endian) order.
         const auto& s = value.As<Guid>().bytes;
-        const uint8_t textual[16] = {s[3], s[2], s[1], s[0], s[5], s[4], s[7], s[6],
+        const uint8_t textual[16] = {s[3], s[2], s[1],  s[0],  s[5],  s[4],  s[7],  s[6],
                                      s[8], s[9], s[10], s[11], s[12], s[13], s[14], s[15]};
         AppendBinary(textual, sizeof textual, asc, out);
         return Status::OK();
@@ -190,13 +188,11 @@ Status AppendValue(const IndexKeyColumn& column, const Value& value, std::vector
         AppendDecimal(value.As<Decimal>(), out);
         return Status::OK();
     }
-    case ColumnType::kBoolean:
-        return Status::NotSupported("Yes/No index columns are not supported.");
-    case ColumnType::kOle:
-        return Status::NotSupported("OLE Object columns cannot be indexed.");
+    case ColumnType::kBoolean: return Status::NotSupported("Yes/No index columns are not supported.");
+    case ColumnType::kOle: return Status::NotSupported("OLE Object columns cannot be indexed.");
     }
-    return Status::NotSupported("Index column " + std::to_string(column.columnNumber) + " has an unsupported type (" +
-                                ColumnTypeName(column.type) + ").");
+    return Status::NotSupported("Index column " + std::to_string(column.columnNumber) + " has an unsupported type ("
+                                + ColumnTypeName(column.type) + ").");
 }
 
 } // namespace
@@ -222,8 +218,8 @@ Result<std::vector<uint8_t>> EncodeIndexKey(const std::vector<IndexKeyColumn>& c
         JET_RETURN_IF_ERROR(AppendValue(column, value, key));
     }
     if (key.size() > kMaxIndexKeyLength)
-        return Status::NotSupported("The index key is " + std::to_string(key.size()) + " bytes long; at most " +
-                                    std::to_string(kMaxIndexKeyLength) + " bytes can be stored.");
+        return Status::NotSupported("The index key is " + std::to_string(key.size()) + " bytes long; at most "
+                                    + std::to_string(kMaxIndexKeyLength) + " bytes can be stored.");
     return key;
 }
 

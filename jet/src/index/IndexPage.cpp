@@ -13,8 +13,7 @@ namespace {
 
 Status Bad(PageNumber number, const std::string& what)
 {
-    return Status::Corruption("Unrecognized database format: index page " + std::to_string(number) + " " + what +
-                              ".");
+    return Status::Corruption("Unrecognized database format: index page " + std::to_string(number) + " " + what + ".");
 }
 
 // Keys are mostly a dozen bytes; a plain loop beats the block-copy setup of memcpy.
@@ -260,8 +259,8 @@ Result<IndexPage> DecodeIndexPage(const Page& raw, PageNumber number)
         ref.row.page = (static_cast<uint32_t>(p[0]) << 16) | (static_cast<uint32_t>(p[1]) << 8) | p[2];
         ref.row.row = p[3];
         ref.child = page.leaf ? 0
-                              : (static_cast<uint32_t>(p[4]) << 24) | (static_cast<uint32_t>(p[5]) << 16) |
-                                    (static_cast<uint32_t>(p[6]) << 8) | p[7];
+                              : (static_cast<uint32_t>(p[4]) << 24) | (static_cast<uint32_t>(p[5]) << 16)
+                | (static_cast<uint32_t>(p[6]) << 8) | p[7];
         CopyBytes(page.m_keys.data() + keyOffset, entry, keyLength);
         keyOffset += keyLength;
         start = ends[i];
@@ -322,8 +321,8 @@ RowId LeafView::Row(size_t i) const
 {
     const size_t at = FullLength(i) - idx::kRowPointerLength;
     RowId row;
-    row.page = (static_cast<uint32_t>(FullByte(i, at)) << 16) | (static_cast<uint32_t>(FullByte(i, at + 1)) << 8) |
-               FullByte(i, at + 2);
+    row.page = (static_cast<uint32_t>(FullByte(i, at)) << 16) | (static_cast<uint32_t>(FullByte(i, at + 1)) << 8)
+        | FullByte(i, at + 2);
     row.row = FullByte(i, at + 3);
     return row;
 }

@@ -17,8 +17,7 @@ public:
     PosixFile(int fd, std::string path)
         : m_fd(fd)
         , m_path(std::move(path))
-    {
-    }
+    { }
     ~PosixFile() override { ::close(m_fd); }
 
     Status Read(uint64_t offset, uint8_t* out, size_t length) override

@@ -26,7 +26,7 @@ public:
     virtual Status Sync() = 0;
     // Gives up the writer's lock on the file (see OpenPosixFile) before the
     // file itself is closed, so another writer may open it at once.
-    virtual void Unlock() {}
+    virtual void Unlock() { }
     // The open descriptor of a file on disk, -1 for any other kind of file.
     virtual int Descriptor() const { return -1; }
 };

@@ -1,7 +1,7 @@
 #include "io/Header.h"
 
-#include "util/FormatConstants.h"
 #include "util/Coding.h"
+#include "util/FormatConstants.h"
 #include "util/Rc4.h"
 
 #include <cmath>

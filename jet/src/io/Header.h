@@ -12,10 +12,10 @@ namespace jet {
 
 // The fields of page 0 that the engine uses, read after removing the mask.
 struct DatabaseHeader {
-    Page plain{};                // page 0 with the masked block in clear
-    uint32_t encryptionKey = 0;  // 0: pages stored in clear
-    double creationDate = 0.0;   // seeds the password mask
-    std::u16string password;     // empty: no database password
+    Page plain{};               // page 0 with the masked block in clear
+    uint32_t encryptionKey = 0; // 0: pages stored in clear
+    double creationDate = 0.0;  // seeds the password mask
+    std::u16string password;    // empty: no database password
     uint16_t codePage = 0;
     uint16_t sortLcid = 0;
     uint8_t sortVersion = 0;

@@ -10,10 +10,10 @@
 #include <cerrno>
 #include <chrono>
 #include <climits>
-#include <optional>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -94,8 +94,7 @@ uint64_t NewNonce()
 // Reads a journal: its header and the whole records after it, in order.
 // `visit` gets each record's page number and image.
 template <typename Visit>
-Status ReadJournal(File& journal, const std::string& databaseName, File& database, JournalContents& out,
-                   Visit&& visit)
+Status ReadJournal(File& journal, const std::string& databaseName, File& database, JournalContents& out, Visit&& visit)
 {
     out = JournalContents{};
     out.kind = JournalContents::Kind::kEmpty;
@@ -184,7 +183,9 @@ public:
         : m_path(std::move(path))
     {
         const size_t slash = m_path.rfind('/');
-        m_directory = slash == std::string::npos ? std::string(".") : slash == 0 ? std::string("/") : m_path.substr(0, slash);
+        m_directory = slash == std::string::npos ? std::string(".")
+            : slash == 0                         ? std::string("/")
+                                                 : m_path.substr(0, slash);
     }
 
     const std::string& path() const override { return m_path; }
@@ -220,7 +221,6 @@ std::atomic<uint64_t> g_fileBytes{0};
 std::atomic<uint64_t> g_journalBytes{0};
 std::atomic<uint64_t> g_commits{0};
 std::atomic<uint64_t> g_copyBytes{0};
-
 
 } // namespace
 
@@ -274,9 +274,10 @@ Result<JournalContents> PlayBackJournal(File& database, const std::string& datab
         return contents;
     if (contents->kind == JournalContents::Kind::kHot) {
         JournalContents again;
-        JET_RETURN_IF_ERROR(ReadJournal(*journal, databaseName, database, again, [&](uint32_t page, const uint8_t* image) {
-            return database.Write(static_cast<uint64_t>(page) * kPageSize, image, kPageSize);
-        }));
+        JET_RETURN_IF_ERROR(
+            ReadJournal(*journal, databaseName, database, again, [&](uint32_t page, const uint8_t* image) {
+                return database.Write(static_cast<uint64_t>(page) * kPageSize, image, kPageSize);
+            }));
         auto size = database.Size();
         if (!size.ok())
             return size.status();
@@ -295,8 +296,7 @@ Result<JournalContents> PlayBackJournal(File& database, const std::string& datab
 JournalWriter::JournalWriter(std::unique_ptr<JournalLocation> location, std::string databaseName)
     : m_location(std::move(location))
     , m_databaseName(std::move(databaseName))
-{
-}
+{ }
 
 JournalWriter::~JournalWriter() = default;
 

@@ -135,8 +135,8 @@ private:
     std::unique_ptr<File> m_file;
     bool m_directorySynced = false;
     uint64_t m_nonce = 0;
-    uint64_t m_end = 0;      // bytes of whole, durable content
-    uint32_t m_records = 0;  // records of the open transaction
+    uint64_t m_end = 0;     // bytes of whole, durable content
+    uint32_t m_records = 0; // records of the open transaction
     std::vector<uint8_t> m_buffer;
     std::atomic<uint64_t> m_bytesWritten{0}; // read by the pager's thread while its writer appends
     uint64_t m_syncs = 0;

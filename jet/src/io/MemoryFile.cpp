@@ -6,8 +6,7 @@ namespace jet {
 
 MemoryFile::MemoryFile(std::shared_ptr<std::vector<uint8_t>> bytes)
     : m_bytes(std::move(bytes))
-{
-}
+{ }
 
 Status MemoryFile::Read(uint64_t offset, uint8_t* out, size_t length)
 {

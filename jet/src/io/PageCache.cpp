@@ -6,8 +6,7 @@ namespace jet {
 
 PageCache::PageCache(size_t capacity)
     : m_capacity(std::max<size_t>(capacity, 16))
-{
-}
+{ }
 
 PageCache::Frame* PageCache::Find(PageNumber n)
 {

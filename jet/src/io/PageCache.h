@@ -62,7 +62,7 @@ private:
     std::deque<Page> m_pageData;     // the frames' pages
     std::vector<uint32_t> m_frameOf; // page number -> frame index, kNone when not cached
     uint32_t m_hand = 0;
-    uint32_t m_victim = kNone;       // chosen by NextVictim, not yet taken
+    uint32_t m_victim = kNone; // chosen by NextVictim, not yet taken
     size_t m_dirtyCount = 0;
 };
 

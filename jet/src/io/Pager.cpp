@@ -30,8 +30,8 @@ Result<std::unique_ptr<Pager>> Pager::Open(std::unique_ptr<File> file, const std
     // create one beside a file it may have no right to write near).
     if (options.readOnly)
         journal.reset();
-    return std::unique_ptr<Pager>(new Pager(std::move(file), path, options, static_cast<uint32_t>(*size / kPageSize),
-                                            std::move(journal)));
+    return std::unique_ptr<Pager>(
+        new Pager(std::move(file), path, options, static_cast<uint32_t>(*size / kPageSize), std::move(journal)));
 }
 
 Pager::Pager(std::unique_ptr<File> file, std::string path, const PagerOptions& options, uint32_t pageCount,
@@ -483,17 +483,12 @@ Status Pager::Flush()
     CheckInvariants();
     switch (m_state) {
     case PagerState::kReader:
-    case PagerState::kClean:
-        return Status::OK();
+    case PagerState::kClean: return Status::OK();
     case PagerState::kCached:
-    case PagerState::kSpilled:
-        return CommitInPlace();
-    case PagerState::kBeside:
-        return CommitBeside();
-    case PagerState::kFailed:
-        return m_failure;
-    case PagerState::kClosed:
-        return Errors::ObjectClosed();
+    case PagerState::kSpilled: return CommitInPlace();
+    case PagerState::kBeside: return CommitBeside();
+    case PagerState::kFailed: return m_failure;
+    case PagerState::kClosed: return Errors::ObjectClosed();
     }
     return Status::OK();
 }

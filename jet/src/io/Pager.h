@@ -134,8 +134,10 @@ public:
     // Ends the writer's hold on the file once nothing more will be written.
     void ReleaseFile() { m_file->Unlock(); }
     bool IsReadOnly() const { return m_options.readOnly; }
-    bool HasChanges() const { return m_state == PagerState::kCached || m_state == PagerState::kSpilled
-                                     || m_state == PagerState::kBeside; }
+    bool HasChanges() const
+    {
+        return m_state == PagerState::kCached || m_state == PagerState::kSpilled || m_state == PagerState::kBeside;
+    }
     PagerState state() const { return m_state; }
     const std::string& path() const { return m_path; }
     // Why the last transaction that outgrew the cache could not go beside

@@ -50,8 +50,8 @@ std::string CopyAttributes(int from, int to)
 {
     ssize_t size = ::flistxattr(from, nullptr, 0);
     if (size < 0)
-        return errno == ENOTSUP ? std::string() : std::string("its extended attributes cannot be read: ")
-                + std::strerror(errno);
+        return errno == ENOTSUP ? std::string()
+                                : std::string("its extended attributes cannot be read: ") + std::strerror(errno);
     std::vector<char> names(static_cast<size_t>(size) + 1);
     size = ::flistxattr(from, names.data(), names.size());
     if (size < 0)
@@ -86,8 +86,9 @@ Status CopyBytes(int from, int to, uint64_t size, const std::string& copyPath, u
         const ssize_t n = ::copy_file_range(from, &in, to, &out, static_cast<size_t>(size - in), 0);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0 && in == 0 && (errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL
-                                 || errno == EBADF || errno == EPERM)) {
+        if (n < 0 && in == 0
+            && (errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL || errno == EBADF
+                || errno == EPERM)) {
             kernel = false;
             break;
         }
@@ -166,8 +167,8 @@ std::string WhyNoRoom(const std::string& target, uint64_t size)
     const uint64_t free = static_cast<uint64_t>(fs.f_bavail) * (fs.f_frsize != 0 ? fs.f_frsize : fs.f_bsize);
     if (free >= size + kSpaceMargin)
         return {};
-    return "the disk has " + std::to_string(free / (1024 * 1024)) + " MiB free, too little for a copy of " +
-           std::to_string(size / (1024 * 1024)) + " MiB and a margin";
+    return "the disk has " + std::to_string(free / (1024 * 1024)) + " MiB free, too little for a copy of "
+        + std::to_string(size / (1024 * 1024)) + " MiB and a margin";
 }
 
 } // namespace
@@ -226,8 +227,8 @@ Status Replacement::MatchOwnerAndMode(int from, const struct stat& source, std::
     struct stat made;
     if (::fstat(m_copyFd, &made) != 0)
         return SystemError("stat '" + m_copyPath + "'", errno);
-    if ((made.st_uid != source.st_uid || made.st_gid != source.st_gid) &&
-        ::fchown(m_copyFd, source.st_uid, source.st_gid) != 0) {
+    if ((made.st_uid != source.st_uid || made.st_gid != source.st_gid)
+        && ::fchown(m_copyFd, source.st_uid, source.st_gid) != 0) {
         whyNot = "a new file cannot be given the file's owner and group: " + std::string(std::strerror(errno));
         Discard();
         return Status::OK();

@@ -20,9 +20,9 @@ Result<RowSlot> DataPageSlot(const Page& data, PageNumber page, uint16_t slot)
     RowSlot s;
     s.raw = LoadU16(data.data() + fmt::kDataSlots + 2u * slot);
     s.start = s.raw & fmt::kSlotOffsetMask;
-    s.end = slot == 0 ? kPageSize
-                      : static_cast<uint16_t>(LoadU16(data.data() + fmt::kDataSlots + 2u * (slot - 1))
-                                              & fmt::kSlotOffsetMask);
+    s.end = slot == 0
+        ? kPageSize
+        : static_cast<uint16_t>(LoadU16(data.data() + fmt::kDataSlots + 2u * (slot - 1)) & fmt::kSlotOffsetMask);
     const uint32_t tableEnd = fmt::kDataSlots + 2u * *count;
     if (s.start < tableEnd || s.start > s.end || s.end > kPageSize)
         return Errors::CorruptPage(page, "row " + std::to_string(slot) + " has bad offsets");

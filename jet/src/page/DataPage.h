@@ -1,8 +1,8 @@
 #pragma once
 
-#include "util/FormatConstants.h"
 #include "io/PageStore.h"
 #include "util/Coding.h"
+#include "util/FormatConstants.h"
 
 #include <jet/Status.h>
 

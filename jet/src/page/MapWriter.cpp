@@ -1,9 +1,9 @@
 #include "page/MapWriter.h"
 
-#include "util/FormatConstants.h"
 #include "page/DataPage.h"
 #include "page/PageAllocator.h"
 #include "util/Coding.h"
+#include "util/FormatConstants.h"
 
 #include <algorithm>
 #include <cstring>
@@ -125,8 +125,8 @@ bool RepackSlots(Page& page, const SlotChange* changes, size_t changeCount)
         while (change != lastChange && change->slot < k)
             ++change;
         const SlotChange* mine = change != lastChange && change->slot == k ? change : nullptr;
-        const uint16_t rowFlags = mine != nullptr && mine->flags ? *mine->flags
-                                                                 : static_cast<uint16_t>(raw & fmt::kSlotDeleted);
+        const uint16_t rowFlags =
+            mine != nullptr && mine->flags ? *mine->flags : static_cast<uint16_t>(raw & fmt::kSlotDeleted);
         const uint8_t* from = page.data() + start;
         size_t length = (rowFlags & fmt::kSlotDeleted) == fmt::kSlotDeleted ? 0 : end - start;
         if (mine != nullptr && mine->bytes) {

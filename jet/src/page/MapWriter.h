@@ -25,7 +25,7 @@ bool RepackDataPage(Page& page, const std::map<uint16_t, std::vector<uint8_t>>& 
 // What RepackDataPage does to one slot: new bytes, new flags, or both.
 struct SlotChange {
     uint16_t slot = 0;
-    std::optional<ByteView> bytes;  // viewed, not copied: must outlive the call
+    std::optional<ByteView> bytes; // viewed, not copied: must outlive the call
     std::optional<uint16_t> flags;
 };
 // RepackDataPage with a single slot changed, without building maps.
@@ -56,8 +56,7 @@ class GlobalMap {
 public:
     explicit GlobalMap(Pager& pager)
         : m_pager(pager)
-    {
-    }
+    { }
 
     // Records an allocated page as used.
     Status MarkUsed(PageNumber page);

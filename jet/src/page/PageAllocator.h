@@ -24,8 +24,7 @@ public:
     explicit PageAllocator(Pager& pager)
         : m_pager(pager)
         , m_globalMap(pager)
-    {
-    }
+    { }
 
     Pager& pager() { return m_pager; }
 

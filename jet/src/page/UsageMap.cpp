@@ -1,8 +1,8 @@
 #include "page/UsageMap.h"
 
-#include "util/FormatConstants.h"
 #include "page/DataPage.h"
 #include "util/Coding.h"
+#include "util/FormatConstants.h"
 
 #include <algorithm>
 
@@ -57,7 +57,8 @@ Result<std::vector<PageNumber>> ReadUsageMap(PageStore& store, MapLocation where
         if (first >= limit)
             break;
         if (bitmapPage >= store.PageCount())
-            return Errors::CorruptPage(where.page, "usage map bitmap page " + std::to_string(bitmapPage) + " out of range");
+            return Errors::CorruptPage(where.page,
+                                       "usage map bitmap page " + std::to_string(bitmapPage) + " out of range");
         JET_RETURN_IF_ERROR(store.ReadPage(bitmapPage, bitmap));
         if (bitmap[0] != static_cast<uint8_t>(fmt::PageType::kUsageBitmap))
             return Errors::CorruptPage(bitmapPage, "not a usage map bitmap page");

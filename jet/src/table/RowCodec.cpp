@@ -1,8 +1,8 @@
 #include "table/RowCodec.h"
 
-#include "util/FormatConstants.h"
 #include "page/DataPage.h"
 #include "table/Text.h"
+#include "util/FormatConstants.h"
 #include "util/Numbers.h"
 
 #include <jet/Errors.h>
@@ -182,8 +182,7 @@ Result<Value> DecodeField(PageStore& store, const ColumnDef& column, const Field
         if (need(8))
             return Value(DateTime{LoadDouble(p)});
         break;
-    case ColumnType::kText:
-        return Value(DecodeText(d));
+    case ColumnType::kText: return Value(DecodeText(d));
     case ColumnType::kMemo: {
         auto bytes = ReadLongValue(store, d, page);
         if (!bytes.ok())
@@ -217,8 +216,7 @@ Result<Value> DecodeField(PageStore& store, const ColumnDef& column, const Field
             return Value(dec);
         }
         break;
-    default:
-        return Value(Bytes(d.begin(), d.end()));
+    default: return Value(Bytes(d.begin(), d.end()));
     }
     if (column.type == ColumnType::kBinary)
         return Value(Bytes(d.begin(), d.end()));
@@ -414,8 +412,8 @@ Result<FieldBytes> EncodeValue(const ColumnDef& column, const Value& value)
     return f;
 }
 
-size_t EncodedRowSize(const std::vector<ColumnDef>& columns, uint16_t varColumns,
-                      const std::vector<FieldBytes>& fields, std::vector<const FieldBytes*>& byVarIndex)
+size_t EncodedRowSize(const std::vector<ColumnDef>& columns, uint16_t varColumns, const std::vector<FieldBytes>& fields,
+                      std::vector<const FieldBytes*>& byVarIndex)
 {
     const uint16_t columnCount = static_cast<uint16_t>(columns.back().number + 1);
     byVarIndex.assign(varColumns, nullptr);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "table/TableDef.h"
 #include "io/PageStore.h"
+#include "table/TableDef.h"
 #include "util/Coding.h"
 
 #include <jet/Status.h>
@@ -23,10 +23,10 @@ struct FieldRef {
 // `row` views the caller's buffer, which must outlive the layout.
 struct RowLayout {
     ByteView row;
-    uint16_t columnCount = 0;  // C: columns the row was written with
-    uint32_t maskOffset = 0;   // null mask position
-    uint16_t varCount = 0;     // V: entries of the variable-offset table
-    uint32_t fixedEnd = 0;     // end of the space usable by fixed values
+    uint16_t columnCount = 0; // C: columns the row was written with
+    uint32_t maskOffset = 0;  // null mask position
+    uint16_t varCount = 0;    // V: entries of the variable-offset table
+    uint32_t fixedEnd = 0;    // end of the space usable by fixed values
 };
 
 // Checks the row header and trailer against the table definition. `page`
@@ -64,8 +64,8 @@ Result<FieldBytes> EncodeValue(const ColumnDef& column, const Value& value);
 // field stored in each variable-offset slot (nullptr for none).
 // `fields` holds one entry per element of `columns`, which are sorted by
 // column number.
-size_t EncodedRowSize(const std::vector<ColumnDef>& columns, uint16_t varColumns,
-                      const std::vector<FieldBytes>& fields, std::vector<const FieldBytes*>& byVarIndex);
+size_t EncodedRowSize(const std::vector<ColumnDef>& columns, uint16_t varColumns, const std::vector<FieldBytes>& fields,
+                      std::vector<const FieldBytes*>& byVarIndex);
 
 // A whole row: column count, fixed area, variable data with its offset
 // table, null mask. `byVarIndex` is scratch space, kept by callers that

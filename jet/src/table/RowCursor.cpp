@@ -1,7 +1,7 @@
 #include "table/RowCursor.h"
 
-#include "util/FormatConstants.h"
 #include "page/DataPage.h"
+#include "util/FormatConstants.h"
 
 #include <algorithm>
 
@@ -10,8 +10,7 @@ namespace jet {
 RowCursor::RowCursor(Table& table, RowCursorOptions options)
     : m_table(table)
     , m_options(options)
-{
-}
+{ }
 
 RowId RowCursor::After(RowId id)
 {

@@ -1,8 +1,8 @@
 #include "table/Table.h"
 
-#include "util/FormatConstants.h"
 #include "page/DataPage.h"
 #include "table/RowCursor.h"
+#include "util/FormatConstants.h"
 
 #include <algorithm>
 
@@ -13,8 +13,7 @@ Table::Table(Pager& pager, TableDef def, std::u16string name, PageAllocator* all
     , m_allocator(allocator)
     , m_def(std::move(def))
     , m_name(std::move(name))
-{
-}
+{ }
 
 bool Table::OwnsPage(const Page& page, PageNumber tdefPage)
 {
@@ -31,8 +30,9 @@ Result<const std::vector<PageNumber>*> Table::DataPages()
         if (!pages.ok())
             return pages.status();
         if (!pages->empty() && pages->back() >= m_pager.PageCount())
-            return Errors::CorruptPage(pages->back(), "a page of table " + std::to_string(m_def.tdefPage)
-                                                          + " lies beyond the end of the file");
+            return Errors::CorruptPage(pages->back(),
+                                       "a page of table " + std::to_string(m_def.tdefPage)
+                                           + " lies beyond the end of the file");
         m_pages = std::move(pages).value();
         m_pagesLoaded = true;
     }
@@ -56,8 +56,8 @@ Result<bool> Table::HoldsRows(PageNumber n, const Page& page)
                 return false;
         }
     }
-    return Errors::CorruptPage(n, "listed as a page of table " + std::to_string(m_def.tdefPage)
-                                      + " but not one of its data pages");
+    return Errors::CorruptPage(
+        n, "listed as a page of table " + std::to_string(m_def.tdefPage) + " but not one of its data pages");
 }
 
 Result<std::optional<RowId>> Table::PrevRow(std::optional<RowId> before)
@@ -167,8 +167,9 @@ BTree& Table::IndexTree(size_t realIndex)
             hooks.pageAdded = [this, map](PageNumber page) { return SetMapPage(*m_allocator, map, page, true); };
             hooks.pageReleased = [this, map](PageNumber page) { return ReleasePage(page, map, std::nullopt); };
         }
-        m_trees[realIndex] = std::make_unique<BTree>(m_allocator != nullptr ? static_cast<PageStore&>(*m_allocator) : m_pager,
-                                                    m_def.realIndexes[realIndex], std::move(hooks));
+        m_trees[realIndex] =
+            std::make_unique<BTree>(m_allocator != nullptr ? static_cast<PageStore&>(*m_allocator) : m_pager,
+                                    m_def.realIndexes[realIndex], std::move(hooks));
     }
     return *m_trees[realIndex];
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "table/TableDef.h"
 #include "index/BTree.h"
 #include "index/IndexDef.h"
 #include "io/Pager.h"
 #include "page/MapWriter.h"
 #include "page/PageAllocator.h"
 #include "table/RowCodec.h"
+#include "table/TableDef.h"
 
 #include <jet/Status.h>
 #include <jet/Value.h>
@@ -21,8 +21,8 @@ namespace jet {
 
 // One row read from a data page. Move-only: `layout` views `bytes`.
 struct LoadedRow {
-    RowId id;      // the row's own slot, the one index entries name
-    RowId dataAt;  // where its bytes are (another slot after the row was moved)
+    RowId id;     // the row's own slot, the one index entries name
+    RowId dataAt; // where its bytes are (another slot after the row was moved)
     std::vector<uint8_t> bytes;
     RowLayout layout;
 
@@ -94,8 +94,8 @@ public:
 
 private:
     struct LongValuePlan {
-        size_t column = 0;          // index into def().columns
-        std::vector<uint8_t> data;  // bytes as they will be stored
+        size_t column = 0;         // index into def().columns
+        std::vector<uint8_t> data; // bytes as they will be stored
         bool isInline = false;
     };
 
@@ -147,15 +147,15 @@ private:
     Pager& m_pager;
     PageAllocator* m_allocator = nullptr; // writable databases only
     std::optional<PageNumber> m_insertPage;
-    std::vector<PageNumber> m_pagesAdded; // data pages added by the change in progress
-    LoadedRow m_writeRow;                 // scratch for ReplaceRow
+    std::vector<PageNumber> m_pagesAdded;           // data pages added by the change in progress
+    LoadedRow m_writeRow;                           // scratch for ReplaceRow
     std::map<uint16_t, PageNumber> m_longValuePage; // column number -> LVAL page taking single values
     TableDef m_def;
     std::u16string m_name;
     std::vector<PageNumber> m_pages;
     bool m_pagesLoaded = false;
     std::vector<std::unique_ptr<BTree>> m_trees;
-    std::vector<bool> m_keyColumns; // see KeyColumns()
+    std::vector<bool> m_keyColumns;                      // see KeyColumns()
     mutable std::vector<const FieldBytes*> m_byVarIndex; // scratch for EncodeRow
 };
 

@@ -1,8 +1,8 @@
 #include "table/TableDef.h"
 
-#include "util/FormatConstants.h"
 #include "page/DataPage.h"
 #include "util/Coding.h"
+#include "util/FormatConstants.h"
 
 #include <algorithm>
 #include <unordered_set>
@@ -220,8 +220,9 @@ Status CheckColumns(TableDef& def)
         // version has used mean the definition itself is damaged, and reading
         // such a column as bytes would silently return wrong values.
         if (c.rawType == 0 || c.rawType > kLastColumnTypeCode)
-            return Bad(tdefPage, "column " + std::to_string(c.number) + " has no column type ("
-                                     + std::to_string(c.rawType) + ")");
+            return Bad(tdefPage,
+                       "column " + std::to_string(c.number) + " has no column type (" + std::to_string(c.rawType)
+                           + ")");
         if (!KnownType(c.rawType))
             continue; // read as raw bytes, never as a typed value
         if (c.IsFixed()) {
@@ -380,8 +381,7 @@ class StreamWriter {
 public:
     explicit StreamWriter(std::vector<uint8_t>& out)
         : m_out(out)
-    {
-    }
+    { }
     void U8(uint8_t v) { m_out.push_back(v); }
     void U16(uint16_t v)
     {

@@ -17,16 +17,16 @@ namespace jet {
 struct ColumnDef {
     std::u16string name;
     ColumnType type = ColumnType::kText;
-    uint8_t rawType = 0;        // type code as stored (may be one the engine does not know)
-    uint16_t number = 0;        // column number: null-mask bit and index references
-    uint16_t varIndex = 0;      // variable columns: slot in the offset table; fixed: variable columns before it
-    uint16_t ordinal = 0;       // descriptor byte 9: Access's order of the columns in its designer
-    uint16_t fixedOffset = 0;   // position in the fixed area (fixed columns)
-    uint16_t length = 0;        // bytes
+    uint8_t rawType = 0;      // type code as stored (may be one the engine does not know)
+    uint16_t number = 0;      // column number: null-mask bit and index references
+    uint16_t varIndex = 0;    // variable columns: slot in the offset table; fixed: variable columns before it
+    uint16_t ordinal = 0;     // descriptor byte 9: Access's order of the columns in its designer
+    uint16_t fixedOffset = 0; // position in the fixed area (fixed columns)
+    uint16_t length = 0;      // bytes
     uint8_t flags = 0;
     uint8_t extFlags = 0;
-    uint8_t precision = 0;      // Decimal
-    uint8_t scale = 0;          // Decimal
+    uint8_t precision = 0; // Decimal
+    uint8_t scale = 0;     // Decimal
     // Other than Decimal: the text sort order (LCID, sort id, version) in the
     // bytes Decimal keeps its precision and scale in. General is the only
     // one the engine writes.
@@ -61,21 +61,21 @@ struct LongValueMaps {
 // Columns are sorted by column number.
 struct TableDef {
     PageNumber tdefPage = 0;
-    std::vector<PageNumber> pages;  // the definition's pages, first to last
-    std::vector<uint8_t> stream;    // the logical definition stream
-    uint32_t length = 0;            // definition length as stored
+    std::vector<PageNumber> pages; // the definition's pages, first to last
+    std::vector<uint8_t> stream;   // the logical definition stream
+    uint32_t length = 0;           // definition length as stored
     uint32_t rowCount = 0;
-    uint32_t autoNumber = 0;        // last value handed out
+    uint32_t autoNumber = 0; // last value handed out
     int32_t autoIncrement = 1;
-    uint8_t tableType = 0x4E;       // 'N' user table, 'S' system table
+    uint8_t tableType = 0x4E; // 'N' user table, 'S' system table
     uint16_t maxColumns = 0;
     uint16_t varColumns = 0;
-    uint32_t ownedMap = 0;          // row pointers of the table's usage maps
+    uint32_t ownedMap = 0; // row pointers of the table's usage maps
     uint32_t freeMap = 0;
     std::vector<ColumnDef> columns;
     std::vector<RealIndexDef> realIndexes;
     std::vector<uint32_t> realIndexBlockOffsets; // stream offsets of the 52-byte blocks
-    uint32_t statsOffset = 0;                     // stream offset of the first stats block
+    uint32_t statsOffset = 0;                    // stream offset of the first stats block
     std::vector<LogicalIndexDef> logicalIndexes;
     std::vector<LongValueMaps> longValueMaps;
 

@@ -9,10 +9,10 @@
 // there on only the file can fail, and a failure puts every page back.
 #include "table/Table.h"
 
-#include "util/FormatConstants.h"
 #include "index/IndexKey.h"
 #include "page/DataPage.h"
 #include "table/Text.h"
+#include "util/FormatConstants.h"
 
 #include <algorithm>
 #include <cstring>
@@ -421,8 +421,7 @@ Status Table::FreeLongValue(const ColumnDef& column, ByteView descriptor)
     return Status::OK();
 }
 
-Status Table::StoreDefinitionCounters(uint32_t rowCount, uint32_t autoNumber,
-                                      const std::vector<uint32_t>& uniqueCounts)
+Status Table::StoreDefinitionCounters(uint32_t rowCount, uint32_t autoNumber, const std::vector<uint32_t>& uniqueCounts)
 {
     // Most replaced rows change no counter: the definition page is then left
     // as it is rather than rewritten with the same bytes.

@@ -80,8 +80,7 @@ class ByteReader {
 public:
     explicit ByteReader(ByteView data)
         : m_data(data)
-    {
-    }
+    { }
 
     bool ok() const { return m_ok; }
     size_t size() const { return m_data.size(); }

@@ -13,13 +13,13 @@ constexpr uint8_t kVersionJet3 = 0x00;
 constexpr uint8_t kVersionJet4 = 0x01;
 constexpr uint32_t kHeaderMaskStart = 0x18;
 constexpr uint32_t kHeaderMaskLength = 128;
-constexpr uint32_t kHeaderCodePage = 0x3C;       // u16
-constexpr uint32_t kHeaderEncryptionKey = 0x3E;  // u32, 0 = pages not encrypted
-constexpr uint32_t kHeaderPassword = 0x42;       // 40 bytes UCS-2, XOR creation-date mask
+constexpr uint32_t kHeaderCodePage = 0x3C;      // u16
+constexpr uint32_t kHeaderEncryptionKey = 0x3E; // u32, 0 = pages not encrypted
+constexpr uint32_t kHeaderPassword = 0x42;      // 40 bytes UCS-2, XOR creation-date mask
 constexpr uint32_t kHeaderPasswordLength = 40;
-constexpr uint32_t kHeaderSortOrder = 0x6E;      // u16 LCID, u8 sort id, u8 version
-constexpr uint32_t kHeaderCreationDate = 0x72;   // double
-constexpr uint32_t kHeaderCommitSlots = 0xE00;   // 256 x 2 bytes
+constexpr uint32_t kHeaderSortOrder = 0x6E;    // u16 LCID, u8 sort id, u8 version
+constexpr uint32_t kHeaderCreationDate = 0x72; // double
+constexpr uint32_t kHeaderCommitSlots = 0xE00; // 256 x 2 bytes
 
 // ---- Common page header ----
 // Page numbers are 24 bits wherever a row pointer names them.

@@ -14,8 +14,8 @@ namespace jet {
 std::optional<int64_t> IntegerOf(const Value& v);
 
 enum class NumberKinds {
-    kIntegersAndReals,   // what a Single or Double column accepts
-    kAnyNumeric,         // also Currency and Date/Time, as criteria compare them
+    kIntegersAndReals, // what a Single or Double column accepts
+    kAnyNumeric,       // also Currency and Date/Time, as criteria compare them
 };
 // The value as a double, or nullopt when it is not of `kinds`.
 std::optional<double> NumberOf(const Value& v, NumberKinds kinds);

@@ -106,9 +106,8 @@ TEST(CreatedTableRowsTest, RowsWrittenIntoANewTableReadBackEverywhere)
     EXPECT_TRUE(jet::test::JetCheckPasses(path, std::string("rowpw")));
     if (jet::test::MdbToolsAvailable()) {
         auto exported = jet::test::RunProgram(std::string("mdb-export"),
-                                                {std::string("-H"), std::string("-d"), std::string("|"),
-                                                 std::string("-q"), std::string("'"), path,
-                                                 std::string("Rows")});
+                                              {std::string("-H"), std::string("-d"), std::string("|"),
+                                               std::string("-q"), std::string("'"), path, std::string("Rows")});
         ASSERT_EQ(exported.exitCode, 0) << exported.err;
         const std::vector<std::string> lines = jet::test::Split(exported.out, '\n');
         ASSERT_EQ(lines.size(), kRows);

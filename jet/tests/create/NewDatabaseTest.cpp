@@ -1,11 +1,11 @@
 #include "create/NewDatabase.h"
 
-#include "util/FormatConstants.h"
-#include "table/TableDef.h"
 #include "io/Header.h"
 #include "io/MemoryFile.h"
 #include "io/Pager.h"
+#include "table/TableDef.h"
 #include "util/Coding.h"
+#include "util/FormatConstants.h"
 
 #include "helpers/ExternalTools.h"
 #include "helpers/TempDir.h"
@@ -194,7 +194,7 @@ TEST(NewDatabaseTest, WithoutPasswordOpensThroughTheConnectionRecipe)
     EXPECT_FALSE((*db)->HasPassword());
 }
 
-class RefusedDatabaseTest : public ::testing::TestWithParam<std::string> {};
+class RefusedDatabaseTest : public ::testing::TestWithParam<std::string> { };
 
 TEST_P(RefusedDatabaseTest, LeavesNoFileBehind)
 {
@@ -252,7 +252,7 @@ TEST(NewDatabaseTest, IndependentReadersAcceptTheFile)
     ASSERT_EQ(tables.exitCode, 0) << tables.err;
     EXPECT_EQ(jet::test::Split(tables.out, '\n'),
               (std::vector<std::string>{std::string("MSysObjects"), std::string("MSysACEs"), std::string("MSysQueries"),
-                           std::string("MSysRelationships")}));
+                                        std::string("MSysRelationships")}));
     EXPECT_EQ(jet::test::MdbExportRowCount(path, std::string("MSysObjects")), 8);
     EXPECT_EQ(jet::test::MdbExportRowCount(path, std::string("MSysACEs")), 16);
     EXPECT_EQ(jet::test::MdbExportRowCount(path, std::string("MSysQueries")), 0);

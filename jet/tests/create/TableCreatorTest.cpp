@@ -17,12 +17,12 @@ using jet::ColumnSpec;
 using jet::ColumnType;
 using jet::IndexSpec;
 using jet::TableSpec;
+using jet::test::Contains;
 using jet::test::JetCheckPasses;
 using jet::test::MdbToolsAvailable;
 using jet::test::RunProgram;
-using jet::test::TempDir;
-using jet::test::Contains;
 using jet::test::Split;
+using jet::test::TempDir;
 using jet::test::Trimmed;
 
 std::vector<uint8_t> FileBytes(const std::string& path)
@@ -111,8 +111,8 @@ TEST_F(TableCreatorTest, EveryColumnTypeAndIndexKindReadsBack)
         EXPECT_EQ(c.type, design.columns[i].type);
         EXPECT_EQ(c.number, i);
         EXPECT_EQ(c.size, sizes[i]);
-        const bool variable = c.type == ColumnType::kText || c.type == ColumnType::kMemo
-            || c.type == ColumnType::kOle || c.type == ColumnType::kBinary;
+        const bool variable = c.type == ColumnType::kText || c.type == ColumnType::kMemo || c.type == ColumnType::kOle
+            || c.type == ColumnType::kBinary;
         EXPECT_EQ(c.fixedLength, !variable);
         EXPECT_EQ(c.autoNumber, i == 0);
         EXPECT_EQ(c.compressedUnicode, c.name == "Code" || c.name == "Notes");
@@ -162,8 +162,7 @@ TEST_F(TableCreatorTest, IndependentReadersSeeTheTables)
                                  "Replication ID", "[version]", "[text]", "Text (50)"}) {
         EXPECT_TRUE(Contains(schema.out, std::string(expected))) << expected << "\n" << schema.out;
     }
-    auto indexes =
-        RunProgram(std::string("mdb-schema"), {std::string("--indexes"), path, std::string("postgres")});
+    auto indexes = RunProgram(std::string("mdb-schema"), {std::string("--indexes"), path, std::string("postgres")});
     ASSERT_EQ(indexes.exitCode, 0) << indexes.err;
     for (const char* expected :
          {"CREATE INDEX \"every kind_bywhen_idx\" ON \"every kind\" (\"when\" DESC);",
@@ -176,8 +175,9 @@ TEST_F(TableCreatorTest, IndependentReadersSeeTheTables)
 
     auto exported = RunProgram(std::string("mdb-export"), {path, std::string("Every Kind")});
     ASSERT_EQ(exported.exitCode, 0) << exported.err;
-    EXPECT_EQ(Trimmed(exported.out), std::string("Id,Flag,Small,Count,Total,Price,Ratio,Measure,When,Code,Plain,"
-                                                     "Notes,Picture,Tag,Amount,Raw"));
+    EXPECT_EQ(Trimmed(exported.out),
+              std::string("Id,Flag,Small,Count,Total,Price,Ratio,Measure,When,Code,Plain,"
+                          "Notes,Picture,Tag,Amount,Raw"));
     EXPECT_TRUE(JetCheckPasses(path, std::string("tablepw")));
 }
 
@@ -220,7 +220,8 @@ TEST_F(TableCreatorTest, WideTableDefinitionSpansPages)
         design.columns.push_back({name, i % 2 == 0 ? ColumnType::kMemo : ColumnType::kText, 10});
     }
     for (int i = 0; i < 32; ++i)
-        design.indexes.push_back({"Index " + std::to_string(i), {{design.columns[static_cast<size_t>(2 * i + 1)].name}}});
+        design.indexes.push_back(
+            {"Index " + std::to_string(i), {{design.columns[static_cast<size_t>(2 * i + 1)].name}}});
     ASSERT_TRUE(jet::CreateTable(*m_db, design).ok());
     auto db = Reopen();
     ASSERT_TRUE(db);
@@ -235,7 +236,7 @@ TEST_F(TableCreatorTest, WideTableDefinitionSpansPages)
 
 // Files written by Access and by other engines, with their own permissions,
 // catalog rows, usage-map kinds and (one) page encryption, take new tables too.
-class ExistingFileTest : public ::testing::TestWithParam<jet::test::FixtureFile> {};
+class ExistingFileTest : public ::testing::TestWithParam<jet::test::FixtureFile> { };
 
 TEST_P(ExistingFileTest, NewTablesJoinTheCatalog)
 {
@@ -294,8 +295,11 @@ std::vector<BadSpec> BadSpecs()
     auto base = [] {
         TableSpec s;
         s.name = "Good";
-        s.columns = {{"A", ColumnType::kText, 10}, {"B", ColumnType::kLong}, {"C", ColumnType::kBoolean},
-                     {"D", ColumnType::kOle}, {"E", ColumnType::kNumeric}};
+        s.columns = {{"A", ColumnType::kText, 10},
+                     {"B", ColumnType::kLong},
+                     {"C", ColumnType::kBoolean},
+                     {"D", ColumnType::kOle},
+                     {"E", ColumnType::kNumeric}};
         return s;
     };
     std::vector<BadSpec> out;
@@ -370,7 +374,7 @@ std::vector<BadSpec> BadSpecs()
     return out;
 }
 
-class RefusedTableTest : public ::testing::TestWithParam<BadSpec> {};
+class RefusedTableTest : public ::testing::TestWithParam<BadSpec> { };
 
 TEST_P(RefusedTableTest, ChangesNoByteOfTheFile)
 {
@@ -387,8 +391,9 @@ TEST_P(RefusedTableTest, ChangesNoByteOfTheFile)
 
     const jet::Status s = jet::CreateTable(**db, GetParam().design);
     EXPECT_FALSE(s.ok());
-    EXPECT_EQ(s.kind(), GetParam().design.name == "Smile \xF0\x9F\x98\x80" ? jet::Status::Kind::kNotSupported
-                                                                         : jet::Status::Kind::kInvalidArgument)
+    EXPECT_EQ(s.kind(),
+              GetParam().design.name == "Smile \xF0\x9F\x98\x80" ? jet::Status::Kind::kNotSupported
+                                                                 : jet::Status::Kind::kInvalidArgument)
         << s.ToString();
     EXPECT_FALSE(s.description().empty());
     ASSERT_TRUE((*db)->Close().ok());

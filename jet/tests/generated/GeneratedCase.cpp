@@ -32,7 +32,9 @@ namespace {
 
 class Dice {
 public:
-    explicit Dice(uint64_t seed) : m_rng(seed) {}
+    explicit Dice(uint64_t seed)
+        : m_rng(seed)
+    { }
     uint64_t Bits() { return m_rng(); }
     size_t Below(size_t n) { return n == 0 ? 0 : static_cast<size_t>(m_rng() % n); }
     bool Chance(double p) { return std::uniform_real_distribution<double>(0, 1)(m_rng) < p; }
@@ -43,9 +45,9 @@ private:
 };
 
 const std::vector<ColumnType> kColumnTypes = {
-    ColumnType::kBoolean, ColumnType::kByte,   ColumnType::kInteger, ColumnType::kLong,   ColumnType::kCurrency,
+    ColumnType::kBoolean, ColumnType::kByte,   ColumnType::kInteger,  ColumnType::kLong,   ColumnType::kCurrency,
     ColumnType::kSingle,  ColumnType::kDouble, ColumnType::kDateTime, ColumnType::kBinary, ColumnType::kText,
-    ColumnType::kText,    ColumnType::kOle,    ColumnType::kMemo,    ColumnType::kGuid,   ColumnType::kNumeric};
+    ColumnType::kText,    ColumnType::kOle,    ColumnType::kMemo,     ColumnType::kGuid,   ColumnType::kNumeric};
 
 bool Indexable(const ColumnSpec& c)
 {
@@ -72,7 +74,8 @@ std::vector<ColumnSpec> GenerateColumns(Dice& dice)
         }
         if (c.type == ColumnType::kText) {
             const std::vector<uint16_t> lengths = {1, 2, 10, 50, 255, static_cast<uint16_t>(1 + dice.Below(255))};
-            c.maxLength = std::min<uint16_t>(dice.Pick(lengths), static_cast<uint16_t>(std::max<size_t>(1, budget / 2)));
+            c.maxLength =
+                std::min<uint16_t>(dice.Pick(lengths), static_cast<uint16_t>(std::max<size_t>(1, budget / 2)));
             budget -= std::min<size_t>(budget, 2u * c.maxLength);
         }
         if (c.type == ColumnType::kBinary) {
@@ -159,14 +162,14 @@ void AppendChar(Dice& dice, std::u16string& text, size_t room)
     case 3: // beyond the plane: emoji, CJK Extension B, and anywhere else
         if (room >= 2) {
             static const std::vector<uint32_t> points = {0x1F3CA, 0x1F600, 0x1004D, 0x20000, 0x2A6D6, 0x10FFFD};
-            const uint32_t cp = dice.Chance(0.5) ? dice.Pick(points) : 0x10000 + static_cast<uint32_t>(dice.Below(0x100000));
+            const uint32_t cp =
+                dice.Chance(0.5) ? dice.Pick(points) : 0x10000 + static_cast<uint32_t>(dice.Below(0x100000));
             text += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
             text += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
             return;
         }
         [[fallthrough]];
-    default:
-        text += PlainChar(dice);
+    default: text += PlainChar(dice);
     }
 }
 
@@ -237,9 +240,9 @@ Value GenerateNumber(Dice& dice, const ColumnSpec& c)
         return Value(Currency{Edge<int64_t>(dice, {INT64_MIN, -1, 0, 1, 10000, INT64_MAX},
                                             static_cast<int64_t>(dice.Bits()) >> dice.Below(60))});
     case ColumnType::kSingle:
-        return Value(Edge<float>(dice, {0.0f, -0.0f, FLT_MIN, -FLT_MAX, FLT_MAX, 1e-45f, 1.5f, -2.25f},
-                                 std::ldexp(static_cast<float>(static_cast<int32_t>(dice.Bits())),
-                                            static_cast<int>(dice.Below(120)) - 90)));
+        return Value(Edge<float>(
+            dice, {0.0f, -0.0f, FLT_MIN, -FLT_MAX, FLT_MAX, 1e-45f, 1.5f, -2.25f},
+            std::ldexp(static_cast<float>(static_cast<int32_t>(dice.Bits())), static_cast<int>(dice.Below(120)) - 90)));
     case ColumnType::kDouble:
         return Value(Edge<double>(dice, {0.0, -0.0, DBL_MIN, -DBL_MAX, DBL_MAX, 4.9e-324, 0.1, -57.0675},
                                   std::ldexp(static_cast<double>(static_cast<int64_t>(dice.Bits())),
@@ -331,7 +334,9 @@ Case GenerateCase(uint64_t seed)
     Dice dice(seed);
     Case c;
     c.seed = seed;
-    c.table.name = dice.Chance(0.2) ? "Gen T\xC3\xA4" "ble" : "GenTable";
+    c.table.name = dice.Chance(0.2) ? "Gen T\xC3\xA4"
+                                      "ble"
+                                    : "GenTable";
     c.table.columns = GenerateColumns(dice);
     c.table.indexes = GenerateIndexes(dice, c.table.columns);
     const size_t steps = 3 + dice.Below(dice.Chance(0.2) ? 120 : 40);
@@ -421,8 +426,8 @@ std::string DecimalText(const Decimal& d)
 std::string CurrencyText(Currency c)
 {
     const bool negative = c.scaled < 0;
-    const unsigned __int128 m = negative ? static_cast<unsigned __int128>(-(c.scaled + 1)) + 1
-                                         : static_cast<unsigned __int128>(c.scaled);
+    const unsigned __int128 m =
+        negative ? static_cast<unsigned __int128>(-(c.scaled + 1)) + 1 : static_cast<unsigned __int128>(c.scaled);
     return DecimalText(m, negative, 4);
 }
 
@@ -443,7 +448,7 @@ std::string TrimDecimal(std::string s)
 std::string GuidText(const Guid& g)
 {
     const auto& b = g.bytes;
-    const uint8_t textual[16] = {b[3], b[2], b[1], b[0], b[5], b[4], b[7], b[6],
+    const uint8_t textual[16] = {b[3], b[2], b[1],  b[0],  b[5],  b[4],  b[7],  b[6],
                                  b[8], b[9], b[10], b[11], b[12], b[13], b[14], b[15]};
     const std::string h = HexOf(textual, 16);
     return h.substr(0, 8) + "-" + h.substr(8, 4) + "-" + h.substr(12, 4) + "-" + h.substr(16, 4) + "-" + h.substr(20);
@@ -457,8 +462,10 @@ std::string Exact(const Value& v)
             using T = std::decay_t<decltype(x)>;
             if constexpr (std::is_same_v<T, std::monostate>) {
                 return "null";
-            } else if constexpr (std::is_same_v<T, bool> || std::is_same_v<T, uint8_t> || std::is_same_v<T, int16_t>
-                                 || std::is_same_v<T, int32_t>) {
+            } else if constexpr (
+                std::is_same_v<
+                    T,
+                    bool> || std::is_same_v<T, uint8_t> || std::is_same_v<T, int16_t> || std::is_same_v<T, int32_t>) {
                 return std::to_string(static_cast<long long>(x));
             } else if constexpr (std::is_same_v<T, Currency>) {
                 return CurrencyText(x);
@@ -510,12 +517,12 @@ using FieldMatch = std::function<bool(const ColumnSpec&, const Value&, size_t co
 // in every column (a maximum matching: a reader that prints some values
 // shortened agrees with more than one row); the first model row left
 // without a partner is the failure.
-std::string MatchRows(const std::vector<Row>& model, size_t readerRows, const TableSpec& table,
-                      const FieldMatch& same, const std::string& reader)
+std::string MatchRows(const std::vector<Row>& model, size_t readerRows, const TableSpec& table, const FieldMatch& same,
+                      const std::string& reader)
 {
     if (model.size() != readerRows)
-        return reader + " reads " + std::to_string(readerRows) + " rows, the model holds " +
-            std::to_string(model.size());
+        return reader + " reads " + std::to_string(readerRows) + " rows, the model holds "
+            + std::to_string(model.size());
     std::vector<std::vector<size_t>> agrees(model.size());
     for (size_t m = 0; m < model.size(); ++m) {
         for (size_t r = 0; r < readerRows; ++r) {
@@ -554,8 +561,8 @@ std::string MatchRows(const std::vector<Row>& model, size_t readerRows, const Ta
                 if (same(table.columns[c], model[m][c], c, r))
                     ++agreeing;
                 else if (first.empty())
-                    first = "column " + table.columns[c].name + " (" + ColumnTypeName(table.columns[c].type) +
-                        "): model " + Exact(model[m][c]);
+                    first = "column " + table.columns[c].name + " (" + ColumnTypeName(table.columns[c].type)
+                        + "): model " + Exact(model[m][c]);
             }
             if (closest.empty() || agreeing > best) {
                 best = agreeing;
@@ -586,7 +593,8 @@ std::vector<std::string> SplitOn(const std::string& text, const std::string& sep
 // these words between them.
 const std::string kFieldSep = "\x1d<F>\x1d";
 const std::string kRowSep = "\x1d<R>\x1d\n";
-const std::string kNullMark = "\x1d" "NULL\x1d";
+const std::string kNullMark = "\x1d"
+                              "NULL\x1d";
 
 bool SameExported(const ColumnSpec& c, const Value& v, const std::string& text)
 {
@@ -594,7 +602,8 @@ bool SameExported(const ColumnSpec& c, const Value& v, const std::string& text)
         return text == kNullMark;
     // mdbtools prints an empty Text, Memo or binary value as null; mdb-reader
     // tells the two apart.
-    if (text == kNullMark && ((v.IsText() && v.As<std::u16string>().empty()) || (v.Is<Bytes>() && v.As<Bytes>().empty())))
+    if (text == kNullMark
+        && ((v.IsText() && v.As<std::u16string>().empty()) || (v.Is<Bytes>() && v.As<Bytes>().empty())))
         return true;
     switch (c.type) {
     case ColumnType::kBoolean: return text == (v.As<bool>() ? "1" : "0");
@@ -607,7 +616,8 @@ bool SameExported(const ColumnSpec& c, const Value& v, const std::string& text)
     // mdbtools prints Double with fewer digits than it holds; mdb-reader
     // checks every bit.
     case ColumnType::kDouble:
-        return std::fabs(v.As<double>()) > 1e300 || NearlyEqual(std::strtod(text.c_str(), nullptr), v.As<double>(), 1e-6);
+        return std::fabs(v.As<double>()) > 1e300
+            || NearlyEqual(std::strtod(text.c_str(), nullptr), v.As<double>(), 1e-6);
     case ColumnType::kDateTime: {
         // mdbtools takes the time of a day before 1899-12-30 as counting
         // back from midnight; mdb-reader checks those dates.
@@ -689,8 +699,10 @@ bool SameRead(const ColumnSpec& c, const Value& v, const Json& j)
     case ColumnType::kLong: return s == Exact(v);
     case ColumnType::kCurrency: return TrimDecimal(s) == TrimDecimal(CurrencyText(v.As<Currency>()));
     case ColumnType::kNumeric: return TrimDecimal(s) == TrimDecimal(DecimalText(v.As<Decimal>()));
-    case ColumnType::kSingle: return s == "-0" ? v.As<float>() == 0 : std::strtof(s.c_str(), nullptr) == v.As<float>()
-                                       || NearlyEqual(std::strtod(s.c_str(), nullptr), v.As<float>(), 1e-7);
+    case ColumnType::kSingle:
+        return s == "-0" ? v.As<float>() == 0
+                         : std::strtof(s.c_str(), nullptr) == v.As<float>()
+                || NearlyEqual(std::strtod(s.c_str(), nullptr), v.As<float>(), 1e-7);
     case ColumnType::kDouble: return std::strtod(s.c_str(), nullptr) == v.As<double>();
     case ColumnType::kText:
     case ColumnType::kMemo: return kind == "text" && Utf8ToUtf16(s) == v.As<std::u16string>();
@@ -709,8 +721,7 @@ public:
         : m_case(c)
         , m_readers(readers)
         , m_path(folder + "/case.mdb")
-    {
-    }
+    { }
 
     Outcome Run()
     {
@@ -913,14 +924,14 @@ private:
         if (!status.ok()) {
             rs.CancelUpdate();
             if (refusal.empty())
-                return std::string(target ? "replacing" : "adding") + " " + RowText(expected) +
-                    " was refused: " + status.description();
+                return std::string(target ? "replacing" : "adding") + " " + RowText(expected)
+                    + " was refused: " + status.description();
             ++out.refused;
             return "";
         }
         if (!refusal.empty())
-            return std::string(target ? "replacing" : "adding") + " " + RowText(expected) +
-                " went through; expected a refusal (" + refusal + ")";
+            return std::string(target ? "replacing" : "adding") + " " + RowText(expected)
+                + " went through; expected a refusal (" + refusal + ")";
         for (size_t c = 0; c < expected.size(); ++c) {
             if (m_case.table.columns[c].autoNumber && !target) {
                 auto v = rs.Field(m_case.table.columns[c].name);
@@ -965,8 +976,8 @@ private:
             if (engine[i] != model[i])
                 return "the engine reads " + when + " " + engine[i] + " where the model holds " + model[i];
         }
-        return "the engine reads " + std::to_string(engine.size()) + " rows " + when + ", the model holds " +
-            std::to_string(model.size());
+        return "the engine reads " + std::to_string(engine.size()) + " rows " + when + ", the model holds "
+            + std::to_string(model.size());
     }
 
     std::string CheckEverything()
@@ -997,9 +1008,9 @@ private:
 
     std::string CompareMdbExport()
     {
-        const ProcessResult r = RunProgram(
-            "mdb-export", {"-H", "-Q", "-d", kFieldSep, "-R", kRowSep, "-0", kNullMark, "-b", "hex", "-T",
-                           "%Y-%m-%d %H:%M:%S", m_path, m_case.table.name});
+        const ProcessResult r = RunProgram("mdb-export",
+                                           {"-H", "-Q", "-d", kFieldSep, "-R", kRowSep, "-0", kNullMark, "-b", "hex",
+                                            "-T", "%Y-%m-%d %H:%M:%S", m_path, m_case.table.name});
         if (r.exitCode != 0)
             return "mdb-export fails: " + r.err;
         std::vector<std::string> lines = SplitOn(r.out, kRowSep);
@@ -1049,8 +1060,8 @@ private:
 
     std::string CompareMdbReader()
     {
-        const ProcessResult r = RunProgram("node", {m_readers.mdbReaderScript, m_readers.mdbReaderModules, m_path,
-                                                    m_case.table.name});
+        const ProcessResult r =
+            RunProgram("node", {m_readers.mdbReaderScript, m_readers.mdbReaderModules, m_path, m_case.table.name});
         if (r.exitCode != 0)
             return "mdb-reader fails: " + r.err.substr(0, 400);
         const Json dump = Json::parse(r.out, nullptr, false);

@@ -42,7 +42,7 @@ Case GenerateCase(uint64_t seed);
 // checker: mdbtools (mdb-export, mdb-schema) and mdb-reader under node.
 struct Readers {
     bool mdbtools = false;
-    std::string mdbReaderScript; // the dump script; empty: mdb-reader not used
+    std::string mdbReaderScript;  // the dump script; empty: mdb-reader not used
     std::string mdbReaderModules; // folder holding node_modules/mdb-reader
 };
 

@@ -56,8 +56,8 @@ void ExpectCasePasses(const Case& c, const Readers& readers, const std::string& 
         return;
     const Case small = ShrinkCase(c, readers, folder, 300);
     const Outcome again = RunCase(small, readers, folder);
-    ADD_FAILURE() << "generated case with seed " << c.seed << " fails: " << outcome.failure
-                  << "\nshrunk to (" << again.failure << "):\n"
+    ADD_FAILURE() << "generated case with seed " << c.seed << " fails: " << outcome.failure << "\nshrunk to ("
+                  << again.failure << "):\n"
                   << DescribeCase(small);
 }
 
@@ -108,14 +108,13 @@ TEST(GeneratedCasesTest, SurrogatePairsInIndexedTextAreWrittenAndKeyed)
     TempDir dir;
     ColumnSpec text{.name = "t", .type = ColumnType::kText, .maxLength = 20};
     ColumnSpec plain{.name = "u", .type = ColumnType::kText, .maxLength = 20, .compressedUnicode = false};
-    const Case c = OneTable(
-        {text, plain},
-        {IndexSpec{.name = "ixT", .columns = {{"t", true}}, .unique = true},
-         IndexSpec{.name = "ixU", .columns = {{"u", false}, {"t", true}}}},
-        {{Value(u"\xD83C\xDFCA swim"), Value(u"\xD800\xDC4D")},
-         {Value(u"\xD840\xDC00"), Value(u"a\xD83D\xDE00")},
-         {Value(u"x\xD83C\xDFCA"), Value(u"\xD83C\xDFCA")},
-         {Value(u"plain"), Value()}});
+    const Case c = OneTable({text, plain},
+                            {IndexSpec{.name = "ixT", .columns = {{"t", true}}, .unique = true},
+                             IndexSpec{.name = "ixU", .columns = {{"u", false}, {"t", true}}}},
+                            {{Value(u"\xD83C\xDFCA swim"), Value(u"\xD800\xDC4D")},
+                             {Value(u"\xD840\xDC00"), Value(u"a\xD83D\xDE00")},
+                             {Value(u"x\xD83C\xDFCA"), Value(u"\xD83C\xDFCA")},
+                             {Value(u"plain"), Value()}});
     ExpectCasePasses(c, readers, dir.path());
     // The same characters make the same key: the unique index refuses the copy.
     Case copy = c;
@@ -133,10 +132,11 @@ TEST(GeneratedCasesTest, TextStartingWithByteOrderMarkReadsBackUnchanged)
     ColumnSpec compressed{.name = "c", .type = ColumnType::kText, .maxLength = 30};
     ColumnSpec plain{.name = "p", .type = ColumnType::kText, .maxLength = 30, .compressedUnicode = false};
     ColumnSpec memo{.name = "m", .type = ColumnType::kMemo};
-    const Case c = OneTable({compressed, plain, memo}, {IndexSpec{.name = "ixC", .columns = {{"c", true}}}},
-                            {{Value(u"\uFEFF"), Value(u"\uFEFFab"), Value(u"\uFEFF" + std::u16string(3000, u'm'))},
-                             {Value(u"\uFEFF\u00E9t\u00E9"), Value(u"\uFEFF\uFEFF"), Value(u"\uFEFFx")},
-                             {Value(u"\uFEFFabc"), Value(u"\uFFFE"), Value(u"\uFEFF" + std::u16string(9000, u'\u20AC'))}});
+    const Case c =
+        OneTable({compressed, plain, memo}, {IndexSpec{.name = "ixC", .columns = {{"c", true}}}},
+                 {{Value(u"\uFEFF"), Value(u"\uFEFFab"), Value(u"\uFEFF" + std::u16string(3000, u'm'))},
+                  {Value(u"\uFEFF\u00E9t\u00E9"), Value(u"\uFEFF\uFEFF"), Value(u"\uFEFFx")},
+                  {Value(u"\uFEFFabc"), Value(u"\uFFFE"), Value(u"\uFEFF" + std::u16string(9000, u'\u20AC'))}});
     ExpectCasePasses(c, readers, dir.path());
 }
 

@@ -90,7 +90,7 @@ std::vector<std::string> Split(const std::string& text, char separator, bool kee
 {
     std::vector<std::string> pieces;
     size_t start = 0;
-    for (size_t end = text.find(separator); ; end = text.find(separator, start)) {
+    for (size_t end = text.find(separator);; end = text.find(separator, start)) {
         const std::string piece = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
         if (keepEmpty || !piece.empty())
             pieces.push_back(piece);

@@ -8,8 +8,7 @@ namespace jet::test {
 
 FaultyFile::FaultyFile(std::unique_ptr<File> file)
     : m_file(std::move(file))
-{
-}
+{ }
 
 void FaultyFile::FailWritesAfter(uint64_t bytes)
 {

@@ -13,7 +13,7 @@ namespace jet::test {
 struct FixtureFile {
     std::string relative; // under the fixtures folder, e.g. "fixtures/jet4/dataset/PAF_FULL.dat"
     std::string password;
-    std::string expected; // .jsonl path under the fixtures folder, empty when none
+    std::string expected;     // .jsonl path under the fixtures folder, empty when none
     std::string Name() const; // a gtest-safe name
 };
 void PrintTo(const FixtureFile& f, std::ostream* os);

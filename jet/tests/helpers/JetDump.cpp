@@ -26,8 +26,7 @@ std::string Describe(const Json& row)
 }
 
 // Each line of a dump file, parsed.
-template <typename Visit>
-bool ForEachDumpLine(const std::string& jsonlPath, Visit visit)
+template <typename Visit> bool ForEachDumpLine(const std::string& jsonlPath, Visit visit)
 {
     std::ifstream in(jsonlPath);
     if (!in)
@@ -136,8 +135,8 @@ std::vector<std::string> ExpectedTables(const std::string& jsonlPath)
         return ::testing::AssertionFailure() << actual.size() << " rows, expected " << expected.size();
     for (size_t i = 0; i < actual.size(); ++i) {
         if (actual[i] != expected[i])
-            return ::testing::AssertionFailure() << "row " << i << " is " << Describe(actual[i]) << "\n expected "
-                                                 << Describe(expected[i]);
+            return ::testing::AssertionFailure()
+                << "row " << i << " is " << Describe(actual[i]) << "\n expected " << Describe(expected[i]);
     }
     return ::testing::AssertionSuccess();
 }

@@ -40,9 +40,8 @@ std::string TempDir::CopyFixture(const std::string& relativePath, const std::str
         ADD_FAILURE() << "cannot copy fixture " << relativePath << ": " << error.message();
         return target;
     }
-    fs::permissions(target,
-                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read,
-                    error);
+    fs::permissions(
+        target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read, error);
     return target;
 }
 

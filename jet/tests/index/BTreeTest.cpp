@@ -162,8 +162,8 @@ TEST_F(BTreeTest, RandomInsertsStayOrderedThroughSplitsAndNewLevels)
 TEST_F(BTreeTest, AscendingAndDescendingRunsFillTheEdges)
 {
     for (int i = 0; i < 3000; ++i)
-        Insert(TextKey(u"K" + std::u16string(1, static_cast<char16_t>(u'A' + i / 100)) + u"-" +
-                       std::u16string(1, static_cast<char16_t>(u'A' + i % 26))),
+        Insert(TextKey(u"K" + std::u16string(1, static_cast<char16_t>(u'A' + i / 100)) + u"-"
+                       + std::u16string(1, static_cast<char16_t>(u'A' + i % 26))),
                RowId{static_cast<uint32_t>(5000 - i), 0});
     for (int i = 0; i < 3000; ++i)
         Insert(std::vector<uint8_t>{0x7F, 0x10, static_cast<uint8_t>(255 - i / 256), static_cast<uint8_t>(i)},
@@ -190,10 +190,13 @@ TEST_F(BTreeTest, DuplicateKeysSpanLeavesInRowOrder)
     EXPECT_EQ(first.value(), std::optional<RowId>(RowId{501, 1}));
 
     std::vector<RowId> rows;
-    ASSERT_TRUE(m_tree->ScanEqual(key, RowId{1000, 0}, [&](RowId row) -> Result<bool> {
-                          rows.push_back(row);
-                          return true;
-                      }).ok());
+    ASSERT_TRUE(m_tree
+                    ->ScanEqual(key, RowId{1000, 0},
+                                [&](RowId row) -> Result<bool> {
+                                    rows.push_back(row);
+                                    return true;
+                                })
+                    .ok());
     std::vector<RowId> expected;
     for (const Entry& e : m_model) {
         if (e.key == key && !(e.row < RowId{1000, 0}))
@@ -347,10 +350,7 @@ protected:
         m_root = DecodeIndexPage(m_store.raw(m_def.rootPage), m_def.rootPage).value();
         ASSERT_GE(m_root.Count(), 2u);
     }
-    void WriteRoot()
-    {
-        ASSERT_TRUE(EncodeIndexPage(m_root, m_store.raw(m_def.rootPage)).ok());
-    }
+    void WriteRoot() { ASSERT_TRUE(EncodeIndexPage(m_root, m_store.raw(m_def.rootPage)).ok()); }
     std::vector<std::string> Problems()
     {
         std::vector<std::string> problems;
@@ -402,7 +402,7 @@ void PrintTo(const TreeDamage& c, std::ostream* os)
     *os << c.name;
 }
 
-class BTreeCheckTest : public BTreeDamageTest, public testing::WithParamInterface<TreeDamage> {};
+class BTreeCheckTest : public BTreeDamageTest, public testing::WithParamInterface<TreeDamage> { };
 
 TEST_P(BTreeCheckTest, ReportsTheDamage)
 {
@@ -418,26 +418,27 @@ TEST_P(BTreeCheckTest, ReportsTheDamage)
 
 INSTANTIATE_TEST_SUITE_P(
     Trees, BTreeCheckTest,
-    testing::Values(
-        TreeDamage{"brokenNextLink", [](IndexPage&, IndexPage& leaf) { leaf.next = 0; }},
-        TreeDamage{"brokenPrevLink", [](IndexPage&, IndexPage& leaf) { leaf.prev = 5; }},
-        TreeDamage{"staleSeparator",
-                   [](IndexPage& root, IndexPage&) { root.Replace(0, std::vector<uint8_t>{0x7F, 0xFE}, {1, 1}); }},
-        TreeDamage{"entriesOutOfOrder",
-                   [](IndexPage&, IndexPage& leaf) {
-                       const std::vector<uint8_t> first(leaf.Key(0).begin(), leaf.Key(0).end());
-                       const RowId row = leaf.Row(0);
-                       leaf.Erase(0);
-                       leaf.Insert(3, first, row);
-                   }},
-        TreeDamage{"otherOwner", [](IndexPage&, IndexPage& leaf) { leaf.owner = 12; }},
-        TreeDamage{"tailNotUsed",
-                   [](IndexPage& root, IndexPage&) {
-                       const PageNumber tail = root.tail;
-                       root.Insert(root.Count(), std::vector<uint8_t>{0x7F, 0xFF, 0xFF}, {0xFFFF, 0}, tail);
-                       root.tail = 0;
-                   }},
-        TreeDamage{"freeSpaceField", [](IndexPage&, IndexPage&) {}, true}),
+    testing::Values(TreeDamage{"brokenNextLink", [](IndexPage&, IndexPage& leaf) { leaf.next = 0; }},
+                    TreeDamage{"brokenPrevLink", [](IndexPage&, IndexPage& leaf) { leaf.prev = 5; }},
+                    TreeDamage{"staleSeparator",
+                               [](IndexPage& root, IndexPage&) {
+                                   root.Replace(0, std::vector<uint8_t>{0x7F, 0xFE}, {1, 1});
+                               }},
+                    TreeDamage{"entriesOutOfOrder",
+                               [](IndexPage&, IndexPage& leaf) {
+                                   const std::vector<uint8_t> first(leaf.Key(0).begin(), leaf.Key(0).end());
+                                   const RowId row = leaf.Row(0);
+                                   leaf.Erase(0);
+                                   leaf.Insert(3, first, row);
+                               }},
+                    TreeDamage{"otherOwner", [](IndexPage&, IndexPage& leaf) { leaf.owner = 12; }},
+                    TreeDamage{"tailNotUsed",
+                               [](IndexPage& root, IndexPage&) {
+                                   const PageNumber tail = root.tail;
+                                   root.Insert(root.Count(), std::vector<uint8_t>{0x7F, 0xFF, 0xFF}, {0xFFFF, 0}, tail);
+                                   root.tail = 0;
+                               }},
+                    TreeDamage{"freeSpaceField", [](IndexPage&, IndexPage&) {}, true}),
     [](const testing::TestParamInfo<TreeDamage>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -42,7 +42,7 @@ void PrintTo(const Example& c, std::ostream* os)
     *os << c.name;
 }
 
-class GeneralSortExampleTest : public testing::TestWithParam<Example> {};
+class GeneralSortExampleTest : public testing::TestWithParam<Example> { };
 
 TEST_P(GeneralSortExampleTest, EncodesLikeTheEngine)
 {
@@ -63,8 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Example{"acute", u"Caf\u00E9", true, "7F 4D 4A 53 51 01 02 02 02 0E 00"},
                     Example{"umlaut", u"M\u00DCNCHEN", true, "7F 60 6F 62 4D 57 51 62 01 02 13 00"},
                     Example{"sharpS", u"\u00DF", true, "7F 6B 6B 01 00"},
-                    Example{"descending", u"A", false, "80 B5 FE FF 00"},
-                    Example{"empty", u"", true, "7F 01 00"}, Example{"onlySpace", u" ", true, "7F 01 00"},
+                    Example{"descending", u"A", false, "80 B5 FE FF 00"}, Example{"empty", u"", true, "7F 01 00"},
+                    Example{"onlySpace", u" ", true, "7F 01 00"},
                     Example{"emptyDescending", u"", false, "80 FE FF 00"}),
     [](const testing::TestParamInfo<Example>& info) { return std::string(info.param.name); });
 
@@ -162,9 +162,7 @@ void ExpectEntryMatches(char16_t unit, const std::string& line)
     auto primary = std::vector<uint8_t>(code->primary.begin(), code->primary.begin() + code->primaryLength);
     auto extra = std::vector<uint8_t>(code->extra.begin(), code->extra.begin() + code->extraLength);
     switch (kind) {
-    case 'X':
-        EXPECT_EQ(code->kind, SortCharKind::kIgnored);
-        break;
+    case 'X': EXPECT_EQ(code->kind, SortCharKind::kIgnored); break;
     case 'S':
         EXPECT_EQ(code->kind, SortCharKind::kSimple);
         EXPECT_EQ(primary, ParseHex(f.at(0)));
@@ -185,8 +183,7 @@ void ExpectEntryMatches(char16_t unit, const std::string& line)
         EXPECT_EQ(extra, f.at(1).empty() ? std::vector<uint8_t>{} : ParseHex(f.at(1)));
         EXPECT_EQ(code->code, f.at(2) == "1" ? 2 : 3);
         break;
-    default:
-        FAIL() << "unexpected kind";
+    default: FAIL() << "unexpected kind";
     }
 }
 

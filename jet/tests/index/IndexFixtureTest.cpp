@@ -5,9 +5,9 @@
 #include "db/DatabaseImpl.h"
 #include "index/BTree.h"
 #include "index/IndexKey.h"
+#include "index/MemoryPageStore.h"
 #include "io/File.h"
 #include "table/RowCursor.h"
-#include "index/MemoryPageStore.h"
 
 #include "helpers/Fixtures.h"
 #include "helpers/TempDir.h"
@@ -44,8 +44,7 @@ struct IndexTally {
 };
 
 // Keys built from the rows of `table` for one real index, by row id.
-void ExpectedKeys(Table& table, const RealIndexDef& def, std::map<RowId, std::vector<uint8_t>>& keys,
-                  IndexTally& tally)
+void ExpectedKeys(Table& table, const RealIndexDef& def, std::map<RowId, std::vector<uint8_t>>& keys, IndexTally& tally)
 {
     RowCursor cursor(table);
     for (cursor.SeekToFirst(); cursor.Valid(); cursor.Next()) {
@@ -72,7 +71,7 @@ void ExpectedKeys(Table& table, const RealIndexDef& def, std::map<RowId, std::ve
     ASSERT_TRUE(cursor.status().ok()) << cursor.status().ToString();
 }
 
-class IndexFixtureTest : public testing::TestWithParam<FixtureFile> {};
+class IndexFixtureTest : public testing::TestWithParam<FixtureFile> { };
 
 TEST_P(IndexFixtureTest, EveryLeafEntryIsTheKeyOfItsRow)
 {
@@ -93,8 +92,8 @@ TEST_P(IndexFixtureTest, EveryLeafEntryIsTheKeyOfItsRow)
         Result<Table*> table = db.value()->TableAt(static_cast<PageNumber>(entry.id), entry.name);
         ASSERT_TRUE(table.ok()) << table.status().ToString();
         for (const RealIndexDef& def : table.value()->def().realIndexes) {
-            SCOPED_TRACE(Utf16ToUtf8(entry.name) + " index " + std::to_string(def.number) + " (root page " +
-                         std::to_string(def.rootPage) + ")");
+            SCOPED_TRACE(Utf16ToUtf8(entry.name) + " index " + std::to_string(def.number) + " (root page "
+                         + std::to_string(def.rootPage) + ")");
             std::map<RowId, std::vector<uint8_t>> expected;
             const size_t unsupportedBefore = tally.unsupported;
             ExpectedKeys(*table.value(), def, expected, tally);
@@ -105,7 +104,8 @@ TEST_P(IndexFixtureTest, EveryLeafEntryIsTheKeyOfItsRow)
             ASSERT_TRUE(tree.Walk([&](const std::vector<uint8_t>& key, RowId row) {
                                 entries.emplace_back(key, row);
                                 return Status::OK();
-                            }).ok());
+                            })
+                            .ok());
             std::vector<std::string> problems;
             ASSERT_TRUE(tree.Check(problems).ok());
             for (const std::string& problem : problems)
@@ -162,7 +162,7 @@ void PrintTo(const EngineTree& c, std::ostream* os)
     *os << c.file << " " << jet::Utf16ToUtf8(c.table);
 }
 
-class EngineTreeChangeTest : public testing::TestWithParam<EngineTree> {};
+class EngineTreeChangeTest : public testing::TestWithParam<EngineTree> { };
 
 TEST_P(EngineTreeChangeTest, InsertAndRemoveKeepTheTreeSound)
 {
@@ -171,8 +171,8 @@ TEST_P(EngineTreeChangeTest, InsertAndRemoveKeepTheTreeSound)
     const std::string path = jet::test::FixtureFilePath(GetParam().file);
     OpenOptions options;
     options.readOnly = true;
-    auto db = DatabaseImpl::OpenWith(OpenPosixFile(path, false).value(), path, Utf8ToUtf16(GetParam().password),
-                                     options);
+    auto db =
+        DatabaseImpl::OpenWith(OpenPosixFile(path, false).value(), path, Utf8ToUtf16(GetParam().password), options);
     ASSERT_TRUE(db.ok()) << db.status().ToString();
     Result<Table*> table = db.value()->OpenTable(GetParam().table);
     ASSERT_TRUE(table.ok());
@@ -203,7 +203,8 @@ TEST_P(EngineTreeChangeTest, InsertAndRemoveKeepTheTreeSound)
     ASSERT_TRUE(tree.Walk([&](const std::vector<uint8_t>& key, RowId row) {
                         model.insert({key, row});
                         return Status::OK();
-                    }).ok());
+                    })
+                    .ok());
     ASSERT_FALSE(model.empty());
 
     std::mt19937 random(77);
@@ -230,7 +231,8 @@ TEST_P(EngineTreeChangeTest, InsertAndRemoveKeepTheTreeSound)
     ASSERT_TRUE(tree.Walk([&](const std::vector<uint8_t>& key, RowId row) {
                         walked.push_back({key, row});
                         return Status::OK();
-                    }).ok());
+                    })
+                    .ok());
     EXPECT_TRUE(std::equal(walked.begin(), walked.end(), model.begin(), model.end()));
     EXPECT_FALSE(added.empty());
     for (const Entry& e : original) {

@@ -54,7 +54,7 @@ void PrintTo(const Example& c, std::ostream* os)
     *os << c.name;
 }
 
-class IndexKeyExampleTest : public testing::TestWithParam<Example> {};
+class IndexKeyExampleTest : public testing::TestWithParam<Example> { };
 
 TEST_P(IndexKeyExampleTest, EncodesAsStoredByTheEngine)
 {
@@ -158,8 +158,9 @@ TEST_F(IndexKeyOrderTest, Integers)
 
 TEST_F(IndexKeyOrderTest, FloatingPointAndDates)
 {
-    std::vector<double> doubles{-std::numeric_limits<double>::infinity(), -1e300, -2.5, -1.0, -1e-300, 0.0,
-                                1e-300, 0.5, 1.0, 2.5, 1e300, std::numeric_limits<double>::infinity()};
+    std::vector<double> doubles{
+        -std::numeric_limits<double>::infinity(), -1e300, -2.5, -1.0, -1e-300, 0.0, 1e-300, 0.5, 1.0, 2.5, 1e300,
+        std::numeric_limits<double>::infinity()};
     std::uniform_real_distribution<double> spread(-1e6, 1e6);
     for (int i = 0; i < 200; ++i)
         doubles.push_back(spread(m_random));
@@ -214,7 +215,7 @@ void PrintTo(const Refusal& c, std::ostream* os)
     *os << c.name;
 }
 
-class IndexKeyRefusalTest : public testing::TestWithParam<Refusal> {};
+class IndexKeyRefusalTest : public testing::TestWithParam<Refusal> { };
 
 TEST_P(IndexKeyRefusalTest, RefusesWhatItCannotEncodeFaithfully)
 {

@@ -19,8 +19,7 @@ class FixturePages {
 public:
     explicit FixturePages(const std::string& relative)
         : m_bytes(jet::test::ReadFileBytes(jet::test::FixtureFilePath(relative)))
-    {
-    }
+    { }
     size_t count() const { return m_bytes.size() / kPageSize; }
     Page Get(PageNumber n) const
     {
@@ -69,7 +68,7 @@ TEST_F(IndexPageFixtureTest, DecodesTheTwoLevelDescendingIndexAccessWrote)
 }
 
 // Re-encoding a decoded page gives the engine's bytes back, prefix choice included.
-class IndexPageRoundTripTest : public testing::TestWithParam<std::string> {};
+class IndexPageRoundTripTest : public testing::TestWithParam<std::string> { };
 
 TEST_P(IndexPageRoundTripTest, EveryIndexPageReencodesToTheSameBytes)
 {
@@ -152,8 +151,8 @@ TEST(IndexPageTest, RefusesEntriesThatDoNotFit)
 {
     IndexPage page;
     for (int i = 0; i < 400; ++i)
-        page.Insert(page.Count(), std::vector<uint8_t>{0x7F, static_cast<uint8_t>(i >> 8), static_cast<uint8_t>(i),
-                                                       1, 2, 3, 4, 5},
+        page.Insert(page.Count(),
+                    std::vector<uint8_t>{0x7F, static_cast<uint8_t>(i >> 8), static_cast<uint8_t>(i), 1, 2, 3, 4, 5},
                     RowId{1, 0});
     ASSERT_FALSE(page.Fits());
     Page raw;
@@ -296,7 +295,7 @@ void PrintTo(const Damage& c, std::ostream* os)
     *os << c.name;
 }
 
-class IndexPageDamageTest : public testing::TestWithParam<Damage> {};
+class IndexPageDamageTest : public testing::TestWithParam<Damage> { };
 
 TEST_P(IndexPageDamageTest, IsReportedAsCorruption)
 {
@@ -309,20 +308,19 @@ TEST_P(IndexPageDamageTest, IsReportedAsCorruption)
     EXPECT_NE(page.status().description().find("index page 9"), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Pages, IndexPageDamageTest,
-    testing::Values(Damage{"dataPageType", [](Page& p) { p[0] = 0x01; }},
-                    Damage{"secondTypeByte", [](Page& p) { p[1] = 0x00; }},
-                    Damage{"endBeyondData", [](Page& p) { p[idx::kBitmap + 452] = 0x80; }},
-                    Damage{"emptyFirstEntry", [](Page& p) { p[idx::kBitmap] |= 0x01; }},
-                    Damage{"prefixLongerThanEntry", [](Page& p) { p[idx::kPrefixLength] = 0x20; }},
-                    Damage{"entryShorterThanPointer",
-                           [](Page& p) {
-                               p[idx::kBitmap] = 0;
-                               p[idx::kBitmap + 1] = 0;
-                               p[idx::kBitmap] = 0x04; // an entry of 2 bytes
-                           }}),
-    [](const testing::TestParamInfo<Damage>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Pages, IndexPageDamageTest,
+                         testing::Values(Damage{"dataPageType", [](Page& p) { p[0] = 0x01; }},
+                                         Damage{"secondTypeByte", [](Page& p) { p[1] = 0x00; }},
+                                         Damage{"endBeyondData", [](Page& p) { p[idx::kBitmap + 452] = 0x80; }},
+                                         Damage{"emptyFirstEntry", [](Page& p) { p[idx::kBitmap] |= 0x01; }},
+                                         Damage{"prefixLongerThanEntry", [](Page& p) { p[idx::kPrefixLength] = 0x20; }},
+                                         Damage{"entryShorterThanPointer",
+                                                [](Page& p) {
+                                                    p[idx::kBitmap] = 0;
+                                                    p[idx::kBitmap + 1] = 0;
+                                                    p[idx::kBitmap] = 0x04; // an entry of 2 bytes
+                                                }}),
+                         [](const testing::TestParamInfo<Damage>& info) { return std::string(info.param.name); });
 
 // With several faults on a page, the one reported is the first in entry
 // order, whether the page is decoded or searched in place.
@@ -360,8 +358,8 @@ TEST(IndexPageTest, NamesTheFirstFaultInEntryOrder)
     Page shortFirst = raw;
     StoreU16(&shortFirst[idx::kPrefixLength], 0);
     std::fill(shortFirst.begin() + idx::kBitmap, shortFirst.begin() + idx::kEntries, 0);
-    shortFirst[idx::kBitmap] = 0x40;      // an entry of 6 bytes
-    shortFirst[idx::kBitmap + 1] = 0x01;  // then one of 2: too short
+    shortFirst[idx::kBitmap] = 0x40;       // an entry of 6 bytes
+    shortFirst[idx::kBitmap + 1] = 0x01;   // then one of 2: too short
     shortFirst[idx::kBitmap + 452] = 0x80; // and an end beyond the page
     expectFault(shortFirst, "has an entry too short for its pointers");
     shortFirst[idx::kBitmap + 1] = 0x00;

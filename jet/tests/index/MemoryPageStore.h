@@ -11,7 +11,9 @@ namespace jet::test {
 // Pages in memory, with counters, for index tests. Page 0 exists from the start.
 class MemoryPageStore final : public PageStore {
 public:
-    explicit MemoryPageStore(uint32_t pages = 1) : m_pages(pages) {}
+    explicit MemoryPageStore(uint32_t pages = 1)
+        : m_pages(pages)
+    { }
 
     Status ReadPage(PageNumber n, Page& out) override
     {

@@ -64,8 +64,8 @@ protected:
             const auto code = (*rs)->Field("FT_PostCode").value().As<std::u16string>();
             m_originalAddress[code] = (*rs)->Field("FT_Address").value();
             const size_t n = m_steps.size();
-            m_steps.push_back({code, Utf16("merge " + std::to_string(n) + "\r\n" + std::string((n * 53) % 1900, 'x')),
-                               true});
+            m_steps.push_back(
+                {code, Utf16("merge " + std::to_string(n) + "\r\n" + std::string((n * 53) % 1900, 'x')), true});
             m_steps.push_back({Utf16("ZZ" + std::to_string(n) + " 9ZZ"),
                                Utf16("merge " + std::to_string(n + 1) + "\r\n" + std::string((n * 31) % 700, 'y')),
                                false});
@@ -97,7 +97,8 @@ protected:
 
     jet::Status ApplySteps(jet::Database& db) const
     {
-        auto opened = jet::Recordset::Open(db, "PAF_FULLAddress", jet::CursorType::kDynamic, jet::LockType::kOptimistic);
+        auto opened =
+            jet::Recordset::Open(db, "PAF_FULLAddress", jet::CursorType::kDynamic, jet::LockType::kOptimistic);
         if (!opened.ok())
             return opened.status();
         jet::Recordset& rs = **opened;
@@ -317,7 +318,7 @@ TEST_F(CrashSafetyTest, APowerCutDuringRecoveryIsRecoveredAgain)
 // the run (once, or from then on as when the disk is gone): the failure is
 // reported, and the file is left (after the next open) with a committed
 // prefix, never a mix.
-class FaultTest : public CrashSafetyTest, public ::testing::WithParamInterface<bool> {};
+class FaultTest : public CrashSafetyTest, public ::testing::WithParamInterface<bool> { };
 
 TEST_P(FaultTest, EveryFailingOperationLeavesACommittedPrefix)
 {

@@ -1,8 +1,8 @@
 // The pager's transactions: nothing reaches the file before the commit while
 // the cache holds the changes; changed pages leave together when it fills,
 // and a write that fails is written again by the next flush.
-#include "io/MemoryFile.h"
 #include "io/Pager.h"
+#include "io/MemoryFile.h"
 
 #include "helpers/FaultyFile.h"
 

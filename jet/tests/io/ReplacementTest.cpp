@@ -2,10 +2,10 @@
 // private copy and renamed over it: what the file keeps (owner, mode,
 // attributes, links), when the copy cannot be made the same, faults at each
 // step, leftovers of a crash, and what other readers see meanwhile.
-#include "db/Check.h"
 #include "io/Replacement.h"
-#include "helpers/Fixtures.h"
+#include "db/Check.h"
 #include "helpers/ExternalTools.h"
+#include "helpers/Fixtures.h"
 #include "helpers/TempDir.h"
 
 #include <jet/Database.h>
@@ -39,16 +39,14 @@ protected:
     {
         if (!FixturesAvailable())
             GTEST_SKIP() << "shared fixtures missing";
-        m_path = m_dir.CopyFixture(std::string("fixtures/jet4/dataset/PAF_FULL.dat"), std::string("PAF_FULL.dat"))
-                     ;
+        m_path = m_dir.CopyFixture(std::string("fixtures/jet4/dataset/PAF_FULL.dat"), std::string("PAF_FULL.dat"));
         m_original = ReadFileBytes(m_path);
     }
     void TearDown() override { jet::SetReplaceFaultForTesting({}); }
 
     std::unique_ptr<jet::Database> OpenForWriting(bool beside = true) const
     {
-        auto db = jet::Database::OpenFile(m_path, "tallowmere",
-                                          {.cachePages = kSmallCache, .mayWriteBeside = beside});
+        auto db = jet::Database::OpenFile(m_path, "tallowmere", {.cachePages = kSmallCache, .mayWriteBeside = beside});
         EXPECT_TRUE(db.ok()) << db.status().ToString();
         return db.ok() ? std::move(db).value() : nullptr;
     }
@@ -56,8 +54,8 @@ protected:
     // Adds `rows` rows with long addresses: far more pages than the cache holds.
     static jet::Status AddRows(jet::Database& db, int rows, const std::string& tag)
     {
-        auto opened = jet::Recordset::Open(db, "PAF_FULLAddress", jet::CursorType::kDynamic,
-                                           jet::LockType::kOptimistic);
+        auto opened =
+            jet::Recordset::Open(db, "PAF_FULLAddress", jet::CursorType::kDynamic, jet::LockType::kOptimistic);
         if (!opened.ok())
             return opened.status();
         for (int i = 0; i < rows; ++i) {
@@ -150,15 +148,15 @@ TEST_F(ReplacementTest, TheNewFileKeepsOwnerModeAttributesAndTheLinkThatLeadsToI
         ASSERT_EQ(::chown(m_path.c_str(), 4321, 4322), 0);
     }
     // An ACL granting one more user read access, in the kernel's form.
-    const unsigned char acl[] = {2, 0, 0, 0,                           // version
-                                 1, 0, 6, 0, 0xff, 0xff, 0xff, 0xff,   // owner rw
-                                 2, 0, 4, 0, 0xd2, 0x04, 0, 0,         // user 1234 r
-                                 4, 0, 4, 0, 0xff, 0xff, 0xff, 0xff,   // group r
-                                 0x10, 0, 4, 0, 0xff, 0xff, 0xff, 0xff, // mask r
+    const unsigned char acl[] = {2,    0, 0, 0,                          // version
+                                 1,    0, 6, 0, 0xff, 0xff, 0xff, 0xff,  // owner rw
+                                 2,    0, 4, 0, 0xd2, 0x04, 0,    0,     // user 1234 r
+                                 4,    0, 4, 0, 0xff, 0xff, 0xff, 0xff,  // group r
+                                 0x10, 0, 4, 0, 0xff, 0xff, 0xff, 0xff,  // mask r
                                  0x20, 0, 0, 0, 0xff, 0xff, 0xff, 0xff}; // other none
     const bool hasAcl = ::setxattr(m_path.c_str(), "system.posix_acl_access", acl, sizeof acl, 0) == 0;
     const bool hasUserAttribute = ::setxattr(m_path.c_str(), "user.pafdm.note", "kept", 4, 0) == 0;
-    struct stat before {};
+    struct stat before { };
     ASSERT_EQ(::stat(m_path.c_str(), &before), 0);
     // Reached through a link, as an installation may place it.
     const std::string link = m_dir.File(std::string("link.dat"));
@@ -172,8 +170,8 @@ TEST_F(ReplacementTest, TheNewFileKeepsOwnerModeAttributesAndTheLinkThatLeadsToI
         ASSERT_TRUE((*db)->Close().ok());
         EXPECT_TRUE((*db)->LastCommitNote().empty()) << (*db)->LastCommitNote();
     }
-    struct stat after {};
-    struct stat linkStat {};
+    struct stat after { };
+    struct stat linkStat { };
     ASSERT_EQ(::stat(m_path.c_str(), &after), 0);
     ASSERT_EQ(::lstat(link.c_str(), &linkStat), 0);
     EXPECT_TRUE(S_ISLNK(linkStat.st_mode)) << "the link stays a link";
@@ -216,9 +214,8 @@ TEST_F(ReplacementTest, AFileWithASecondNameStaysInPlaceUnderTheJournal)
 // into the file under the journal instead.
 TEST_F(ReplacementTest, FaultsAtEachStepLeaveTheFileWholeAndNoCopyBehind)
 {
-    for (const jet::ReplaceStep failing :
-         {jet::ReplaceStep::kCopy, jet::ReplaceStep::kSyncCopy, jet::ReplaceStep::kRename,
-          jet::ReplaceStep::kSyncDirectory}) {
+    for (const jet::ReplaceStep failing : {jet::ReplaceStep::kCopy, jet::ReplaceStep::kSyncCopy,
+                                           jet::ReplaceStep::kRename, jet::ReplaceStep::kSyncDirectory}) {
         SCOPED_TRACE(static_cast<int>(failing));
         const auto before = ReadFileBytes(m_path);
         const int64_t rowsBefore = RowsAt(m_path);
@@ -257,7 +254,7 @@ TEST_F(ReplacementTest, ADiskTooFullForTheCommitLeavesTheFileAsItWas)
     // The process may not write files larger than the data file: the copy
     // fails (the transaction goes into the file), and so do the pages it
     // appends, so the commit fails and the close puts the file back.
-    struct rlimit saved {};
+    struct rlimit saved { };
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
     const auto previous = std::signal(SIGXFSZ, SIG_IGN);
     jet::Status added;
@@ -406,8 +403,7 @@ TEST_F(ReplacementTest, AKillAnywhereLeavesTheOldFileOrTheWholeTransaction)
         EXPECT_FALSE(Exists(m_path + "-journal")) << "nothing to undo in the file";
         EXPECT_EQ(RowsAt(m_path), kFixtureRows + 400);
         if (MdbToolsAvailable()) {
-            EXPECT_EQ(MdbExportRowCount(m_path, std::string("PAF_FULLAddress")),
-                      static_cast<int>(kFixtureRows) + 400);
+            EXPECT_EQ(MdbExportRowCount(m_path, std::string("PAF_FULLAddress")), static_cast<int>(kFixtureRows) + 400);
         }
     }
     std::printf("%d kills left the old file, %d the whole transaction\n", old, whole);

@@ -29,8 +29,7 @@ public:
     DiskFile(SimulatedDisk& disk, std::shared_ptr<Inode> inode)
         : m_disk(disk)
         , m_inode(std::move(inode))
-    {
-    }
+    { }
 
     jet::Status Read(uint64_t offset, uint8_t* out, size_t length) override
     {
@@ -93,8 +92,7 @@ public:
     DiskJournal(SimulatedDisk& disk, std::string name)
         : m_disk(disk)
         , m_name(std::move(name))
-    {
-    }
+    { }
 
     const std::string& path() const override { return m_name; }
     jet::Result<bool> Exists() override
