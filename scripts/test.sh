@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole test suite twice:
+# Installs what is missing, checks the source's format and function lengths,
+# builds, and runs the whole test suite twice:
 # once as released, once with AddressSanitizer and UndefinedBehaviorSanitizer,
 # and the engine's own suite once more with the engine built alone, no Qt.
 # Then each libFuzzer target (clang) replays its seed corpus once, and the
@@ -8,6 +9,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
+# The source's shape first: its format and the length of the engine's and
+# the update run's functions.
+bash scripts/check-source.sh
 # mdb-reader, the JavaScript Jet reader the generated cases are read back
 # with, from the npm registry into a cache folder. Outside CI a failed install
 # only leaves that reader out.
