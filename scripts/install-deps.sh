@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 extras=(build-essential git dpkg-dev debhelper lintian desktop-file-utils appstream
         xvfb xauth libxcb1-dev libbenchmark-dev clang libclang-rt-14-dev util-linux
-        clang-format pmccabe nodejs npm)
+        clang-format pmccabe nodejs)
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 export DEBIAN_FRONTEND=noninteractive
@@ -17,6 +17,9 @@ missing=()
 for p in "${extras[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+# npm comes with some builds of Node.js (which then conflict with Debian's
+# npm package): it is asked for only where no npm is found.
+command -v npm >/dev/null || missing+=(npm)
 # dpkg-checkbuilddeps (dpkg-dev) says whether Build-Depends are met; without
 # it, or when they are not, apt works it out from debian/control.
 build_deps_met=0
