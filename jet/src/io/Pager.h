@@ -6,7 +6,6 @@
 #include "io/PageStore.h"
 #include "io/Replacement.h"
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
